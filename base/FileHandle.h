@@ -1,0 +1,33 @@
+#pragma once
+// The platform's file handle, owned. Implemented per platform
+// (FileHandle_posix.cpp, FileHandle_win.cpp).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace pakmole {
+
+enum class FileMode {
+    OpenRead,           // read, others may read too
+    OpenReadExclusive,  // read, nobody else may open the file meanwhile
+    Create,             // create or truncate, write
+};
+
+class FileHandle {
+public:
+    // Opens or fails with the platform's file-open / file-create error.
+    FileHandle(const std::string& path, FileMode mode);
+    ~FileHandle();
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    std::size_t ReadAt(int64_t offset, void* buffer, std::size_t count);
+    void Write(const void* buffer, std::size_t count);  // appends at the write position
+    int64_t Size() const;
+
+private:
+    intptr_t handle_;
+    std::string path_;
+};
+
+}  // namespace pakmole

@@ -1,0 +1,68 @@
+#include <windows.h>
+
+#include <algorithm>
+
+#include "Exceptions.h"
+#include "FileHandle.h"
+#include "SystemError.h"
+
+namespace pakmole {
+
+FileHandle::FileHandle(const std::string& path, FileMode mode) : path_(path) {
+    DWORD access = GENERIC_READ, share = FILE_SHARE_READ, disposition = OPEN_EXISTING;
+    if (mode == FileMode::OpenReadExclusive) share = 0;
+    if (mode == FileMode::Create) {
+        access = GENERIC_WRITE;
+        share = 0;
+        disposition = CREATE_ALWAYS;
+    }
+    HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        const std::string reason = SystemErrorMessage(GetLastError());
+        if (mode == FileMode::Create) throw FileCreateError(path, reason);
+        throw FileOpenError(path, reason);
+    }
+    handle_ = reinterpret_cast<intptr_t>(h);
+}
+
+FileHandle::~FileHandle() { CloseHandle(reinterpret_cast<HANDLE>(handle_)); }
+
+std::size_t FileHandle::ReadAt(int64_t offset, void* buffer, std::size_t count) {
+    HANDLE h = reinterpret_cast<HANDLE>(handle_);
+    std::size_t done = 0;
+    while (done < count) {
+        OVERLAPPED at{};
+        const uint64_t where = static_cast<uint64_t>(offset) + done;
+        at.Offset = static_cast<DWORD>(where);
+        at.OffsetHigh = static_cast<DWORD>(where >> 32);
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
+        DWORD got = 0;
+        if (!ReadFile(h, static_cast<char*>(buffer) + done, want, &got, &at)) {
+            if (GetLastError() == ERROR_HANDLE_EOF) break;
+            throw StreamReadError();
+        }
+        if (got == 0) break;
+        done += got;
+    }
+    return done;
+}
+
+void FileHandle::Write(const void* buffer, std::size_t count) {
+    HANDLE h = reinterpret_cast<HANDLE>(handle_);
+    std::size_t done = 0;
+    while (done < count) {
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
+        DWORD put = 0;
+        if (!WriteFile(h, static_cast<const char*>(buffer) + done, want, &put, nullptr) || put == 0)
+            throw StreamWriteError();
+        done += put;
+    }
+}
+
+int64_t FileHandle::Size() const {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(reinterpret_cast<HANDLE>(handle_), &size)) return 0;
+    return size.QuadPart;
+}
+
+}  // namespace pakmole

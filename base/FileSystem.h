@@ -1,0 +1,30 @@
+#pragma once
+// File-system operations the jobs need, implemented per platform
+// (FileSystem_posix.cpp, FileSystem_win.cpp). Paths are host paths.
+#include <string>
+#include <string_view>
+
+namespace pakmole {
+
+// The characters after which a path's folder part ends ("\\:" on Windows, "/" elsewhere).
+extern const std::string_view kFolderDelimiters;
+
+// The folder part of a path: up to and including its last folder delimiter ("" when none).
+std::string ExtractFilePath(std::string_view path);
+
+// Maps a pak-style relative path (backslashes, 8-bit code-page characters) to
+// the host: unchanged on Windows; elsewhere backslashes become slashes and bytes
+// above 127, taken as Latin-1, are written as UTF-8.
+std::string ToHostPath(std::string_view pakPath);
+
+// The folder of the running program, ending with its delimiter.
+std::string ExecutableFolder();
+
+bool FileExists(const std::string& path);
+bool DirectoryExists(const std::string& path);
+// Creates the folder and every missing parent; true when it exists afterwards.
+bool ForceDirectories(const std::string& path);
+bool RenameFile(const std::string& from, const std::string& to);
+bool RemoveFile(const std::string& path);
+
+}  // namespace pakmole

@@ -1,0 +1,67 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+
+#include "FileSystem.h"
+
+namespace pakmole {
+
+const std::string_view kFolderDelimiters = "/";
+
+std::string ToHostPath(std::string_view pakPath) {
+    std::string host;
+    host.reserve(pakPath.size());
+    for (const char c : pakPath) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            host += '/';
+        } else if (byte < 0x80) {
+            host += c;
+        } else {
+            host += static_cast<char>(0xC0 | (byte >> 6));
+            host += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+    }
+    return host;
+}
+
+std::string ExecutableFolder() {
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) return "./";
+    return ExtractFilePath(std::string_view(buffer, static_cast<std::size_t>(n)));
+}
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool DirectoryExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool ForceDirectories(const std::string& path) {
+    if (path.empty()) return true;
+    // Resolve "a/b/../c" by name, as Windows does, so a folder named in a
+    // path that climbs back out of it is not created for nothing.
+    const std::filesystem::path normal = std::filesystem::path(path).lexically_normal();
+    std::error_code error;
+    std::filesystem::create_directories(normal, error);
+    return DirectoryExists(normal.string());
+}
+
+bool RenameFile(const std::string& from, const std::string& to) {
+    // Like the Windows rename: never replace an existing file.
+    if (::access(to.c_str(), F_OK) == 0) return false;
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+}  // namespace pakmole

@@ -1,0 +1,51 @@
+#pragma once
+// What the extraction and file-list job needs from its surroundings: the
+// window (progress bar, message loop, shell, message box) or the command line.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "BlockInflater.h"
+
+namespace pakmole {
+
+struct FailedEntry {
+    std::string name;    // as listed in the index (backslashes)
+    std::string reason;  // the message of what went wrong
+};
+
+struct JobSummary {
+    int32_t entries = 0;  // index entries walked
+    std::vector<FailedEntry> failed;
+    uint64_t bytesWritten = 0;
+    std::string outputFolder;  // archive folder + mount point, host path
+    std::string writtenFile;   // list mode: the file list written
+    bool renamed = false;      // extraction: the archive got its "_unpacked.bak" name
+
+    bool AllExtracted() const { return failed.empty(); }
+};
+
+class JobHost {
+public:
+    virtual ~JobHost() = default;
+
+    // Set by whoever starts the job: batch mode shows no folder window and no
+    // message at the end; list mode writes the file list instead of extracting.
+    virtual bool BatchMode() const = 0;
+    virtual bool ListMode() const = 0;
+
+    // Progress: position 0 and the maximum, then one step per index entry.
+    virtual void SetProgressMax(int32_t maximum) = 0;
+    virtual void StepProgress() = 0;
+    // Lets the window handle its pending messages (after every block and entry).
+    virtual void ProcessMessages() = 0;
+    virtual void OpenFolderWindow(const std::string& folder) = 0;
+    virtual void ShowMessage(const std::string& text) = 0;
+    virtual BlockInflater& Inflater() = 0;
+
+    // Optional observations, for progress lines and reports.
+    virtual void EntryWritten(const std::string& /*name*/, uint64_t /*bytes*/) {}
+    virtual void EntryFailed(const FailedEntry& /*failure*/) {}
+};
+
+}  // namespace pakmole

@@ -1,0 +1,23 @@
+# Sourced by the scripts that run Windows programs: the project's Wine prefix,
+# a quiet Wine, a display (Xvfb when there is none) and one wineserver kept
+# alive, so that each Wine process starts fast.
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export WINEPREFIX="$here/build/wineprefix"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml="
+if [ -z "${DISPLAY:-}" ]; then
+  for n in $(seq 91 120); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+    PAKMOLE_XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    break
+  done
+fi
+wineserver -p >/dev/null 2>&1 || true
+pakmole_wine_cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "${PAKMOLE_XVFB_PID:-}" ] && kill "$PAKMOLE_XVFB_PID" 2>/dev/null || true
+}
+trap pakmole_wine_cleanup EXIT
