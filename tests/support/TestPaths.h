@@ -27,7 +27,5 @@ private:
 
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, const std::string& bytes);
-// Hex SHA-1 of bytes, for comparing with published digests.
-std::string Sha1Hex(const std::string& bytes);
 
 }  // namespace pakmole::test

@@ -1,0 +1,43 @@
+#pragma once
+// Drives the pak job from a terminal: a progress line on stderr (when it is a
+// terminal), blocks inflated in memory, failures remembered for the report.
+#include <chrono>
+#include <cstdio>
+
+#include "pak/JobHost.h"
+#include "pak/MemoryBlockInflater.h"
+
+namespace pakmole::cli {
+
+class ConsoleHost : public JobHost {
+public:
+    ConsoleHost(bool listMode, bool showProgress) : listMode_(listMode), showProgress_(showProgress) {}
+
+    bool BatchMode() const override { return true; }
+    bool ListMode() const override { return listMode_; }
+    void SetProgressMax(int32_t maximum) override;
+    void StepProgress() override;
+    void ProcessMessages() override {}
+    void OpenFolderWindow(const std::string&) override {}
+    void ShowMessage(const std::string& text) override;
+    BlockInflater& Inflater() override { return inflater_; }
+    void EntryWritten(const std::string& name, uint64_t bytes) override;
+
+    // Ends the progress line, if one was drawn.
+    void FinishProgress();
+
+private:
+    void DrawProgress(bool force);
+
+    bool listMode_;
+    bool showProgress_;
+    MemoryBlockInflater inflater_;
+    int32_t maximum_ = 0;
+    int32_t done_ = 0;
+    uint64_t bytes_ = 0;
+    bool drawn_ = false;
+    std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point lastDrawn_{};
+};
+
+}  // namespace pakmole::cli

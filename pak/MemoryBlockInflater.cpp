@@ -1,0 +1,59 @@
+#include "MemoryBlockInflater.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "base/Exceptions.h"
+
+namespace pakmole {
+namespace {
+// inflateEnd on every path.
+class Inflater {
+public:
+    Inflater() {
+        if (inflateInit(&z) != Z_OK) throw Exception("Error");
+    }
+    ~Inflater() { inflateEnd(&z); }
+    Inflater(const Inflater&) = delete;
+    Inflater& operator=(const Inflater&) = delete;
+    z_stream z{};
+};
+}  // namespace
+
+void MemoryBlockInflater::InflateBlock(TMemoryStream& block, TMemoryStream& output) {
+    const auto& input = block.Bytes();
+    if (input.empty()) return;
+    auto& out = output.MutableBytes();
+    std::size_t used = out.size();
+    Inflater inflater;
+    inflater.z.next_in = const_cast<Bytef*>(input.data());
+    inflater.z.avail_in = static_cast<uInt>(std::min<std::size_t>(input.size(), UINT_MAX));
+    for (;;) {
+        if (used == out.size()) {
+            // Grow into the reserved capacity first; then by the block's size
+            // times a typical ratio, at least 64 KiB.
+            const std::size_t grow = std::max<std::size_t>({out.capacity() - out.size(), input.size() * 4, 64 * 1024});
+            out.resize(out.size() + grow);
+        }
+        inflater.z.next_out = out.data() + used;
+        inflater.z.avail_out = static_cast<uInt>(std::min<std::size_t>(out.size() - used, UINT_MAX));
+        const uInt before = inflater.z.avail_out;
+        const int result = inflate(&inflater.z, Z_NO_FLUSH);
+        used += before - inflater.z.avail_out;
+        if (result == Z_STREAM_END) break;
+        // Out of input with the stream unfinished: keep what was inflated.
+        if (result == Z_BUF_ERROR && inflater.z.avail_in == 0) break;
+        // A stream that asks for a preset dictionary can never go on.
+        if (result < 0 || result == Z_NEED_DICT) {
+            out.resize(used);
+            throw Exception("Error");
+        }
+        if (inflater.z.avail_in == 0 && inflater.z.avail_out != 0) break;
+    }
+    out.resize(used);
+    output.SetPosition(static_cast<int64_t>(used));
+}
+
+}  // namespace pakmole

@@ -1,0 +1,48 @@
+#pragma once
+// A job host that records what the job asked of its surroundings.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "pak/JobHost.h"
+#include "pak/MemoryBlockInflater.h"
+#include "pak/TempFileBlockInflater.h"
+
+namespace pakmole::test {
+
+class RecordingHost : public JobHost {
+public:
+    enum class Inflation { Memory, TempFiles };
+    explicit RecordingHost(bool batch = true, bool list = false, Inflation inflation = Inflation::Memory)
+        : batch_(batch), list_(list) {
+        if (inflation == Inflation::Memory)
+            inflater_ = std::make_unique<MemoryBlockInflater>();
+        else
+            inflater_ = std::make_unique<TempFileBlockInflater>();
+    }
+
+    bool BatchMode() const override { return batch_; }
+    bool ListMode() const override { return list_; }
+    void SetProgressMax(int32_t maximum) override {
+        progressMax = maximum;
+        progress = 0;
+    }
+    void StepProgress() override { ++progress; }
+    void ProcessMessages() override { ++messagePumps; }
+    void OpenFolderWindow(const std::string& folder) override { foldersOpened.push_back(folder); }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    BlockInflater& Inflater() override { return *inflater_; }
+
+    int32_t progressMax = -1;
+    int32_t progress = 0;
+    int messagePumps = 0;
+    std::vector<std::string> foldersOpened;
+    std::vector<std::string> messages;
+
+private:
+    bool batch_;
+    bool list_;
+    std::unique_ptr<BlockInflater> inflater_;
+};
+
+}  // namespace pakmole::test
