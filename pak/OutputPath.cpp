@@ -1,8 +1,19 @@
 #include "OutputPath.h"
 
+#include <algorithm>
+
 namespace pakmole {
 namespace {
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// "..", and on Windows also "...", ".. " and the like: trailing dots and
+// spaces are dropped from path segments there, so any segment of only dots
+// and spaces with two dots may end up meaning the parent folder.
+bool ClimbsUp(std::string_view segment) {
+    if (segment.find("..") == std::string_view::npos && std::count(segment.begin(), segment.end(), '.') < 2)
+        return false;
+    return segment.find_first_not_of(". ") == std::string_view::npos;
+}
 }  // namespace
 
 std::string RelativeMountPoint(std::string_view mountPoint) {
@@ -18,7 +29,7 @@ std::string RefusedEntryName(std::string_view name) {
     while (start <= name.size()) {
         std::size_t end = start;
         while (end < name.size() && !IsSeparator(name[end])) ++end;
-        if (name.substr(start, end - start) == "..") return "The entry name leaves the extraction folder.";
+        if (ClimbsUp(name.substr(start, end - start))) return "The entry name leaves the extraction folder.";
         start = end + 1;
     }
     return {};

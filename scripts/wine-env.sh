@@ -16,6 +16,9 @@ if [ -z "${DISPLAY:-}" ]; then
   done
 fi
 wineserver -p >/dev/null 2>&1 || true
+# Start Wine's own services now, with their output going nowhere: started by
+# the first test they would hold its output open and CTest would wait for them.
+wine cmd.exe /c exit >/dev/null 2>&1 || true
 pakmole_wine_cleanup() {
   wineserver -k >/dev/null 2>&1 || true
   [ -n "${PAKMOLE_XVFB_PID:-}" ] && kill "$PAKMOLE_XVFB_PID" 2>/dev/null || true
