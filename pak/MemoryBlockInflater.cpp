@@ -32,9 +32,12 @@ void MemoryBlockInflater::InflateBlock(TMemoryStream& block, TMemoryStream& outp
     inflater.z.avail_in = static_cast<uInt>(std::min<std::size_t>(input.size(), UINT_MAX));
     for (;;) {
         if (used == out.size()) {
-            // Grow into the reserved capacity first; then by the block's size
-            // times a typical ratio, at least 64 KiB.
-            const std::size_t grow = std::max<std::size_t>({out.capacity() - out.size(), input.size() * 4, 64 * 1024});
+            // Grow by a few times the block, not to the whole reserved
+            // capacity: the growth is zero-filled, and this runs per block.
+            // Within the reserved capacity as long as there is some, so the
+            // last block of an entry does not double the buffer.
+            std::size_t grow = std::max<std::size_t>(input.size() * 4, 64 * 1024);
+            if (out.capacity() > out.size()) grow = std::min(grow, out.capacity() - out.size());
             out.resize(out.size() + grow);
         }
         inflater.z.next_out = out.data() + used;
