@@ -6,14 +6,16 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 flavour="${1:?native, win32 or win64}"
 shift
 dir="$here/build/$flavour"
-args=(-G Ninja -S "$here" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DPAKMOLE_WERROR="${PAKMOLE_WERROR:-ON}")
+args=(-S "$here" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DPAKMOLE_WERROR="${PAKMOLE_WERROR:-ON}"
+      -DPAKMOLE_SKIP="${PAKMOLE_SKIP:-}")
 case "$flavour" in
   native) ;;
   win32) args+=(-DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake") ;;
   win64) args+=(-DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-x86_64.cmake") ;;
   *) echo "unknown flavour $flavour" >&2; exit 2 ;;
 esac
-[ -f "$dir/build.ninja" ] || cmake "${args[@]}" >/dev/null
+[ -f "$dir/build.ninja" ] || args+=(-G Ninja)
+cmake "${args[@]}" >/dev/null
 if (($#)); then
   cmake --build "$dir" -- "$@"
 else
