@@ -17,9 +17,10 @@ struct CliRun {
     std::string out;  // stdout and stderr together
 };
 
-CliRun RunCli(const std::string& arguments) {
+// Runs a shell command line; the command line's output is caught whole.
+CliRun RunShell(const std::string& commandLine) {
     CliRun run;
-    const std::string command = std::string(PAKMOLE_CLI) + " " + arguments + " 2>&1";
+    const std::string command = "{ " + commandLine + "; } 2>&1";
     FILE* pipe = popen(command.c_str(), "r");
     char buffer[4096];
     while (const std::size_t n = fread(buffer, 1, sizeof buffer, pipe)) run.out.append(buffer, n);
@@ -27,6 +28,8 @@ CliRun RunCli(const std::string& arguments) {
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     return run;
 }
+
+CliRun RunCli(const std::string& arguments) { return RunShell(std::string(PAKMOLE_CLI) + " " + arguments); }
 
 std::string Quoted(const std::string& path) { return "'" + path + "'"; }
 
@@ -62,6 +65,22 @@ TEST(CommandLine, ExitStatusTellsWhatHappened) {
     EXPECT_EQ(test::ReadWholeFile(folder / "ok.txt"), "ok");
     EXPECT_TRUE(FileExists(folder / "good.pak_unpacked.bak"));
     EXPECT_FALSE(FileExists(folder / "broken.bin"));
+}
+
+// An entry too large for the memory at hand fails alone; the rest goes on.
+TEST(CommandLine, MemoryShortageFailsTheEntryNotTheJob) {
+    test::TempFolder folder;
+    test::PakBuilder()
+        .MountPoint("")
+        .Compressed("huge.bin", std::string(400u << 20, '\0'), 400u << 20)
+        .Stored("small.txt", "small")
+        .WriteTo(folder / "huge.pak");
+    // 256 MB of address space: the 400 MB entry cannot be held.
+    const CliRun run = RunShell("ulimit -v 262144; " + std::string(PAKMOLE_CLI) + " " + Quoted(folder / "huge.pak"));
+    EXPECT_EQ(run.status, 1) << run.out;
+    EXPECT_NE(run.out.find("failed: huge.bin: Not enough memory for this entry."), std::string::npos) << run.out;
+    EXPECT_EQ(test::ReadWholeFile(folder / "small.txt"), "small");
+    EXPECT_FALSE(FileExists(folder / "huge.bin"));
 }
 
 TEST(CommandLine, FileListKeepsThePak) {
