@@ -15,12 +15,16 @@ if [ -z "${DISPLAY:-}" ]; then
     break
   done
 fi
+# A wineserver already running for this prefix belongs to someone else's run:
+# use it, and leave it running afterwards.
+PAKMOLE_OWN_WINESERVER=1
+pgrep -u "$(id -u)" -x wineserver >/dev/null 2>&1 && PAKMOLE_OWN_WINESERVER=0
 wineserver -p >/dev/null 2>&1 || true
 # Start Wine's own services now, with their output going nowhere: started by
 # the first test they would hold its output open and CTest would wait for them.
-wine cmd.exe /c exit >/dev/null 2>&1 || true
+wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 pakmole_wine_cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
+  [ "$PAKMOLE_OWN_WINESERVER" = 1 ] && wineserver -k >/dev/null 2>&1 || true
   [ -n "${PAKMOLE_XVFB_PID:-}" ] && kill "$PAKMOLE_XVFB_PID" 2>/dev/null || true
 }
 trap pakmole_wine_cleanup EXIT

@@ -6,11 +6,22 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export WINEPREFIX="$here/build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-stamp="$WINEPREFIX/.pakmole-ready"
+# The stamp names the settings below: a prefix made with older settings gets them too.
+stamp="$WINEPREFIX/.pakmole-ready-2"
 [ -f "$stamp" ] && exit 0
 mkdir -p "$WINEPREFIX"
-echo "setup: creating the Wine prefix in $WINEPREFIX" >&2
-wineboot -i >/dev/null 2>&1
+running_before=0
+pgrep -u "$(id -u)" -x wineserver >/dev/null 2>&1 && running_before=1
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "setup: creating the Wine prefix in $WINEPREFIX" >&2
+  wineboot -i >/dev/null 2>&1
+fi
+# Frames are the program's own (Decorated = N); windows are not handed to a
+# window manager (Managed = N): without one, Wine waits 2 s whenever a managed
+# window is hidden or closed.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-wineserver -w
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+# Wait until the registry is on disk, unless someone else's server is up (it
+# would not end; it writes the registry itself when it does).
+[ "$running_before" = 1 ] || wineserver -w
 touch "$stamp"

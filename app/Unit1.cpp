@@ -1,0 +1,102 @@
+#include "app/Unit1.h"
+
+#include <shellapi.h>
+
+#include "base/FileSystem.h"
+#include "pak/PakJob.h"
+#include "skin/controls/sDirectoryEdit.h"
+#include "skin/controls/sFilenameEdit.h"
+#include "ui/Application.h"
+#include "ui/Button.h"
+#include "ui/CommandLine.h"
+#include "ui/MessageForm.h"
+#include "ui/ProgressBar.h"
+#include "ui/Timer.h"
+
+namespace pakmole {
+
+const char* const TForm1::kPlaceholder = "Select pak-file (Unreal Engine 4) for Unpacking";
+
+namespace {
+// Exit codes of a command-line job, for scripts.
+constexpr int kExitAllDone = 0;
+constexpr int kExitSomeFailed = 1;
+constexpr int kExitNotDone = 2;
+}  // namespace
+
+TForm1::TForm1(TComponent* owner) : TForm(owner) { ReadStoredDescription(); }
+
+void TForm1::SetBatchOutcome(int code) {
+    if (!batchMode_) return;
+    if (TApplication* app = Application()) app->SetExitCode(code);
+}
+
+void TForm1::Button2Click(TObject*) {
+    if (edt1->Text() == kPlaceholder) {
+        SetBatchOutcome(kExitNotDone);
+        ShowMessage("Please select file!");
+        return;
+    }
+    Button2->SetCaption("Unpacking... Please wait...");
+    Button2->SetEnabled(false);
+    JobSummary summary;
+    try {
+        summary = RunPakJob(edt1->Text(), *this);
+    } catch (...) {
+        // A pak that cannot be opened or read must not leave the button dead.
+        Button2->SetCaption("Unpack");
+        Button2->SetEnabled(true);
+        SetBatchOutcome(kExitNotDone);
+        throw;
+    }
+    SetBatchOutcome(summary.AllExtracted() ? kExitAllDone : kExitSomeFailed);
+    Button2->SetCaption("Unpack");
+    Button2->SetEnabled(true);
+}
+
+void TForm1::tmr1Timer(TObject*) {
+    batchMode_ = false;
+    listMode_ = false;
+    tmr1->SetEnabled(false);
+    if (ParamCount() == 0) return;
+    try {
+        if (ParamStr(1) == "-filelist") {
+            batchMode_ = true;
+            listMode_ = true;
+            edt1->SetFileName(ParamStr(2));
+        } else {
+            batchMode_ = true;
+            edt1->SetFileName(ParamStr(1));
+        }
+        Button2->Click();
+    } catch (...) {
+        SetBatchOutcome(kExitNotDone);
+        throw;
+    }
+    Close();
+}
+
+void TForm1::edt1AfterDialog(TObject*, std::string&, bool&) {
+    const std::string text = edt1->Text();
+    if (!text.empty()) edt2->InitialDir = ExtractFilePath(text);
+}
+
+void TForm1::SetProgressMax(int32_t maximum) {
+    PB->SetRange(0, maximum);
+    PB->SetStep(1);
+    PB->SetPosition(0);
+}
+
+void TForm1::StepProgress() { PB->StepIt(); }
+
+void TForm1::ProcessMessages() {
+    if (TApplication* app = Application()) app->ProcessMessages();
+}
+
+void TForm1::OpenFolderWindow(const std::string& folder) {
+    ShellExecuteA(Handle(), "open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void TForm1::ShowMessage(const std::string& text) { pakmole::ShowMessage(text); }
+
+}  // namespace pakmole

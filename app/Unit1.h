@@ -1,0 +1,61 @@
+#pragma once
+// The program's window: the pak file edit, the "Unpack" button, the progress
+// bar, and the one-shot timer that decides whether a command-line job runs.
+#include <string>
+
+#include "pak/JobHost.h"
+#include "pak/TempFileBlockInflater.h"
+#include "ui/CustomForm.h"
+
+namespace pakmole {
+
+class TsSkinManager;
+
+class TButton;
+class TMemo;
+class TProgressBar;
+class TTimer;
+class TsDirectoryEdit;
+class TsFilenameEdit;
+
+class TForm1 : public TForm, public JobHost {
+public:
+    explicit TForm1(TComponent* owner);
+    std::string ClassName() const override { return "TForm1"; }
+
+    static const char* const kPlaceholder;
+
+    // Components in stored order.
+    TsDirectoryEdit* edt2 = nullptr;
+    TButton* Button1 = nullptr;
+    TProgressBar* PB = nullptr;
+    TButton* Button2 = nullptr;
+    TsFilenameEdit* edt1 = nullptr;
+    TMemo* mmo1 = nullptr;
+    TsSkinManager* sSkinManager1 = nullptr;
+    TTimer* tmr1 = nullptr;
+
+    void Button2Click(TObject* sender);
+    void tmr1Timer(TObject* sender);
+    void edt1AfterDialog(TObject* sender, std::string& name, bool& action);
+
+    // JobHost
+    bool BatchMode() const override { return batchMode_; }
+    bool ListMode() const override { return listMode_; }
+    void SetProgressMax(int32_t maximum) override;
+    void StepProgress() override;
+    void ProcessMessages() override;
+    void OpenFolderWindow(const std::string& folder) override;
+    void ShowMessage(const std::string& text) override;
+    BlockInflater& Inflater() override { return inflater_; }
+
+private:
+    void ReadStoredDescription();
+    void SetBatchOutcome(int code);
+
+    bool batchMode_ = false;
+    bool listMode_ = false;
+    TempFileBlockInflater inflater_;
+};
+
+}  // namespace pakmole

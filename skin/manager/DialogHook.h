@@ -1,0 +1,36 @@
+#pragma once
+// The window-creation hook (WH_CBT) of the GUI thread, through which windows
+// that the program does not create itself (message boxes, the file dialog)
+// can be skinned as they appear.
+#include <windows.h>
+
+#include <functional>
+
+namespace pakmole {
+
+// Told about each window of the thread that is being created, before it
+// receives its first message.
+using TsWindowCreatingHandler = std::function<void(HWND window, const CREATESTRUCTA& create)>;
+
+class TsDialogHook {
+public:
+    TsDialogHook() = default;
+    ~TsDialogHook() { Remove(); }
+    TsDialogHook(const TsDialogHook&) = delete;
+    TsDialogHook& operator=(const TsDialogHook&) = delete;
+
+    // Hooks the calling thread; false when the system refuses.
+    bool Install();
+    void Remove();
+    bool Installed() const { return hook_ != nullptr; }
+
+    // Dialog skinning plugs in here; an empty handler lets every window pass.
+    // Answers the previous handler.
+    static TsWindowCreatingHandler SetWindowCreatingHandler(TsWindowCreatingHandler handler);
+
+private:
+    static LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam);
+    HHOOK hook_ = nullptr;
+};
+
+}  // namespace pakmole

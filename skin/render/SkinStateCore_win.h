@@ -1,0 +1,42 @@
+#pragma once
+// The part of a control's skin state that painting and text code read. The
+// per-control skin state of the controls layer is built on it, so the text
+// writers and the background searches below the controls layer can work with
+// any skinned control's state.
+#include <cstdint>
+#include <memory>
+
+#include "skin/data/Bitmap32.h"
+
+namespace pakmole {
+
+class TControl;
+class TsSkinManager;
+
+class TsSkinStateCore {
+public:
+    TsSkinStateCore() = default;
+    TsSkinStateCore(const TsSkinStateCore&) = delete;
+    TsSkinStateCore& operator=(const TsSkinStateCore&) = delete;
+    virtual ~TsSkinStateCore() = default;
+
+    // SkinManager when set, else the default manager.
+    virtual TsSkinManager* ManagerInEffect() const = 0;
+    // A section name, a live manager, a valid section index and an owner that
+    // is not on its way out; requireActive also asks for an active manager.
+    virtual bool Skinned(bool requireActive = false) const = 0;
+
+    int32_t SectionIndex = -1;
+    int32_t FrameMaskIndex = -1;
+    int32_t TextureIndex = -1;
+    int32_t HotTextureIndex = -1;
+    bool CustomColor = false;
+    bool CustomFont = false;
+    int32_t HUEOffset = 0;
+    int32_t Saturation = 0;
+    TControl* Control = nullptr;
+    int32_t ControlKind = 0;
+    std::unique_ptr<TBitmap32> CacheBitmap;
+};
+
+}  // namespace pakmole
