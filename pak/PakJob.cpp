@@ -60,8 +60,12 @@ private:
     }
 
     void InflateBlocks(const PakIndexEntry& entry, const std::vector<PakBlock>& blocks, TMemoryStream& output) {
+        // Only blocks inside the file count (bounds far outside would overflow
+        // the subtraction), and overlapping ones cannot hold more than the file.
         int64_t packed = 0;
-        for (const auto& block : blocks) packed += std::max<int64_t>(block.end - block.start, 0);
+        for (const auto& block : blocks)
+            if (block.start >= 0 && block.end <= pak_.Size() && block.end > block.start)
+                packed = std::min(packed + (block.end - block.start), pak_.Size());
         // The inflated size is a hint only; the data decides.
         const int64_t hint = std::min(std::max(entry.size, entry.zsize), packed * kMaxInflateRatio);
         if (hint > 0 && hint < static_cast<int64_t>(output.MutableBytes().max_size() / 2))
