@@ -7,7 +7,7 @@ export WINEPREFIX="$here/build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # The stamp names the settings below: a prefix made with older settings gets them too.
-stamp="$WINEPREFIX/.pakmole-ready-2"
+stamp="$WINEPREFIX/.pakmole-ready-3"
 [ -f "$stamp" ] && exit 0
 mkdir -p "$WINEPREFIX"
 running_before=0
@@ -21,6 +21,10 @@ fi
 # window is hidden or closed.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+# Wine's own fonts (Tahoma, "MS Sans Serif", Marlett for the caption buttons)
+# come with fonts-wine, but this Wine does not look in their folder: without a
+# copy in the prefix the frame's buttons draw as the letters "0 1 r".
+cp -f /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 # Wait until the registry is on disk, unless someone else's server is up (it
 # would not end; it writes the registry itself when it does).
 [ "$running_before" = 1 ] || wineserver -w
