@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/DibSection.h"
 #include "ui/GdiHandles.h"
 
 namespace pakmole {
@@ -109,16 +110,9 @@ IconPicture DrawApplicationIcon() {
 
 HICON CreateApplicationIcon() {
     const IconPicture picture = DrawApplicationIcon();
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = kIconSize;
-    bi.bmiHeader.biHeight = -kIconSize;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     WindowDC screen(nullptr);
-    BitmapHandle color(CreateDIBSection(screen.Get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    BitmapHandle color = CreateTopDownDib(screen.Get(), kIconSize, kIconSize, 24, &bits);
     if (!color || !bits) return nullptr;
     const int stride = (kIconSize * 3 + 3) & ~3;
     auto* rows = static_cast<unsigned char*>(bits);

@@ -51,6 +51,13 @@ void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     TGraphicControl::MouseUp(button, shift, x, y);
 }
 
+void TSpeedButton::Release() {
+    dragging_ = false;
+    if (state_ != TButtonState::bsDown) return;
+    state_ = TButtonState::bsUp;
+    Invalidate();
+}
+
 void TSpeedButton::WndProc(TMessage& m) {
     switch (m.Msg) {
     case CM_MOUSEENTER:

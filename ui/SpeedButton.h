@@ -16,6 +16,9 @@ public:
     void SetFlat(bool on);
     bool Down() const { return state_ == TButtonState::bsDown; }
     TButtonState ButtonState() const { return state_; }
+    // Ends a press without a click: the mouse was taken by another control
+    // before the button went up.
+    void Release();
     int NumGlyphs() const { return numGlyphs_; }
     void SetNumGlyphs(int count) { numGlyphs_ = count < 1 ? 1 : count; }
 

@@ -5,34 +5,13 @@
 #include <memory>
 
 #include "base/Exceptions.h"
+#include "skin/data/SkinImage.h"
+#include "ui/DibSection.h"
 #include "ui/GdiHandles.h"
-
-// The decoder is private to this file, so it cannot clash with another
-// library's copy of the same header.
-#define STBI_NO_STDIO
-#define STBI_MAX_DIMENSIONS 4096
-#define STB_IMAGE_STATIC
-#define STB_IMAGE_IMPLEMENTATION
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wall"
-#pragma GCC diagnostic ignored "-Wextra"
-#pragma GCC diagnostic ignored "-Wunused-function"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
-#endif
-#include <stb_image.h>
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
 
 namespace pakmole {
 
 namespace {
-struct StbiFree {
-    void operator()(unsigned char* p) const { stbi_image_free(p); }
-};
-
 uint32_t Premultiply(uint32_t argb) {
     const uint32_t a = argb >> 24;
     auto channel = [a](uint32_t c) { return (c * a + 127) / 255; };
@@ -47,20 +26,15 @@ TsAlphaImageList::TsAlphaImageList(TComponent* owner, int width, int height)
 void TsAlphaImageList::AddImage(const std::vector<unsigned char>& encoded, const std::string& name) {
     if (encoded.empty() || encoded.size() > static_cast<size_t>(INT32_MAX))
         throw Exception("Image " + name + " is empty or too large");
-    int w = 0, h = 0, channels = 0;
-    std::unique_ptr<unsigned char, StbiFree> pixels(stbi_load_from_memory(
-        encoded.data(), static_cast<int>(encoded.size()), &w, &h, &channels, 4));
-    if (!pixels) throw Exception("Image " + name + " cannot be read");
+    // The skin's own decoder: one copy of the image library per program.
+    TDecodedImage decoded = DecodeSkinImage(encoded, name);
+    const int w = decoded.Bitmap.Width(), h = decoded.Bitmap.Height();
     if (w != width_ || h != height_)
         throw Exception("Image " + name + " is " + std::to_string(w) + " x " + std::to_string(h) +
                         ", the list holds " + std::to_string(width_) + " x " +
                         std::to_string(height_));
-    std::vector<uint32_t> argb(static_cast<size_t>(w) * static_cast<size_t>(h));
-    const unsigned char* p = pixels.get();
-    for (uint32_t& px : argb) {
-        px = (uint32_t{p[3]} << 24) | (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
-        p += 4;
-    }
+    const auto& pixels = decoded.Bitmap.Pixels();
+    const std::vector<uint32_t> argb(pixels.data(), pixels.data() + pixels.size());
     AddPixels(argb);
 }
 
@@ -83,15 +57,8 @@ void TsAlphaImageList::Draw(HDC dc, int x, int y, int index, int sourceX, int so
     sourceWidth = std::clamp(sourceWidth, 0, width_ - sourceX);
     if (sourceWidth == 0) return;
 
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-    bi.bmiHeader.biWidth = width_;
-    bi.bmiHeader.biHeight = -height_;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    BitmapHandle bitmap(CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+    BitmapHandle bitmap = CreateTopDownDib(dc, width_, height_, 32, &bits);
     if (!bitmap || !bits) return;
     const auto& image = images_[static_cast<size_t>(index)];
     std::memcpy(bits, image.data(), image.size() * sizeof(uint32_t));

@@ -25,6 +25,16 @@ public:
     using TLabel::TLabel;
     std::string ClassName() const override { return "TsEditLabel"; }
     TWinControl* FocusControl = nullptr;
+
+    // The widest the label may become, 0 for no limit. It holds for every
+    // later size change too (a longer caption, a larger font), not only for
+    // the next placement.
+    int MaxWidth() const { return maxWidth_; }
+    void SetMaxWidth(int width);
+    void SetBounds(int left, int top, int width, int height) override;
+
+private:
+    int maxWidth_ = 0;
 };
 
 class TsBoundLabel : public TPersistent {
@@ -44,13 +54,19 @@ public:
     void SetLayout(TsCaptionLayout layout);
     int MaxWidth() const { return maxWidth_; }
     void SetMaxWidth(int width);
-    bool UseSkinColor = false;
+    // The label's font colour comes from the skin instead of Font.
+    bool UseSkinColor() const { return useSkinColor_; }
+    void SetUseSkinColor(bool on);
 
     TsEditLabel* Label() const { return label_; }
     // Places a visible label beside the control again (after a move or resize).
     void AlignLabel();
     // The control shows, hides, is enabled or disabled: the label follows.
     void FollowControl();
+    // Takes the label's font colour again: from the skin seen behind the label
+    // when UseSkinColor is set and the control is skinned, from Font otherwise.
+    // Owners call it whenever their skin is applied, changed or removed.
+    void UpdateSkinColor();
 
 private:
     TWinControl* control_;
@@ -60,6 +76,7 @@ private:
     TFont font_;
     TsCaptionLayout layout_ = TsCaptionLayout::sclLeft;
     int maxWidth_ = 0;
+    bool useSkinColor_ = false;
 };
 
 }  // namespace pakmole

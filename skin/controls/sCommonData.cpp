@@ -139,7 +139,8 @@ int TsCommonData::ComputeFlatBg() const {
     if (props.ImagePercent > 0 || props.GradientPercent > 0) return 0;
     const bool corners = skin.IsValidMask(section.CornerTopLeft) || skin.IsValidMask(section.CornerTopRight) ||
                          skin.IsValidMask(section.CornerBottomLeft) || skin.IsValidMask(section.CornerBottomRight);
-    return corners ? 0 : 1;
+    if (corners) return 0;
+    return (ProviderForm && BorderWindow) ? 0 : 1;
 }
 
 void TsCommonData::UpdateFlatBg() {

@@ -75,6 +75,10 @@ public:
     HDC PrintTarget = nullptr;
     // Set by a form provider that owns this state: the form it serves.
     TWinControl* ProviderForm = nullptr;
+    // Set by a form provider while its form is drawn with a separate border
+    // window (extended borders): the form's own surface then no longer shows
+    // a plain colour up to its edges.
+    HWND BorderWindow = nullptr;
 
     TsSkinManager* ManagerInEffect() const override;
     bool Skinned(bool requireActive = false) const override;

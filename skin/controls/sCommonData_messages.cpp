@@ -6,6 +6,7 @@
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/SkinCommandDelivery_win.h"
 #include "ui/CustomForm.h"
+#include "ui/SpeedButton.h"
 #include "ui/WinControl.h"
 
 namespace pakmole {
@@ -24,6 +25,17 @@ void NotifyParentForm(TControl* control) {
     TCustomForm* form = GetParentForm(control);
     if (form && form != control)
         DeliverSkinCommand(form, SkinCommandParam(SKC_CONTROLCHANGED), reinterpret_cast<LPARAM>(control));
+}
+
+// A speed button held down beside the control that the mouse has just entered
+// would otherwise keep its pressed look until the button goes up far away.
+void ReleasePressedSpeedButtons(TControl* control) {
+    TWinControl* parent = control->Parent();
+    if (!parent) return;
+    for (int i = 0; i < parent->ControlCount(); ++i) {
+        auto* button = dynamic_cast<TSpeedButton*>(parent->Controls(i));
+        if (button && button != control && button->Down()) button->Release();
+    }
 }
 
 }  // namespace
@@ -79,6 +91,7 @@ void TsCommonData::HandleControlMessage(TMessage& message) {
         if (message.LParam != 0 && reinterpret_cast<TControl*>(message.LParam) != Control) break;
         if (!skinned || Designing()) break;
         const bool enter = message.Msg == CM_MOUSEENTER;
+        if (enter) ReleasePressedSpeedButtons(Control);
         if (enter && ControlKind == ckNoHotTrack) break;
         MouseOver = enter;
         BackgroundStale = true;

@@ -6,6 +6,7 @@
 #include "skin/manager/sSkinManager.h"
 #include "skin/controls/sDirectoryEdit.h"
 #include "skin/controls/sFilenameEdit.h"
+#include "tests/support/ScreenPixels.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/Button.h"
 #include "ui/Memo.h"
@@ -59,13 +60,7 @@ TEST(Form1Test, StoredComponentsInOrderWithTheirProperties) {
     // The glyph shows on the screen.
     test::PumpFor(300);
     POINT origin = button->ClientToScreen(POINT{0, 0});
-    HDC screen = GetDC(nullptr);
-    const COLORREF face = GetPixel(screen, origin.x + 1, origin.y + 1);
-    int changed = 0;
-    for (int y = 0; y < button->Height(); ++y)
-        for (int x = 0; x < button->Width(); ++x) changed += GetPixel(screen, origin.x + x, origin.y + y) != face;
-    ReleaseDC(nullptr, screen);
-    EXPECT_GT(changed, 40);
+    EXPECT_GT(test::PixelsUnlikeTheFace(origin, button->Width(), button->Height()), 40);
 }
 
 TEST(Form1Test, IconIsASixtyFourPixelTileWithClearCorners) {

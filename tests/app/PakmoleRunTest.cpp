@@ -3,6 +3,7 @@
 
 #include "tests/app/PakmoleProcess.h"
 #include "tests/support/PakBuilder.h"
+#include "tests/support/ScreenPixels.h"
 #include "tests/support/TestPaths.h"
 
 namespace pakmole {
@@ -125,33 +126,38 @@ TEST(PakmoleRunTest, RefusedCharactersInTheArgumentShowInvalidFileName) {
     }
 }
 
-TEST(PakmoleRunTest, FileEditButtonShowsItsGlyph) {
-    PakmoleProcess program({});
-    HWND main = program.MainWindow();
-    ASSERT_NE(main, nullptr);
-    Sleep(800);
+// pakmole.exe started without arguments, its window up and past the
+// run-mode decision: it waits for the user.
+class InteractivePakmole : public ::testing::Test {
+protected:
+    void SetUp() override {
+        main = program.MainWindow();
+        ASSERT_NE(main, nullptr);
+        Sleep(800);  // past the run-mode decision
+    }
+    // Closing the window ends the program with exit status 0.
+    void CloseAndExpectCleanExit() {
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(program.WaitForExit(10000), 0);
+    }
+
+    PakmoleProcess program{std::vector<std::string>{}};
+    HWND main = nullptr;
+};
+
+TEST_F(InteractivePakmole, FileEditButtonShowsItsGlyph) {
     HWND edit = PakmoleProcess::FindChild(main, "TsFilenameEdit");
     ASSERT_NE(edit, nullptr);
     RECT client;
     GetClientRect(edit, &client);
     POINT origin{client.right - 18, 0};
     ClientToScreen(edit, &origin);
-    HDC screen = GetDC(nullptr);
-    const COLORREF face = GetPixel(screen, origin.x + 1, origin.y + 1);
-    int changed = 0;
-    for (int y = 0; y < client.bottom; ++y)
-        for (int x = 0; x < 18; ++x) changed += GetPixel(screen, origin.x + x, origin.y + y) != face;
-    ReleaseDC(nullptr, screen);
-    EXPECT_GT(changed, 40) << "the button at the edit's right edge shows no glyph";
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(10000), 0);
+    EXPECT_GT(test::PixelsUnlikeTheFace(origin, 18, client.bottom), 40)
+        << "the button at the edit's right edge shows no glyph";
+    CloseAndExpectCleanExit();
 }
 
-TEST(PakmoleRunTest, UnpackBeforeChoosingAFileAsksForOne) {
-    PakmoleProcess program({});
-    HWND main = program.MainWindow();
-    ASSERT_NE(main, nullptr);
-    Sleep(800);  // past the run-mode decision
+TEST_F(InteractivePakmole, UnpackBeforeChoosingAFileAsksForOne) {
     HWND unpack = PakmoleProcess::FindChild(main, "TButton", "Unpack");
     ASSERT_NE(unpack, nullptr);
     test::ClickButton(unpack);
@@ -164,17 +170,12 @@ TEST(PakmoleRunTest, UnpackBeforeChoosingAFileAsksForOne) {
     EXPECT_EQ(program.FindWindowOfClass("TMessageForm"), nullptr);
     EXPECT_EQ(test::WindowText(unpack), "Unpack");
     EXPECT_TRUE(IsWindowEnabled(unpack));
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(10000), 0);
+    CloseAndExpectCleanExit();
 }
 
-TEST(PakmoleRunTest, InteractiveChoiceThroughTheOpenDialogEndsInDone) {
+TEST_F(InteractivePakmole, ChoiceThroughTheOpenDialogEndsInDone) {
     test::TempFolder folder;
     const std::string pak = WriteSamplePak(folder);
-    PakmoleProcess program({});
-    HWND main = program.MainWindow();
-    ASSERT_NE(main, nullptr);
-    Sleep(800);
     HWND edit = PakmoleProcess::FindChild(main, "TsFilenameEdit");
     ASSERT_NE(edit, nullptr);
     RECT client;
@@ -220,8 +221,7 @@ TEST(PakmoleRunTest, InteractiveChoiceThroughTheOpenDialogEndsInDone) {
     EXPECT_EQ(test::WindowText(unpack), "Unpack");
     EXPECT_TRUE(IsWindowEnabled(unpack));
     EXPECT_TRUE(program.Running());
-    PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(program.WaitForExit(10000), 0);
+    CloseAndExpectCleanExit();
 }
 
 }  // namespace

@@ -1,35 +1,57 @@
 #include "tests/tools/OptionsIni.h"
 
+#include <stdexcept>
+#include <string_view>
+
+#include "skin/data/IniText.h"
+
 namespace pakmole::test {
 
 namespace {
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
-    return s.substr(b, e - b);
+
+// How many header lines and key lines the text holds before any merging.
+struct LineTally {
+    std::size_t headers = 0;
+    std::size_t keys = 0;
+};
+
+LineTally Tally(std::string_view text) {
+    LineTally tally;
+    bool inSection = false;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        std::size_t end = text.find_first_of("\r\n", pos);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = TrimControl(text.substr(pos, end - pos));
+        pos = end + 1;
+        if (line.empty() || line.front() == ';') continue;
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            ++tally.headers;
+            inSection = true;
+        } else if (inSection) {
+            ++tally.keys;
+        }
+    }
+    return tally;
 }
+
 }  // namespace
 
 OptionsIni::OptionsIni(const std::string& text) {
-    size_t pos = 0;
-    while (pos <= text.size()) {
-        size_t end = text.find_first_of("\r\n", pos);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = Trim(text.substr(pos, end - pos));
-        pos = end + (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-        if (line.empty() || line[0] == ';') continue;
-        if (line.front() == '[' && line.back() == ']') {
-            sections_.push_back({Trim(line.substr(1, line.size() - 2)), {}});
-            continue;
-        }
-        if (sections_.empty()) continue;
-        const size_t eq = line.find('=');
-        if (eq == std::string::npos)
-            sections_.back().keys.emplace_back(line, "");
-        else
-            sections_.back().keys.emplace_back(Trim(line.substr(0, eq)), Trim(line.substr(eq + 1)));
+    // Read by the program's own reader, so the tests see what the loader sees.
+    const TIniText ini(text);
+    std::size_t keys = 0;
+    for (const TIniText::Section& section : ini.Sections()) {
+        IniSection copy{section.Name, {}};
+        for (const TIniText::Entry& entry : section.Entries) copy.keys.emplace_back(entry.Key, entry.Value);
+        keys += copy.keys.size();
+        sections_.push_back(std::move(copy));
     }
+    // The reader keeps only the first of a repeated section or key; a skin
+    // that repeats one would hide the later text from every check here.
+    const LineTally tally = Tally(text);
+    if (tally.headers != sections_.size()) throw std::runtime_error("the options text repeats a section");
+    if (tally.keys != keys) throw std::runtime_error("the options text repeats a key within a section");
 }
 
 const IniSection* OptionsIni::Find(const std::string& section) const {

@@ -1,7 +1,7 @@
 #pragma once
-// Reads an options text the way the skin loader does: lines trimmed of
-// characters up to 32, ";" lines and empty lines skipped, "[name]" opens a
-// section, other lines split at their first "=". Order is kept.
+// An options text as the skin loader reads it (through its own INI reader),
+// in file order. Fails with std::runtime_error when the text repeats a
+// section or a key, which the loader would silently merge or drop.
 #include <optional>
 #include <string>
 #include <utility>

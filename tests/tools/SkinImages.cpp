@@ -2,21 +2,32 @@
 
 #include <cctype>
 
-#define STB_IMAGE_IMPLEMENTATION
-#include <stb_image.h>
-
+#include "base/Exceptions.h"
+#include "skin/data/SkinImage.h"
 #include "tools/emberline/SkinFiles.h"
 
 namespace pakmole::test {
 
 Picture DecodeBmp(const std::string& bytes) {
+    // The program's own image decoder: what it reads is what the skin shows.
     Picture p;
-    int channels = 0;
-    unsigned char* data = stbi_load_from_memory(reinterpret_cast<const stbi_uc*>(bytes.data()),
-                                                static_cast<int>(bytes.size()), &p.width, &p.height, &channels, 3);
-    if (!data) return p;
-    p.rgb.assign(data, data + static_cast<size_t>(p.width) * p.height * 3);
-    stbi_image_free(data);
+    TDecodedImage image;
+    try {
+        image = DecodeSkinImage(std::vector<unsigned char>(bytes.begin(), bytes.end()), "test image");
+    } catch (const Exception&) {
+        return p;
+    }
+    p.width = image.Bitmap.Width();
+    p.height = image.Bitmap.Height();
+    const uint32_t* pixels = image.Bitmap.Pixels().data();
+    const std::size_t count = image.Bitmap.Pixels().size();
+    p.rgb.reserve(count * 3);
+    for (std::size_t i = 0; i < count; ++i) {
+        const uint32_t argb = pixels[i];
+        p.rgb.push_back(static_cast<unsigned char>(argb >> 16));
+        p.rgb.push_back(static_cast<unsigned char>(argb >> 8));
+        p.rgb.push_back(static_cast<unsigned char>(argb));
+    }
     return p;
 }
 

@@ -9,7 +9,7 @@ namespace pakmole::test {
 struct Picture {
     int width = 0;
     int height = 0;
-    std::vector<unsigned char> rgb;  // decoded by stb_image, three bytes a pixel
+    std::vector<unsigned char> rgb;  // decoded by the skin's image decoder, bytes red, green, blue
     bool IsKey(int x, int y) const {
         const unsigned char* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
         return p[0] == 255 && p[1] == 0 && p[2] == 255;

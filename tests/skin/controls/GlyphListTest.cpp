@@ -4,6 +4,7 @@
 #include "skin/controls/sFilenameEdit.h"
 #include "skin/controls/sGlyphUtils.h"
 #include "base/Exceptions.h"
+#include "tests/support/ScreenPixels.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CustomForm.h"
 
@@ -123,13 +124,7 @@ TEST(EditButtonGlyph, GlyphAppearsOnTheScreen) {
     test::PumpFor(300);
     TsEditButton* button = edit->Button();
     POINT origin = button->ClientToScreen(POINT{0, 0});
-    HDC screen = GetDC(nullptr);
-    const COLORREF face = GetPixel(screen, origin.x + 1, origin.y + 1);
-    int changed = 0;
-    for (int y = 0; y < button->Height(); ++y)
-        for (int x = 0; x < button->Width(); ++x) changed += GetPixel(screen, origin.x + x, origin.y + y) != face;
-    ReleaseDC(nullptr, screen);
-    EXPECT_GT(changed, 40);
+    EXPECT_GT(test::PixelsUnlikeTheFace(origin, button->Width(), button->Height()), 40);
 }
 
 }  // namespace

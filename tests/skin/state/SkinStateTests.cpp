@@ -3,6 +3,8 @@
 // component layer's notifications do to it.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "skin/controls/sCommonData.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/MainSkinManager.h"
@@ -12,7 +14,9 @@
 #include "tests/skin/manager/ManagerTestSupport.h"
 #include "tests/skin/state/SkinnedBox.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "skin/controls/sBoundLabel.h"
 #include "ui/CustomForm.h"
+#include "ui/SpeedButton.h"
 
 namespace pakmole {
 namespace {
@@ -37,6 +41,17 @@ protected:
     }
     LRESULT Send(TWinControl* to, uint16_t command, uint16_t low = 0, LPARAM lParam = 0) {
         return SendMessageA(to->Handle(), SKM_COMMAND, SkinCommandParam(command, low), lParam);
+    }
+    // A skinned box placed inside parent at {left, top, width, height}, with
+    // its section and, unless asked otherwise, its window.
+    SkinnedBox* AddBox(TWinControl* parent, int32_t kind, const std::array<int, 4>& bounds, const std::string& section,
+                       bool withHandle = true) {
+        auto* added = new SkinnedBox(form, kind);
+        added->SetParent(parent);
+        added->SetBounds(bounds[0], bounds[1], bounds[2], bounds[3]);
+        added->SkinData.SetSkinSection(section);
+        if (withHandle) added->HandleNeeded();
+        return added;
     }
     TsSkinModel& Skin() { return manager->Model(); }
     TsGeneralData& SectionNamed(const std::string& name) {
@@ -187,11 +202,7 @@ TEST_F(SkinStateTest, CommandReplies) {
 
 TEST_F(SkinStateTest, DropCacheEmptiesTheCachesDownTheTree) {
     box->SkinData.SetSkinSection("PANEL");
-    auto* inner = new SkinnedBox(form);
-    inner->SetParent(box);
-    inner->SetBounds(5, 5, 40, 30);
-    inner->SkinData.SetSkinSection("BUTTON");
-    inner->HandleNeeded();
+    auto* inner = AddBox(box, ckPanel, {5, 5, 40, 30}, "BUTTON");
     box->SkinData.BuildCache(0);
     inner->SkinData.BuildCache(0);
     ASSERT_FALSE(inner->SkinData.CacheBitmap->Empty());
@@ -224,11 +235,7 @@ TEST_F(SkinStateTest, UpdatesNestAndTellTheOwner) {
 
 TEST_F(SkinStateTest, AChildIsUpdatingWhileItsParentIs) {
     box->SkinData.SetSkinSection(GradientSection());
-    auto* inner = new SkinnedBox(form, ckButton);
-    inner->SetParent(box);
-    inner->SetBounds(5, 5, 40, 30);
-    inner->SkinData.SetSkinSection("BUTTON");
-    inner->HandleNeeded();
+    auto* inner = AddBox(box, ckButton, {5, 5, 40, 30}, "BUTTON");
     box->SkinData.BackgroundStale = false;
     box->SkinData.PaintSuspended = false;
     EXPECT_FALSE(inner->SkinData.IsUpdating());
@@ -243,11 +250,7 @@ TEST_F(SkinStateTest, AChildIsUpdatingWhileItsParentIs) {
 
 TEST_F(SkinStateTest, CacheRebuildPaintsWhatPaintControlPaints) {
     box->SkinData.SetSkinSection(GradientSection());
-    auto* child = new SkinnedBox(form, ckButton);
-    child->SetParent(box);
-    child->SetBounds(12, 9, 70, 26);
-    child->SkinData.SetSkinSection("BUTTON");
-    child->HandleNeeded();
+    auto* child = AddBox(box, ckButton, {12, 9, 70, 26}, "BUTTON");
 
     // The parent's picture is not there yet: the child waits.
     EXPECT_FALSE(child->SkinData.BuildCache(0));
@@ -280,11 +283,7 @@ TEST_F(SkinStateTest, CacheRebuildPaintsWhatPaintControlPaints) {
 TEST_F(SkinStateTest, ASeeThroughControlShowsItsParentsCache) {
     box->SkinData.SetSkinSection(GradientSection());
     MakeSeeThrough("BUTTON");
-    auto* child = new SkinnedBox(form, ckButton);
-    child->SetParent(box);
-    child->SetBounds(30, 40, 50, 20);
-    child->SkinData.SetSkinSection("BUTTON");
-    child->HandleNeeded();
+    auto* child = AddBox(box, ckButton, {30, 40, 50, 20}, "BUTTON");
     ASSERT_TRUE(box->SkinData.BuildCache(0));
     ASSERT_TRUE(child->SkinData.BuildCache(0));
     const TBitmap32& parent = *box->SkinData.CacheBitmap;
@@ -297,10 +296,7 @@ TEST_F(SkinStateTest, ASeeThroughControlWithoutCachePassesTheQuestionOnWithItsPo
     box->SkinData.SetSkinSection(GradientSection());
     ASSERT_TRUE(box->SkinData.BuildCache(0));
     MakeSeeThrough("BUTTON");
-    auto* child = new SkinnedBox(form, ckButton);
-    child->SetParent(box);
-    child->SetBounds(30, 40, 50, 20);
-    child->SkinData.SetSkinSection("BUTTON");
+    auto* child = AddBox(box, ckButton, {30, 40, 50, 20}, "BUTTON", false);
     child->SkinData.CacheBitmap.reset();
     TBgQuery query;
     query.OffsetX = 3, query.OffsetY = 4;
@@ -313,11 +309,7 @@ TEST_F(SkinStateTest, ASeeThroughControlWithoutCachePassesTheQuestionOnWithItsPo
 
 TEST_F(SkinStateTest, EnablingAndShowingMakeTheCacheStale) {
     box->SkinData.SetSkinSection("PANEL");
-    auto* inner = new SkinnedBox(form, ckButton);
-    inner->SetParent(box);
-    inner->SetBounds(5, 5, 40, 30);
-    inner->SkinData.SetSkinSection("BUTTON");
-    inner->HandleNeeded();
+    auto* inner = AddBox(box, ckButton, {5, 5, 40, 30}, "BUTTON");
     ASSERT_TRUE(box->SkinData.BuildCache(0));
     ASSERT_TRUE(inner->SkinData.BuildCache(0));
 
@@ -339,11 +331,7 @@ TEST_F(SkinStateTest, EnablingAndShowingMakeTheCacheStale) {
 
 TEST_F(SkinStateTest, ADisabledControlGetsTheDisabledLook) {
     box->SkinData.SetSkinSection(GradientSection());
-    auto* child = new SkinnedBox(form, ckButton);
-    child->SetParent(box);
-    child->SetBounds(12, 9, 70, 26);
-    child->SkinData.SetSkinSection("BUTTON");
-    child->HandleNeeded();
+    auto* child = AddBox(box, ckButton, {12, 9, 70, 26}, "BUTTON");
     ASSERT_TRUE(box->SkinData.BuildCache(0));
     ASSERT_TRUE(child->SkinData.BuildCache(0));
     TBitmap32 enabled = *child->SkinData.CacheBitmap;
@@ -358,11 +346,7 @@ TEST_F(SkinStateTest, ADisabledControlGetsTheDisabledLook) {
 }
 
 TEST_F(SkinStateTest, EditLikeControlsTakeTheHotColourWhileFocused) {
-    auto* edit = new SkinnedBox(form, ckEdit);
-    edit->SetParent(form);
-    edit->SetBounds(10, 150, 120, 21);
-    edit->SkinData.SetSkinSection("EDIT");
-    edit->HandleNeeded();
+    auto* edit = AddBox(form, ckEdit, {10, 150, 120, 21}, "EDIT");
     const TsGeneralData& section = SectionNamed("EDIT");
     ASSERT_GE(section.States, 2);
     struct Case {
@@ -389,11 +373,7 @@ TEST_F(SkinStateTest, EditLikeControlsTakeTheHotColourWhileFocused) {
 TEST_F(SkinStateTest, MovingAControlThatShowsItsParentTellsIt) {
     box->SkinData.SetSkinSection(GradientSection());
     MakeSeeThrough("BUTTON");
-    auto* child = new SkinnedBox(form, ckButton);
-    child->SetParent(box);
-    child->SetBounds(30, 40, 50, 20);
-    child->SkinData.SetSkinSection("BUTTON");
-    child->HandleNeeded();
+    auto* child = AddBox(box, ckButton, {30, 40, 50, 20}, "BUTTON");
     ASSERT_TRUE(child->SkinData.DependsOnParent());
     child->SkinData.BackgroundStale = false;
     child->Commands.clear();
@@ -403,11 +383,7 @@ TEST_F(SkinStateTest, MovingAControlThatShowsItsParentTellsIt) {
 
     // An opaque control on a plain parent does not depend on it.
     box->SkinData.SetSkinSection("PANEL");
-    auto* solid = new SkinnedBox(form, ckButton);
-    solid->SetParent(box);
-    solid->SetBounds(5, 5, 20, 20);
-    solid->SkinData.SetSkinSection("EDIT");
-    solid->HandleNeeded();
+    auto* solid = AddBox(box, ckButton, {5, 5, 20, 20}, "EDIT");
     for (TsGenState& props : SectionNamed("EDIT").Props) props.Transparency = 0;
     EXPECT_FALSE(solid->SkinData.DependsOnParent());
     solid->Commands.clear();
@@ -424,10 +400,7 @@ TEST_F(SkinStateTest, TextOverATransparentPanelFollowsTheSectionBehindIt) {
     ASSERT_GE(panelIndex, 0);
     ASSERT_GE(own, 0);
     box->SkinData.SetSkinSection(outerName);
-    auto* panel = new SkinnedBox(form);
-    panel->SetParent(box);
-    panel->SetBounds(5, 5, 100, 60);
-    panel->SkinData.SetSkinSection(panelName);
+    auto* panel = AddBox(box, ckPanel, {5, 5, 100, 60}, panelName, false);
     auto* control = new SkinnedBox(form, ckButton);
     control->SetParent(panel);
     control->SetBounds(5, 5, 40, 20);
@@ -465,6 +438,131 @@ TEST_F(SkinStateTest, TextOverATransparentPanelFollowsTheSectionBehindIt) {
         panelSection.GiveOwnFont = true;
         EXPECT_EQ(BackgroundSectionOf(control, own, manager.get(), 0), panelIndex);
     }
+}
+
+TEST_F(SkinStateTest, EnteringAControlReleasesPressedSpeedButtonsBesideIt) {
+    struct Case {
+        const char* section;
+        bool released;  // only a skinned control releases its siblings
+    } cases[] = {{"EDIT", true}, {"NoSuchSection", false}};
+    for (const Case& c : cases) {
+        box->SkinData.SetSkinSection(c.section);
+        auto* sibling = new TSpeedButton(form);
+        sibling->SetParent(form);
+        sibling->SetBounds(200, 30, 23, 22);
+        auto* inside = new TSpeedButton(form);  // a child of the control, not a sibling
+        inside->SetParent(box);
+        auto* resting = new TSpeedButton(form);
+        resting->SetParent(form);
+        resting->SetBounds(230, 30, 23, 22);
+        for (TSpeedButton* b : {sibling, inside}) {
+            b->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+            ASSERT_TRUE(b->Down()) << c.section;
+        }
+
+        box->Perform(CM_MOUSEENTER, 0, 0);
+        EXPECT_EQ(sibling->Down(), !c.released) << c.section;
+        EXPECT_TRUE(inside->Down()) << c.section;
+        EXPECT_FALSE(resting->Down()) << c.section;
+        EXPECT_EQ(resting->ButtonState(), TButtonState::bsUp) << c.section;
+        // A released button stays up while the mouse moves over it again.
+        sibling->Perform(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(2, 2));
+        EXPECT_EQ(sibling->Down(), !c.released) << c.section;
+        sibling->Perform(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        inside->Perform(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+        for (TSpeedButton* b : {sibling, inside, resting}) b->Free();
+    }
+}
+
+TEST_F(SkinStateTest, AFormDrawnWithABorderWindowHasNoFlatBackground) {
+    // A plain section: opaque, no gradient, texture, corners or frame.
+    TsGeneralData& plain = SectionNamed("EDIT");
+    for (TsGenState& props : plain.Props) {
+        props.Transparency = 0;
+        props.GradientPercent = props.ImagePercent = 0;
+    }
+    plain.FrameMask = plain.CornerTopLeft = plain.CornerTopRight = plain.CornerBottomLeft = plain.CornerBottomRight = -1;
+    const HWND someWindow = form->Handle();
+
+    struct Case {
+        bool provider;
+        HWND borderWindow;
+        bool flat;
+    } cases[] = {
+        {true, nullptr, true},
+        {true, someWindow, false},
+        {false, someWindow, true},  // only a form provider has a border window of its own
+    };
+    for (const Case& c : cases) {
+        TsCommonData state(form, false);
+        state.ControlKind = ckPanel;
+        if (c.provider) state.ProviderForm = form;
+        state.BorderWindow = c.borderWindow;
+        state.SetSkinSection("EDIT");
+        ASSERT_TRUE(state.Skinned()) << c.provider;
+        EXPECT_EQ(state.FlatBg(), c.flat) << c.provider << " " << c.borderWindow;
+        EXPECT_EQ(state.StateBits & sbNotComputed, 0) << c.provider;
+        // Losing the border window makes the form flat again at the next recomputation.
+        state.BorderWindow = nullptr;
+        state.UpdateFlatBg();
+        EXPECT_TRUE(state.FlatBg()) << c.provider;
+    }
+}
+
+TEST_F(SkinStateTest, ABoundLabelTakesItsColourFromTheSkinWhenAsked) {
+    const int32_t ownColour = 0x0000C0, paletteColour = 0x123456, panelColour = 0x654321;
+    Skin().Palette[pcLabelText] = paletteColour;
+    TsGeneralData& panelSection = SectionNamed("EDIT");
+    panelSection.GiveOwnFont = true;
+    panelSection.Props[0].FontColor = panelColour;
+    panelSection.Props[0].Transparency = 0;
+
+    // On the plain form, and inside a skinned panel whose section gives its own font.
+    box->SkinData.SetSkinSection("EDIT");
+    auto* onForm = new SkinnedBox(form, ckEdit);
+    onForm->SetParent(form);
+    onForm->SetBounds(240, 100, 50, 21);
+    auto* inPanel = new SkinnedBox(form, ckEdit);
+    inPanel->SetParent(box);
+    inPanel->SetBounds(80, 40, 50, 21);
+
+    struct Case {
+        const char* name;
+        SkinnedBox* control;
+        const char* section;
+        bool useSkinColor;
+        int32_t colour;
+    } cases[] = {
+        {"own colour", onForm, "BUTTON", false, ownColour},
+        {"palette", onForm, "BUTTON", true, paletteColour},
+        {"section behind", inPanel, "BUTTON", true, panelColour},
+        {"unskinned control", inPanel, "NoSuchSection", true, ownColour},
+    };
+    for (const Case& c : cases) {
+        c.control->SkinData.SetSkinSection(c.section);
+        TsBoundLabel bound(c.control);
+        bound.Font().SetColor(ownColour);
+        bound.SetUseSkinColor(c.useSkinColor);
+        bound.SetActive(true);
+        ASSERT_NE(bound.Label(), nullptr) << c.name;
+        EXPECT_EQ(bound.Label()->Font().Color(), c.colour) << c.name;
+        // Switching it over later acts at once, both ways.
+        bound.SetUseSkinColor(!c.useSkinColor);
+        bound.SetUseSkinColor(c.useSkinColor);
+        EXPECT_EQ(bound.Label()->Font().Color(), c.colour) << c.name;
+        bound.SetActive(false);
+    }
+
+    // The skin taken away from the control: the label's own colour returns.
+    TsBoundLabel bound(onForm);
+    bound.Font().SetColor(ownColour);
+    bound.SetUseSkinColor(true);
+    bound.SetActive(true);
+    EXPECT_EQ(bound.Label()->Font().Color(), paletteColour);
+    onForm->SkinData.SetSkinSection("NoSuchSection");
+    bound.UpdateSkinColor();
+    EXPECT_EQ(bound.Label()->Font().Color(), ownColour);
+    bound.SetActive(false);
 }
 
 }  // namespace
