@@ -8,6 +8,10 @@ namespace pakmole::emberline {
 
 using ArtFn = void (*)(Canvas& frame, int state);
 
+// A canvas's size as drawing coordinates.
+inline float W(const Canvas& c) { return static_cast<float>(c.Width()); }
+inline float H(const Canvas& c) { return static_cast<float>(c.Height()); }
+
 // Shared look of raised plates (buttons, scroll parts, tabs).
 struct PlateStyle {
     float radius = 3;

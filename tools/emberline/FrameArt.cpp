@@ -4,15 +4,6 @@
 
 namespace pakmole::emberline::art {
 
-namespace {
-float W(const Canvas& c) {
-    return static_cast<float>(c.Width());
-}
-float H(const Canvas& c) {
-    return static_cast<float>(c.Height());
-}
-}  // namespace
-
 void FormFrame(Canvas& c, int state) {
     // Three pixels, as wide as the platform's fixed frame: a dark outer edge,
     // a crisp highlight, then the face. The corners are cut by three key

@@ -7,12 +7,6 @@
 namespace pakmole::emberline::art {
 
 namespace {
-float W(const Canvas& c) {
-    return static_cast<float>(c.Width());
-}
-float H(const Canvas& c) {
-    return static_cast<float>(c.Height());
-}
 
 // Caption buttons have no plate until the mouse comes; close turns red-hot.
 void TitlePlate(Canvas& c, int state, bool close) {

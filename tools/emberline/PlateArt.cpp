@@ -8,13 +8,6 @@ namespace pakmole::emberline {
 
 namespace {
 const Rgba kNone{};
-
-float W(const Canvas& c) {
-    return static_cast<float>(c.Width());
-}
-float H(const Canvas& c) {
-    return static_cast<float>(c.Height());
-}
 }  // namespace
 
 PlateStyle ButtonPlate(int state) {
