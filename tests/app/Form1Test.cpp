@@ -58,8 +58,9 @@ TEST(Form1Test, StoredComponentsInOrderWithTheirProperties) {
     EXPECT_EQ(button->Height(), form->edt1->ClientHeight());
 
     // The glyph shows on the screen.
-    test::PumpFor(300);
+    // Painting reaches the screen through the message queue: wait for it.
     POINT origin = button->ClientToScreen(POINT{0, 0});
+    test::PumpUntil([&] { return test::PixelsUnlikeTheFace(origin, button->Width(), button->Height()) > 40; }, 3000);
     EXPECT_GT(test::PixelsUnlikeTheFace(origin, button->Width(), button->Height()), 40);
 }
 

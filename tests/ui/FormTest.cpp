@@ -151,12 +151,14 @@ TEST(ApplicationWindowTest, CarriesTheTitleOwnsTheFormsAndMinimizesWithTheMainFo
     form->Show();
     EXPECT_EQ(GetWindow(form->Handle(), GW_OWNER), appWindow);
 
+    // Hiding and showing take effect through the message queue; how long
+    // that takes depends on the display, so wait for it rather than a fixed time.
     SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    test::PumpFor(100);
+    test::PumpUntil([&] { return IsIconic(appWindow) && !IsWindowVisible(form->Handle()); });
     EXPECT_TRUE(IsIconic(appWindow));
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     app.App().Restore();
-    test::PumpFor(100);
+    test::PumpUntil([&] { return !IsIconic(appWindow) && IsWindowVisible(form->Handle()); });
     EXPECT_FALSE(IsIconic(appWindow));
     EXPECT_TRUE(IsWindowVisible(form->Handle()));
 }

@@ -121,9 +121,10 @@ TEST(EditButtonGlyph, GlyphAppearsOnTheScreen) {
     edit->SetText("Select pak-file (Unreal Engine 4) for Unpacking");
     form->Show();
     RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    test::PumpFor(300);
     TsEditButton* button = edit->Button();
     POINT origin = button->ClientToScreen(POINT{0, 0});
+    // Painting reaches the screen through the message queue: wait for it.
+    test::PumpUntil([&] { return test::PixelsUnlikeTheFace(origin, button->Width(), button->Height()) > 40; }, 3000);
     EXPECT_GT(test::PixelsUnlikeTheFace(origin, button->Width(), button->Height()), 40);
 }
 
