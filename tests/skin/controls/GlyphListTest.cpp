@@ -3,6 +3,7 @@
 
 #include "skin/controls/sFilenameEdit.h"
 #include "skin/controls/sGlyphUtils.h"
+#include "skin/data/Bitmap32_win.h"
 #include "base/Exceptions.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -70,24 +71,13 @@ namespace {
 // counts the pixels the glyph changed.
 int GlyphPixelsPainted(TsCustomComboEdit& edit) {
     TsEditButton* button = edit.Button();
-    const int w = button->Width(), h = button->Height();
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    button->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
+    TBitmap32 canvas(button->Width(), button->Height());
+    button->Perform(WM_PAINT, reinterpret_cast<WPARAM>(Bitmap32DC(canvas)), 0);
     GdiFlush();
-    const auto* pixels = static_cast<const uint32_t*>(bits);
-    const uint32_t face = pixels[0];
+    const uint32_t face = canvas.Pixel(0, 0);
     int changed = 0;
-    for (int i = 0; i < w * h; ++i) changed += pixels[i] != face;
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    ReleaseDC(nullptr, screen);
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x) changed += canvas.Pixel(x, y) != face;
     return changed;
 }
 
