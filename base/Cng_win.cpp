@@ -37,12 +37,4 @@ const CngAlgorithm& Sha1Algorithm() {
     return sha1;
 }
 
-CngKey::~CngKey() {
-    if (handle_) BCryptDestroyKey(handle_);
-}
-
-CngHash::~CngHash() {
-    if (handle_) BCryptDestroyHash(handle_);
-}
-
 }  // namespace pakmole

@@ -28,30 +28,24 @@ private:
 const CngAlgorithm& AesEcbAlgorithm();
 const CngAlgorithm& Sha1Algorithm();
 
-class CngKey {
+// Owns a key or hash object; Destroy is the call that releases its kind.
+template <NTSTATUS(WINAPI* Destroy)(BCRYPT_HANDLE)>
+class CngObject {
 public:
-    CngKey() = default;
-    ~CngKey();
-    CngKey(const CngKey&) = delete;
-    CngKey& operator=(const CngKey&) = delete;
-    BCRYPT_KEY_HANDLE Get() const { return handle_; }
-    BCRYPT_KEY_HANDLE* Receive() { return &handle_; }
+    CngObject() = default;
+    ~CngObject() {
+        if (handle_) Destroy(handle_);
+    }
+    CngObject(const CngObject&) = delete;
+    CngObject& operator=(const CngObject&) = delete;
+    BCRYPT_HANDLE Get() const { return handle_; }
+    BCRYPT_HANDLE* Receive() { return &handle_; }
 
 private:
-    BCRYPT_KEY_HANDLE handle_ = nullptr;
+    BCRYPT_HANDLE handle_ = nullptr;
 };
 
-class CngHash {
-public:
-    CngHash() = default;
-    ~CngHash();
-    CngHash(const CngHash&) = delete;
-    CngHash& operator=(const CngHash&) = delete;
-    BCRYPT_HASH_HANDLE Get() const { return handle_; }
-    BCRYPT_HASH_HANDLE* Receive() { return &handle_; }
-
-private:
-    BCRYPT_HASH_HANDLE handle_ = nullptr;
-};
+using CngKey = CngObject<BCryptDestroyKey>;
+using CngHash = CngObject<BCryptDestroyHash>;
 
 }  // namespace pakmole
