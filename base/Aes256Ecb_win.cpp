@@ -5,8 +5,8 @@
 
 namespace pakmole {
 
-// A CNG key is not promised to be safe in several threads at once (Wine's keeps
-// per-call state in it): each call decrypts with its own duplicate of this one.
+// A CNG key is not promised to be safe in several threads at once: each call
+// decrypts with its own duplicate of this one.
 struct Aes256EcbDecryptor::Impl {
     CngKey key;
 };
