@@ -7,6 +7,13 @@
 
 namespace pakmole {
 
+// Which file a handle or a path refers to, whatever the path's spelling.
+struct FileIdentity {
+    uint64_t volume = 0;
+    uint64_t file = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 enum class FileMode {
     OpenRead,           // read, others may read too
     OpenReadExclusive,  // read, nobody else may open the file meanwhile
@@ -24,6 +31,7 @@ public:
     std::size_t ReadAt(int64_t offset, void* buffer, std::size_t count);
     void Write(const void* buffer, std::size_t count);  // appends at the write position
     int64_t Size() const;
+    FileIdentity Identity() const;
 
 private:
     intptr_t handle_;

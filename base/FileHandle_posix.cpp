@@ -48,6 +48,12 @@ void FileHandle::Write(const void* buffer, std::size_t count) {
     }
 }
 
+FileIdentity FileHandle::Identity() const {
+    struct stat st {};
+    if (::fstat(static_cast<int>(handle_), &st) != 0) return {};
+    return {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino)};
+}
+
 int64_t FileHandle::Size() const {
     struct stat st {};
     if (::fstat(static_cast<int>(handle_), &st) != 0) return 0;

@@ -59,6 +59,12 @@ void FileHandle::Write(const void* buffer, std::size_t count) {
     }
 }
 
+FileIdentity FileHandle::Identity() const {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(reinterpret_cast<HANDLE>(handle_), &info)) return {};
+    return {info.dwVolumeSerialNumber, (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
 int64_t FileHandle::Size() const {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(reinterpret_cast<HANDLE>(handle_), &size)) return 0;

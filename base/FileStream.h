@@ -19,6 +19,7 @@ public:
     int64_t Position() const override { return position_; }
     void SetPosition(int64_t position) override { position_ = position < 0 ? 0 : position; }
     int64_t Size() const override { return size_; }
+    FileIdentity Identity() const { return file_.Identity(); }
 
 private:
     static constexpr std::size_t kBufferSize = 64 * 1024;

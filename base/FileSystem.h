@@ -1,8 +1,11 @@
 #pragma once
 // File-system operations the jobs need, implemented per platform
 // (FileSystem_posix.cpp, FileSystem_win.cpp). Paths are host paths.
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "FileHandle.h"
 
 namespace pakmole {
 
@@ -26,5 +29,10 @@ bool DirectoryExists(const std::string& path);
 bool ForceDirectories(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);
+
+// The file a path names, when it exists; works on files others hold open.
+std::optional<FileIdentity> IdentityOfFile(const std::string& path);
+
+unsigned long CurrentProcessId();
 
 }  // namespace pakmole

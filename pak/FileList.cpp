@@ -2,7 +2,7 @@
 
 namespace pakmole {
 
-void AppendFileListRow(std::string& list, int32_t number, const PakIndexEntry& entry) {
+void AppendFileListRow(std::string& list, int32_t number, const PakEntry& entry) {
     list += std::to_string(number);
     list += '\t';
     list += entry.name;
@@ -11,7 +11,7 @@ void AppendFileListRow(std::string& list, int32_t number, const PakIndexEntry& e
     list += '\t';
     list += std::to_string(entry.size);
     list += '\t';
-    list += std::to_string(entry.zsize);
+    list += std::to_string(entry.uncompressedSize);
     list += "\r\n";
 }
 

@@ -2,10 +2,12 @@
 // What the extraction and file-list job needs from its surroundings: the
 // window (progress bar, message loop, shell, message box) or the command line.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "BlockInflater.h"
+#include "base/AesKey.h"
 
 namespace pakmole {
 
@@ -42,6 +44,10 @@ public:
     virtual void OpenFolderWindow(const std::string& folder) = 0;
     virtual void ShowMessage(const std::string& text) = 0;
     virtual BlockInflater& Inflater() = 0;
+
+    // The pak's index is encrypted and no key (or a wrong one) was given:
+    // the window asks the user; nothing means give up.
+    virtual std::optional<AesKey> AskForKey(const std::string& /*pakPath*/) { return std::nullopt; }
 
     // Optional observations, for progress lines and reports.
     virtual void EntryWritten(const std::string& /*name*/, uint64_t /*bytes*/) {}

@@ -12,8 +12,10 @@ namespace {
 // inflateEnd on every path.
 class Inflater {
 public:
-    Inflater() {
-        if (inflateInit(&z) != Z_OK) throw Exception("Error");
+    explicit Inflater(BlockFormat format) {
+        // 16 on top of the window bits asks zlib for a gzip member instead.
+        if (inflateInit2(&z, format == BlockFormat::Gzip ? 16 + MAX_WBITS : MAX_WBITS) != Z_OK)
+            throw Exception("Error");
     }
     ~Inflater() { inflateEnd(&z); }
     Inflater(const Inflater&) = delete;
@@ -22,12 +24,16 @@ public:
 };
 }  // namespace
 
-void MemoryBlockInflater::InflateBlock(TMemoryStream& block, TMemoryStream& output) {
+void MemoryBlockInflater::InflateBlock(TMemoryStream& block, TMemoryStream& output, BlockFormat format,
+                                       int64_t room) {
     const auto& input = block.Bytes();
     if (input.empty()) return;
     auto& out = output.MutableBytes();
-    std::size_t used = out.size();
-    Inflater inflater;
+    const std::size_t start = out.size();
+    std::size_t used = start;
+    // One byte more than the room, so that output past it shows.
+    const auto cap = static_cast<uint64_t>(std::max<int64_t>(room, 0)) + 1;
+    Inflater inflater(format);
     inflater.z.next_in = const_cast<Bytef*>(input.data());
     inflater.z.avail_in = static_cast<uInt>(std::min<std::size_t>(input.size(), UINT_MAX));
     for (;;) {
@@ -36,8 +42,14 @@ void MemoryBlockInflater::InflateBlock(TMemoryStream& block, TMemoryStream& outp
             // capacity: the growth is zero-filled, and this runs per block.
             // Within the reserved capacity as long as there is some, so the
             // last block of an entry does not double the buffer.
+            const uint64_t left = cap - (used - start);
+            if (left == 0) {
+                out.resize(start);
+                throw InflatesPastRecordedSize();
+            }
             std::size_t grow = std::max<std::size_t>(input.size() * 4, 64 * 1024);
             if (out.capacity() > out.size()) grow = std::min(grow, out.capacity() - out.size());
+            grow = static_cast<std::size_t>(std::min<uint64_t>(grow, left));
             out.resize(out.size() + grow);
         }
         inflater.z.next_out = out.data() + used;
@@ -54,6 +66,10 @@ void MemoryBlockInflater::InflateBlock(TMemoryStream& block, TMemoryStream& outp
             throw Exception("Error");
         }
         if (inflater.z.avail_in == 0 && inflater.z.avail_out != 0) break;
+    }
+    if (used - start > cap - 1) {
+        out.resize(start);
+        throw InflatesPastRecordedSize();
     }
     out.resize(used);
     output.SetPosition(static_cast<int64_t>(used));

@@ -7,7 +7,7 @@ namespace pakmole {
 
 class MemoryBlockInflater : public BlockInflater {
 public:
-    void InflateBlock(TMemoryStream& block, TMemoryStream& output) override;
+    void InflateBlock(TMemoryStream& block, TMemoryStream& output, BlockFormat format, int64_t room) override;
 };
 
 }  // namespace pakmole

@@ -10,4 +10,19 @@ public:
     using Exception::Exception;
 };
 
+// The pak's index is encrypted and no key was given, or the key given does
+// not open it.
+class EPakKeyError : public EPakFormatError {
+public:
+    enum class Kind { Missing, Wrong };
+    explicit EPakKeyError(Kind kind)
+        : EPakFormatError(kind == Kind::Missing ? "the pak's index is encrypted; give its AES key with --aes-key"
+                                                : "the key does not open this pak"),
+          kind_(kind) {}
+    Kind kind() const { return kind_; }
+
+private:
+    Kind kind_;
+};
+
 }  // namespace pakmole

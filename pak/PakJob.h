@@ -1,19 +1,36 @@
 #pragma once
 // The job behind the "Unpack" button and the command line: extract every entry
 // of a pak next to it, or write its file list, driven through a JobHost.
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "JobHost.h"
+#include "base/AesKey.h"
 
 namespace pakmole {
 
+struct PakJobOptions {
+    // Where the entries go; empty: the archive folder plus the mount point.
+    std::string outputRoot;
+    // Which entries to extract, by their index name (backslashes); unset:
+    // every entry.
+    std::function<bool(const std::string& name)> select;
+    std::optional<AesKey> key;
+    // After every entry was written the archive gets its "_unpacked.bak"
+    // name, so that the game loads the loose files instead.
+    bool renameWhenComplete = true;
+};
+
 // Runs the job on the pak at pakPath (a host path). Per-entry failures are
 // counted in the summary; a pak that cannot be opened raises the platform's
-// file-open error, and one that is not a readable pak raises EPakFormatError.
-JobSummary RunPakJob(const std::string& pakPath, JobHost& host);
+// file-open error, and one that is not a readable pak raises EPakFormatError
+// (EPakKeyError when its index needs a key that was not given or is wrong).
+JobSummary RunPakJob(const std::string& pakPath, JobHost& host, const PakJobOptions& options = {});
 
-// The message shown at the end of an interactive extraction: "DONE!", plus a
-// line saying how many entries could not be extracted, when some could not.
+// The message shown at the end of an interactive extraction: "DONE!", then,
+// when some entries could not be extracted, how many and that the archive
+// keeps its name.
 std::string CompletionMessage(const JobSummary& summary);
 
 }  // namespace pakmole

@@ -5,11 +5,18 @@
 
 namespace pakmole {
 
-void TempFileBlockInflater::InflateBlock(TMemoryStream& block, TMemoryStream& output) {
-    const std::string tmp1 = ExecutableFolder() + "tmp1";
-    const std::string tmp2 = ExecutableFolder() + "tmp2";
+TempFileBlockInflater::TempFileBlockInflater()
+    : suffix_(std::to_string(CurrentProcessId())) {}
+
+std::string TempFileBlockInflater::CompressedPath() const { return ExecutableFolder() + "tmp1" + suffix_; }
+std::string TempFileBlockInflater::InflatedPath() const { return ExecutableFolder() + "tmp2" + suffix_; }
+
+void TempFileBlockInflater::InflateBlock(TMemoryStream& block, TMemoryStream& output, BlockFormat format,
+                                         int64_t room) {
+    const std::string tmp1 = CompressedPath();
+    const std::string tmp2 = InflatedPath();
     block.SaveToFile(tmp1);
-    UtilityPasZlib::InflateFile(tmp1, tmp2);
+    UtilityPasZlib::InflateFile(tmp1, tmp2, format, room);
     RemoveFile(tmp1);
     TMemoryStream inflated;
     inflated.LoadFromFile(tmp2);

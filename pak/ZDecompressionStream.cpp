@@ -4,8 +4,10 @@
 
 namespace pakmole {
 
-TZDecompressionStream::TZDecompressionStream(TStream& source) : source_(source) {
-    if (inflateInit(&zstream_) != Z_OK) throw Exception("Error");
+TZDecompressionStream::TZDecompressionStream(TStream& source, BlockFormat format) : source_(source) {
+    // 16 on top of the window bits asks zlib for a gzip member instead.
+    const int windowBits = format == BlockFormat::Gzip ? 16 + MAX_WBITS : MAX_WBITS;
+    if (inflateInit2(&zstream_, windowBits) != Z_OK) throw Exception("Error");
 }
 
 TZDecompressionStream::~TZDecompressionStream() { inflateEnd(&zstream_); }

@@ -1,6 +1,8 @@
 #pragma once
-// A read-only stream that inflates a zlib stream read from a source stream.
+// A read-only stream that inflates a zlib (or gzip) stream read from a source stream.
 #include <zlib.h>
+
+#include "BlockInflater.h"
 
 #include "base/Stream.h"
 
@@ -8,7 +10,7 @@ namespace pakmole {
 
 class TZDecompressionStream : public TStream {
 public:
-    explicit TZDecompressionStream(TStream& source);
+    explicit TZDecompressionStream(TStream& source, BlockFormat format = BlockFormat::Zlib);
     ~TZDecompressionStream() override;
 
     // Returns what could be inflated: fewer bytes at the stream's end or when

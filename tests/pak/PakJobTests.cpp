@@ -186,8 +186,11 @@ TEST(ExtractionJob, FailedEntriesAreCountedNamedAndSkipped) {
     EXPECT_FALSE(FileExists(pak.folder + "too-long.bin"));
     EXPECT_FALSE(FileExists(pak.folder + "not-zlib.bin"));
     EXPECT_EQ(host.progress, 6) << "failed entries advance the progress too";
-    EXPECT_TRUE(summary.renamed);
-    EXPECT_EQ(host.messages, std::vector<std::string>{"DONE!\r\n3 of 6 entries could not be extracted."});
+    // The game would lose the failed files if the archive were renamed.
+    EXPECT_FALSE(summary.renamed);
+    EXPECT_TRUE(FileExists(pak.path));
+    EXPECT_EQ(host.messages, std::vector<std::string>{
+                                 "DONE!\r\n3 of 6 entries could not be extracted.\r\nThe archive keeps its name."});
 }
 
 TEST(ExtractionJob, NamesThatLeaveTheMountPointAreRefused) {

@@ -2,6 +2,9 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <fstream>
 #include <stdexcept>
 
@@ -85,6 +88,44 @@ PakBuilder& PakBuilder::EntryCount(int32_t count) {
     return *this;
 }
 
+PakBuilder& PakBuilder::Version(int32_t version, bool variant8a) {
+    version_ = version;
+    variant8a_ = variant8a;
+    return *this;
+}
+
+PakBuilder& PakBuilder::MethodNames(std::vector<std::string> names) {
+    methodNames_ = std::move(names);
+    return *this;
+}
+
+std::string EncodeEntry(const EncodedFields& f) {
+    const auto n = static_cast<uint32_t>(f.blockLengths.size());
+    const bool offset32 = f.offset <= UINT32_MAX, usize32 = f.uncompressedSize <= UINT32_MAX,
+               size32 = f.size <= UINT32_MAX;
+    uint32_t code = 0x3F;
+    if (f.blockSize % 2048 == 0 && f.blockSize / 2048 < 0x3F) code = f.blockSize / 2048;
+    uint32_t bits = (offset32 ? 1u << 31 : 0) | (usize32 ? 1u << 30 : 0) | (size32 ? 1u << 29 : 0) |
+                    ((f.method & 0x3F) << 23) | (f.encrypted ? 1u << 22 : 0) | ((n & 0xFFFF) << 6) | code;
+    ByteWriter out;
+    auto sized = [&out](uint64_t value, bool narrow) {
+        if (narrow)
+            out.Int32(static_cast<int32_t>(value));
+        else
+            out.Int64(static_cast<int64_t>(value));
+    };
+    out.Int32(static_cast<int32_t>(bits));
+    if (code == 0x3F) out.Int32(static_cast<int32_t>(f.blockSize));
+    sized(f.offset, offset32);
+    sized(f.uncompressedSize, usize32);
+    if (f.method != 0) {
+        sized(f.size, size32);
+        if (n > 1 || f.encrypted)
+            for (const uint32_t length : f.blockLengths) out.Int32(static_cast<int32_t>(length));
+    }
+    return out.Str();
+}
+
 namespace {
 
 struct Placed {
@@ -102,44 +143,77 @@ std::vector<std::string> BlocksOf(const PakBuilderEntry& entry) {
     return blocks;
 }
 
-// The fixed part of an entry record, written in front of the data and again in the index.
-void WriteRecord(ByteWriter& out, const PakBuilderEntry& entry, const Placed& placed, int64_t offsetField,
-                 int64_t sizeField) {
-    const int32_t method = entry.compressed ? 1 : 0;
-    out.Int64(offsetField).Int64(sizeField).Int64(placed.inflated).Int32(method).Zeros(20);
-    if (entry.compressed) {
-        out.Int32(static_cast<int32_t>(placed.blocks.size()));
-        for (const auto& [start, end] : placed.blocks) out.Int64(start).Int64(end);
-    }
-    out.Zeros(1).Int32(entry.compressed ? static_cast<int32_t>(entry.blockSize) : 0);
-}
+struct Layout {
+    int32_t version;
+    bool variant8a;
 
-int64_t HeaderSize(const PakBuilderEntry& entry, std::size_t blockCount) {
-    return 48 + (entry.compressed ? 4 + 16 * static_cast<int64_t>(blockCount) : 0) + 5;
-}
+    bool RelativeBlocks() const { return version >= 5; }
+    int64_t HeaderSize(const PakBuilderEntry& entry, std::size_t blockCount) const {
+        int64_t size = 8 + 8 + 8 + (variant8a ? 1 : 4) + 20;
+        if (version == 1) size += 8;
+        if (version >= 3) size += (entry.compressed ? 4 + 16 * static_cast<int64_t>(blockCount) : 0) + 5;
+        return size;
+    }
+    int32_t Method(const PakBuilderEntry& entry, const std::vector<std::string>& names) const {
+        if (!entry.compressed) return 0;
+        if (version < 8) return 1;
+        if (entry.methodSlot) return *entry.methodSlot;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            if (names[i] == "Zlib") return static_cast<int32_t>(i + 1);
+        return 1;
+    }
+    // The fixed part of an entry record, written in front of the data and again in the index.
+    void WriteRecord(ByteWriter& out, const PakBuilderEntry& entry, const Placed& placed, int64_t offsetField,
+                     int64_t sizeField, int32_t method) const {
+        out.Int64(offsetField).Int64(sizeField).Int64(placed.inflated);
+        if (variant8a)
+            out.Bytes(std::string(1, static_cast<char>(method)));
+        else
+            out.Int32(method);
+        if (version == 1) out.Int64(0);
+        out.Zeros(20);
+        if (version < 3) return;
+        if (method != 0 || (version <= 4 && entry.compressed)) {
+            out.Int32(static_cast<int32_t>(placed.blocks.size()));
+            const int64_t base = RelativeBlocks() ? placed.offset : 0;
+            for (const auto& [start, end] : placed.blocks) out.Int64(start - base).Int64(end - base);
+        }
+        out.Zeros(1).Int32(entry.compressed ? static_cast<int32_t>(entry.blockSize) : 0);
+    }
+    int64_t MagicDistance() const {
+        if (version <= 7) return 44;
+        if (version == 8) return variant8a ? 172 : 204;
+        return version == 9 ? 205 : 204;
+    }
+};
 
 }  // namespace
 
 std::string PakBuilder::Build() const {
+    const Layout layout{version_, variant8a_};
     ByteWriter out;
     std::vector<Placed> placed;
+    std::vector<int32_t> methods;
     for (const auto& entry : entries_) {
         Placed p;
         p.offset = static_cast<int64_t>(out.Size());
         p.inflated = static_cast<int64_t>(entry.data.size());
+        const int32_t method = layout.Method(entry, methodNames_);
+        methods.push_back(method);
         if (entry.compressed) {
             const auto blocks = BlocksOf(entry);
-            int64_t at = p.offset + HeaderSize(entry, blocks.size());
+            const int64_t header = layout.HeaderSize(entry, blocks.size());
+            int64_t at = p.offset + header;
             for (const auto& block : blocks) {
                 p.blocks.emplace_back(at, at + static_cast<int64_t>(block.size()));
                 at += static_cast<int64_t>(block.size());
             }
-            p.size = at - p.offset - HeaderSize(entry, blocks.size());
-            WriteRecord(out, entry, p, 0, p.size);
+            p.size = at - p.offset - header;
+            layout.WriteRecord(out, entry, p, 0, p.size, method);
             for (const auto& block : blocks) out.Bytes(block);
         } else {
             p.size = p.inflated;
-            WriteRecord(out, entry, p, 0, p.size);
+            layout.WriteRecord(out, entry, p, 0, p.size, method);
             out.Bytes(entry.data);
         }
         placed.push_back(p);
@@ -152,39 +226,109 @@ std::string PakBuilder::Build() const {
     else
         index.Name(mountPoint_);
     index.Int32(entryCount_.value_or(static_cast<int32_t>(entries_.size())));
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        const auto& entry = entries_[i];
-        if (entry.wideName)
-            index.WideName(*entry.wideName);
-        else
-            index.Name(entry.name);
-        ByteWriter record;
-        WriteRecord(record, entry, placed[i], placed[i].offset, entry.indexSize.value_or(placed[i].size));
-        std::string bytes = record.Str();
-        if (entry.indexCompressionMethod) {
-            // Rewrite the method and drop or keep the table to match it.
-            ByteWriter odd;
-            odd.Int64(placed[i].offset).Int64(entry.indexSize.value_or(placed[i].size)).Int64(placed[i].inflated);
-            odd.Int32(*entry.indexCompressionMethod).Zeros(20);
-            if (*entry.indexCompressionMethod > 0) {
-                odd.Int32(static_cast<int32_t>(placed[i].blocks.size()));
-                for (const auto& [start, end] : placed[i].blocks) odd.Int64(start).Int64(end);
+    std::string directoryIndex;
+    if (version_ >= 10) {
+        // Encoded entries in a blob, the others as records, and the names in
+        // a directory index placed right after the primary index.
+        ByteWriter blob, records;
+        std::vector<int32_t> locations;
+        int32_t recordCount = 0;
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            const auto& entry = entries_[i];
+            if (entry.nonEncoded) {
+                layout.WriteRecord(records, entry, placed[i], placed[i].offset, placed[i].size, methods[i]);
+                locations.push_back(-(++recordCount));
+                continue;
             }
-            odd.Zeros(5);
-            bytes = odd.Str();
+            EncodedFields fields;
+            fields.offset = static_cast<uint64_t>(placed[i].offset);
+            fields.uncompressedSize = static_cast<uint64_t>(placed[i].inflated);
+            fields.size = static_cast<uint64_t>(placed[i].size);
+            fields.method = static_cast<uint32_t>(methods[i]);
+            fields.blockSize = entry.compressed ? static_cast<uint32_t>(entry.blockSize) : 0;
+            for (const auto& [start, end] : placed[i].blocks) fields.blockLengths.push_back(static_cast<uint32_t>(end - start));
+            locations.push_back(static_cast<int32_t>(blob.Size()));
+            blob.Bytes(EncodeEntry(fields));
         }
-        index.Bytes(bytes);
+        // Directories in order of first appearance, files in index order.
+        std::vector<std::pair<std::string, std::vector<std::size_t>>> folders;
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            const std::string& name = entries_[i].name;
+            const std::size_t slash = name.rfind('/');
+            const std::string folder = slash == std::string::npos ? "/" : name.substr(0, slash + 1);
+            auto it = std::find_if(folders.begin(), folders.end(), [&](const auto& f) { return f.first == folder; });
+            if (it == folders.end()) it = folders.insert(folders.end(), {folder, {}});
+            it->second.push_back(i);
+        }
+        ByteWriter dirs;
+        dirs.Int32(static_cast<int32_t>(folders.size()));
+        for (const auto& [folder, files] : folders) {
+            dirs.Name(folder).Int32(static_cast<int32_t>(files.size()));
+            for (const std::size_t i : files) {
+                const auto& entry = entries_[i];
+                if (entry.wideName)
+                    dirs.WideName(entry.wideName->substr(entry.wideName->rfind(u'/') + 1));
+                else
+                    dirs.Name(entry.name.substr(entry.name.rfind('/') + 1));
+                dirs.Int32(locations[i]);
+            }
+        }
+        directoryIndex = dirs.Str();
+        index.Int64(0x1234).Int32(0);  // seed, no path-hash index
+        const int64_t primarySize = static_cast<int64_t>(index.Size()) + 4 + 8 + 8 + 20 + 4 +
+                                    static_cast<int64_t>(blob.Size()) + 4 + static_cast<int64_t>(records.Size());
+        index.Int32(1).Int64(indexOffset + primarySize).Int64(static_cast<int64_t>(directoryIndex.size())).Zeros(20);
+        index.Int32(static_cast<int32_t>(blob.Size())).Bytes(blob.Str()).Int32(recordCount).Bytes(records.Str());
+    } else {
+        for (std::size_t i = 0; i < entries_.size(); ++i) {
+            const auto& entry = entries_[i];
+            if (entry.wideName)
+                index.WideName(*entry.wideName);
+            else
+                index.Name(entry.name);
+            ByteWriter record;
+            layout.WriteRecord(record, entry, placed[i], placed[i].offset, entry.indexSize.value_or(placed[i].size),
+                               methods[i]);
+            std::string bytes = record.Str();
+            if (entry.indexCompressionMethod) {
+                // Rewrite the method and drop or keep the table to match it.
+                ByteWriter odd;
+                odd.Int64(placed[i].offset).Int64(entry.indexSize.value_or(placed[i].size)).Int64(placed[i].inflated);
+                odd.Int32(*entry.indexCompressionMethod).Zeros(20);
+                if (*entry.indexCompressionMethod > 0) {
+                    odd.Int32(static_cast<int32_t>(placed[i].blocks.size()));
+                    for (const auto& [start, end] : placed[i].blocks) odd.Int64(start).Int64(end);
+                }
+                odd.Zeros(5);
+                bytes = odd.Str();
+            }
+            index.Bytes(bytes);
+        }
     }
     out.Bytes(index.Str());
-    // Footer: magic, version, index offset, index size, index hash.
-    out.Int32(0x5A6F12E1).Int32(3).Int64(indexOffset).Int64(static_cast<int64_t>(index.Size())).Zeros(20);
+    out.Bytes(directoryIndex);
+    // Footer: key GUID (7+), encrypted-index byte (4+), magic, version, index
+    // offset, index size, index hash, frozen byte (9), method names (8+).
+    if (version_ >= 7) out.Zeros(16);
+    if (version_ >= 4) out.Zeros(1);
+    out.Int32(0x5A6F12E1).Int32(version_).Int64(indexOffset).Int64(static_cast<int64_t>(index.Size())).Zeros(20);
+    if (version_ == 9) out.Zeros(1);
+    if (version_ >= 8) {
+        const std::size_t slots = variant8a_ ? 4 : 5;
+        for (std::size_t i = 0; i < slots; ++i) {
+            std::string slot = i < methodNames_.size() ? methodNames_[i] : "";
+            slot.resize(32, '\0');
+            out.Bytes(slot);
+        }
+    }
     return out.Str();
 }
 
 int64_t PakBuilder::IndexOffset() const {
     const std::string bytes = Build();
+    const std::size_t at = bytes.size() - static_cast<std::size_t>(Layout{version_, variant8a_}.MagicDistance()) + 8;
     int64_t offset = 0;
-    for (int i = 7; i >= 0; --i) offset = (offset << 8) | static_cast<unsigned char>(bytes[bytes.size() - 36 + i]);
+    for (int i = 7; i >= 0; --i) offset = (offset << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
     return offset;
 }
 

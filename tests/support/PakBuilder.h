@@ -1,7 +1,9 @@
 #pragma once
-// Builds pak files in code, in the layout the engine writes (a version 3
-// footer of 44 bytes, entry headers in front of the data, absolute block
-// offsets), plus the pieces needed to write damaged or unusual ones.
+// Builds pak files in code, in the layouts the engine writes: version 3 by
+// default (a footer of 44 bytes, entry headers in front of the data, absolute
+// block offsets), or any version from 1 to 11 (relative block offsets from 5,
+// method names from 8, encoded entries and a directory index from 10), plus
+// the pieces needed to write damaged or unusual ones. Nothing is encrypted.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,7 +42,26 @@ struct PakBuilderEntry {
     // Index field overrides, for odd but readable records.
     std::optional<int32_t> indexCompressionMethod;
     std::optional<int64_t> indexSize;
+    // Version 8 and later: the 1-based slot of the footer's method names
+    // (default: the slot named "Zlib", or 0 when stored).
+    std::optional<int32_t> methodSlot;
+    // Version 10 and later: kept as a full record instead of an encoded one.
+    bool nonEncoded = false;
 };
+
+// The fields of an encoded entry (versions 10 and 11).
+struct EncodedFields {
+    uint64_t offset = 0;
+    uint64_t uncompressedSize = 0;
+    uint64_t size = 0;
+    uint32_t method = 0;
+    bool encrypted = false;
+    uint32_t blockSize = 0;
+    std::vector<uint32_t> blockLengths;  // one per block
+};
+// Encodes them as the packer does: 32-bit fields where the value fits, the
+// block size as a multiple of 2048 where it is one.
+std::string EncodeEntry(const EncodedFields& fields);
 
 class PakBuilder {
 public:
@@ -50,6 +71,10 @@ public:
     PakBuilder& Add(PakBuilderEntry entry);
     // Replaces the entry count written in the index.
     PakBuilder& EntryCount(int32_t count);
+    // variant8a: version 8 with four method names and one-byte method numbers.
+    PakBuilder& Version(int32_t version, bool variant8a = false);
+    // Version 8 and later: the footer's method name slots.
+    PakBuilder& MethodNames(std::vector<std::string> names);
 
     std::string Build() const;
     // Where the index starts in Build()'s bytes.
@@ -60,6 +85,9 @@ private:
     std::string mountPoint_ = "../../../";
     std::vector<PakBuilderEntry> entries_;
     std::optional<int32_t> entryCount_;
+    int32_t version_ = 3;
+    bool variant8a_ = false;
+    std::vector<std::string> methodNames_ = {"Zlib"};
 };
 
 }  // namespace pakmole::test

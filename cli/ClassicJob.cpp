@@ -1,0 +1,84 @@
+// "pakmole <pak>" and "pakmole -filelist <pak>": the window's batch job.
+#include <unistd.h>
+
+#include "Commands.h"
+#include "JobReport.h"
+#include "base/Exceptions.h"
+
+namespace pakmole::cli {
+
+void PrintUsage(std::FILE* to) {
+    std::fputs(
+        "Usage: pakmole [--aes-key KEY] <pak file>\n"
+        "       pakmole [--aes-key KEY] -filelist <pak file>\n"
+        "       pakmole info [--aes-key KEY] <pak file>\n"
+        "       pakmole list [--json] [--aes-key KEY] <pak file>\n"
+        "       pakmole extract [-o DIR] [--include PATTERN]... [--aes-key KEY] <pak file>\n"
+        "       pakmole verify [--aes-key KEY] <pak file>\n"
+        "       pakmole <command> --help\n"
+        "\n"
+        "Unpacks every stored and zlib- or gzip-compressed entry of an Unreal Engine pak\n"
+        "file (versions 1 to 11) into a folder tree next to it (archive folder + mount\n"
+        "point + entry name), then renames the pak to <pak file>_unpacked.bak, but only\n"
+        "when every entry was written.\n"
+        "With -filelist, writes the tab-separated list of its entries to\n"
+        "<pak file>_filelist.txt instead and leaves the pak as it is.\n"
+        "KEY is the pak's AES-256 key, as base64 or as 0x and 64 hex digits.\n"
+        "\n"
+        "Exit status: 0 every entry extracted, 1 some entries failed (listed on\n"
+        "stderr), 2 the file could not be read, is not a pak of a known version, or\n"
+        "needs a key that was not given or is wrong.\n",
+        to);
+}
+
+int ReportJob(const std::string& pakPath, ConsoleHost& host, const PakJobOptions& options, bool listMode) {
+    try {
+        const JobSummary summary = RunPakJob(pakPath, host, options);
+        host.FinishProgress();
+        if (listMode) {
+            std::printf("%d entries listed in %s\n", summary.entries, summary.writtenFile.c_str());
+            return kAllExtracted;
+        }
+        std::printf("%d of %d entries extracted to %s (%llu bytes)\n",
+                    summary.entries - static_cast<int>(summary.failed.size()), summary.entries,
+                    summary.outputFolder.empty() ? "./" : summary.outputFolder.c_str(),
+                    static_cast<unsigned long long>(summary.bytesWritten));
+        for (const auto& failure : summary.failed)
+            std::fprintf(stderr, "pakmole: failed: %s: %s\n", failure.name.c_str(), failure.reason.c_str());
+        if (!summary.AllExtracted())
+            std::fprintf(stderr, "pakmole: %s keeps its name, as not every entry was extracted\n", pakPath.c_str());
+        else if (options.renameWhenComplete && !summary.renamed)
+            std::fprintf(stderr, "pakmole: could not rename %s to %s_unpacked.bak\n", pakPath.c_str(), pakPath.c_str());
+        return summary.AllExtracted() ? kAllExtracted : kSomeFailed;
+    } catch (const std::exception& e) {
+        host.FinishProgress();
+        std::fprintf(stderr, "pakmole: %s\n", e.what());
+        return kUnreadable;
+    }
+}
+
+int RunClassicJob(const Arguments& all) {
+    // Keys come first; then the first argument is the list switch or the
+    // pak, and anything after the pak is ignored.
+    PakJobOptions options;
+    std::size_t at = 0;
+    try {
+        while (at + 1 < all.size() && all[at] == "--aes-key") {
+            options.key = ParseAesKey(all[at + 1]);
+            at += 2;
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "pakmole: %s\n", e.what());
+        return kUnreadable;
+    }
+    const bool listMode = at < all.size() && all[at] == "-filelist";
+    const std::size_t pathAt = listMode ? at + 1 : at;
+    if (pathAt >= all.size()) {
+        PrintUsage(stderr);
+        return kUnreadable;
+    }
+    ConsoleHost host(listMode, isatty(STDERR_FILENO) != 0);
+    return ReportJob(all[pathAt], host, options, listMode);
+}
+
+}  // namespace pakmole::cli

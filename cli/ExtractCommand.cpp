@@ -1,0 +1,67 @@
+// extract: the job with an output folder of the user's and a choice of entries.
+#include <fnmatch.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "Commands.h"
+#include "JobReport.h"
+#include "Options.h"
+
+namespace pakmole::cli {
+
+namespace {
+const char kUsage[] =
+    "Usage: pakmole extract [-o DIR] [--include PATTERN]... [--aes-key KEY] <pak file>\n\n"
+    "Extracts the pak's entries into DIR (default: next to the pak, under its mount\n"
+    "point, as the classic form does). With --include, only the entries whose name\n"
+    "(relative to the mount point, with '/') matches one of the glob patterns;\n"
+    "'*' and '?' stay within a folder. The pak keeps its name when -o or --include\n"
+    "is given; otherwise it is renamed as the classic form does.\n";
+}
+
+int RunExtract(const Arguments& args) {
+    Options options;
+    try {
+        Accepts accepts;
+        accepts.output = accepts.include = true;
+        options = ParseOptions(args, accepts);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "pakmole: %s\n", e.what());
+        return kUnreadable;
+    }
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return kAllExtracted;
+    }
+    if (options.pak.empty()) {
+        std::fputs(kUsage, stderr);
+        return kUnreadable;
+    }
+    PakJobOptions job;
+    job.key = options.key;
+    if (!options.outputDir.empty()) {
+        job.outputRoot = options.outputDir;
+        if (job.outputRoot.back() != '/') job.outputRoot += '/';
+    }
+    if (!options.include.empty()) {
+        job.select = [patterns = options.include](const std::string& name) {
+            std::string slashed = name;
+            std::replace(slashed.begin(), slashed.end(), '\\', '/');
+            return std::any_of(patterns.begin(), patterns.end(), [&](const std::string& pattern) {
+                return fnmatch(pattern.c_str(), slashed.c_str(), FNM_PATHNAME) == 0;
+            });
+        };
+    }
+    job.renameWhenComplete = options.outputDir.empty() && options.include.empty();
+    ConsoleHost host(false, isatty(STDERR_FILENO) != 0);
+    return ReportJob(options.pak, host, job, false);
+}
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {"info", RunInfo}, {"list", RunList}, {"extract", RunExtract}, {"verify", RunVerify}};
+    return commands;
+}
+
+}  // namespace pakmole::cli

@@ -1,0 +1,190 @@
+// info, list and verify: they read a pak and write nothing.
+#include <array>
+#include <cstdio>
+#include <map>
+
+#include "Commands.h"
+#include "Options.h"
+#include "PakView.h"
+#include "base/Sha1.h"
+#include "pak/EntryReader.h"
+
+namespace pakmole::cli {
+namespace {
+
+// Runs body on the pak the arguments name; usage errors and unreadable paks
+// end with status 2 and a message.
+template <typename Body>
+int WithPak(const Arguments& args, Accepts accepts, const char* usage, Body body) {
+    try {
+        const Options options = ParseOptions(args, accepts);
+        if (options.help) {
+            std::fputs(usage, stdout);
+            return kAllExtracted;
+        }
+        if (options.pak.empty()) {
+            std::fputs(usage, stderr);
+            return kUnreadable;
+        }
+        PakView view(options.pak, options.key);
+        return body(view, options);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "pakmole: %s\n", e.what());
+        return kUnreadable;
+    }
+}
+
+const char* HashCheckText(IndexHashCheck check) {
+    switch (check) {
+        case IndexHashCheck::Matches: return "matches";
+        case IndexHashCheck::Differs: return "DIFFERS";
+        case IndexHashCheck::NotStored: break;
+    }
+    return "not stored";
+}
+
+std::string JsonString(const std::string& text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+int RunInfo(const Arguments& args) {
+    return WithPak(args, {}, "Usage: pakmole info [--aes-key KEY] <pak file>\n\n"
+                             "Prints the pak's version and footer, mount point, entry count, compression\n"
+                             "methods, what is encrypted, and whether the index matches its stored hash.\n",
+                   [](PakView& view, const Options& options) {
+                       const PakIndex& index = view.index;
+                       const PakFooter& footer = index.footer;
+                       std::map<std::string, int> methods;
+                       int encrypted = 0, deleted = 0;
+                       for (const PakEntry& entry : index.entries) {
+                           ++methods[MethodName(footer, entry)];
+                           encrypted += entry.encrypted;
+                           deleted += entry.deleted;
+                       }
+                       std::printf("file:               %s\n", options.pak.c_str());
+                       std::printf("version:            %s (footer of %lld bytes)\n", footer.VersionName().c_str(),
+                                   static_cast<long long>(footer.footerSize));
+                       std::printf("mount point:        %s\n", index.mountPoint.c_str());
+                       std::printf("entries:            %zu\n", index.entries.size());
+                       if (deleted) std::printf("delete records:     %d\n", deleted);
+                       std::printf("compression:        ");
+                       const char* separator = "";
+                       for (const auto& [name, count] : methods) {
+                           std::printf("%s%s (%d)", separator, name.c_str(), count);
+                           separator = ", ";
+                       }
+                       std::printf("%s\n", methods.empty() ? "none" : "");
+                       std::printf("encrypted index:    %s\n", footer.indexEncrypted ? "yes" : "no");
+                       std::printf("encrypted entries:  %d\n", encrypted);
+                       std::printf("index hash:         %s\n", HashCheckText(index.hashCheck));
+                       if (!index.damage.empty()) std::printf("damage:             %s\n", index.damage.c_str());
+                       return index.damage.empty() ? kAllExtracted : kSomeFailed;
+                   });
+}
+
+int RunList(const Arguments& args) {
+    Accepts accepts;
+    accepts.json = true;
+    return WithPak(args, accepts, "Usage: pakmole list [--json] [--aes-key KEY] <pak file>\n\n"
+                                  "One line per entry: name, size, stored size, method, encrypted (tab-separated),\n"
+                                  "or with --json one array of objects for scripts.\n",
+                   [](PakView& view, const Options& options) {
+                       const PakFooter& footer = view.index.footer;
+                       if (options.json) std::printf("[");
+                       const char* separator = "\n";
+                       for (const PakEntry& entry : view.index.entries) {
+                           const std::string name = DisplayName(entry);
+                           const std::string method = MethodName(footer, entry);
+                           if (options.json) {
+                               std::printf("%s  {\"name\": %s, \"size\": %lld, \"storedSize\": %lld, \"method\": %s, "
+                                           "\"encrypted\": %s}",
+                                           separator, JsonString(name).c_str(),
+                                           static_cast<long long>(entry.uncompressedSize),
+                                           static_cast<long long>(entry.size), JsonString(method).c_str(),
+                                           entry.encrypted ? "true" : "false");
+                               separator = ",\n";
+                           } else {
+                               std::printf("%s\t%lld\t%lld\t%s\t%s\n", name.c_str(),
+                                           static_cast<long long>(entry.uncompressedSize),
+                                           static_cast<long long>(entry.size), method.c_str(),
+                                           entry.encrypted ? "encrypted" : "-");
+                           }
+                       }
+                       if (options.json) std::printf("%s]\n", view.index.entries.empty() ? "" : "\n");
+                       if (!view.index.damage.empty()) {
+                           std::fprintf(stderr, "pakmole: %s\n", view.index.damage.c_str());
+                           return kSomeFailed;
+                       }
+                       return kAllExtracted;
+                   });
+}
+
+int RunVerify(const Arguments& args) {
+    return WithPak(args, {}, "Usage: pakmole verify [--aes-key KEY] <pak file>\n\n"
+                             "Checks every entry's stored bytes against the SHA-1 the pak records for them\n"
+                             "and lists the entries that do not match (exit status 1 if any).\n",
+                   [](PakView& view, const Options&) {
+                       const PakFooter& footer = view.index.footer;
+                       int matching = 0, bad = 0, unhashed = 0;
+                       std::vector<unsigned char> buffer(1 << 20);
+                       for (const PakEntry& entry : view.index.entries) {
+                           if (entry.deleted) continue;
+                           try {
+                               std::array<uint8_t, 20> expected = entry.sha1;
+                               if (!entry.hasSha1) {
+                                   // Encoded entries keep their hash only in the data header.
+                                   view.file.SetPosition(entry.offset + 28);
+                                   view.file.ReadBuffer(expected.data(), expected.size());
+                               }
+                               if (expected == std::array<uint8_t, 20>{}) {
+                                   ++unhashed;
+                                   continue;
+                               }
+                               const EntryData data = LocateEntryData(view.file, footer, entry);
+                               if (entry.size < 0 || data.dataStart > view.file.Size() - entry.size)
+                                   throw std::runtime_error("its data runs past the end of the file");
+                               Sha1Hasher hasher;
+                               view.file.SetPosition(data.dataStart);
+                               for (int64_t left = entry.size; left > 0;) {
+                                   const auto n = static_cast<std::size_t>(
+                                       std::min<int64_t>(left, static_cast<int64_t>(buffer.size())));
+                                   view.file.ReadBuffer(buffer.data(), n);
+                                   hasher.Update(buffer.data(), n);
+                                   left -= static_cast<int64_t>(n);
+                               }
+                               if (hasher.Final() == expected) {
+                                   ++matching;
+                               } else {
+                                   ++bad;
+                                   std::fprintf(stderr, "pakmole: differs: %s\n", DisplayName(entry).c_str());
+                               }
+                           } catch (const std::exception& e) {
+                               ++bad;
+                               std::fprintf(stderr, "pakmole: cannot verify %s: %s\n", DisplayName(entry).c_str(),
+                                            e.what());
+                           }
+                       }
+                       std::printf("%d of %d entries match their SHA-1", matching, matching + bad);
+                       if (unhashed) std::printf(" (%d have no hash stored)", unhashed);
+                       std::printf("\n");
+                       return bad || !view.index.damage.empty() ? kSomeFailed : kAllExtracted;
+                   });
+}
+
+}  // namespace pakmole::cli

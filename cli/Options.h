@@ -1,0 +1,31 @@
+#pragma once
+// The options the commands share, read from their arguments.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Commands.h"
+#include "base/AesKey.h"
+
+namespace pakmole::cli {
+
+struct Options {
+    std::optional<AesKey> key;
+    std::string outputDir;             // -o DIR
+    std::vector<std::string> include;  // --include PATTERN, repeatable
+    bool json = false;                 // --json
+    bool help = false;                 // --help
+    std::string pak;
+};
+
+// What each command accepts besides --aes-key and --help.
+struct Accepts {
+    bool output = false;
+    bool include = false;
+    bool json = false;
+};
+
+// Raises pakmole::Exception with a message for the user on a bad argument.
+Options ParseOptions(const Arguments& args, Accepts accepts);
+
+}  // namespace pakmole::cli

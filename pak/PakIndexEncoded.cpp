@@ -1,0 +1,141 @@
+#include "PakIndexEncoded.h"
+
+#include <climits>
+
+#include "PakFormatError.h"
+#include "PakRecord.h"
+#include "PakString.h"
+
+namespace pakmole {
+namespace {
+
+struct IndexRange {
+    bool present = false;
+    int64_t offset = 0;
+    int64_t size = 0;
+    std::array<uint8_t, 20> hash{};
+};
+
+IndexRange ReadRange(ByteCursor& in) {
+    IndexRange range;
+    range.present = in.U32() != 0;
+    if (range.present) {
+        range.offset = in.I64();
+        range.size = in.I64();
+        in.Bytes(range.hash.data(), range.hash.size());
+    }
+    return range;
+}
+
+uint64_t ReadSized(ByteCursor& in, bool narrow) { return narrow ? in.U32() : in.U64(); }
+
+int64_t Align16(int64_t value) { return (value + 15) & ~int64_t{15}; }
+
+}  // namespace
+
+PakEntry DecodeEntry(ByteCursor& blob) {
+    const uint32_t bits = blob.U32();
+    PakEntry entry;
+    entry.method = static_cast<int32_t>((bits >> 23) & 0x3F);
+    entry.encrypted = (bits & (1u << 22)) != 0;
+    const uint32_t blockCount = (bits >> 6) & 0xFFFF;
+    const uint32_t sizeCode = bits & 0x3F;
+    uint32_t blockSize = sizeCode == 0x3F ? blob.U32() : sizeCode * 2048u;
+    entry.offset = static_cast<int64_t>(ReadSized(blob, (bits & (1u << 31)) != 0));
+    entry.uncompressedSize = static_cast<int64_t>(ReadSized(blob, (bits & (1u << 30)) != 0));
+    if (entry.method != 0)
+        entry.size = static_cast<int64_t>(ReadSized(blob, (bits & (1u << 29)) != 0));
+    else
+        entry.size = entry.uncompressedSize;
+    if (entry.offset < 0 || entry.size < 0 || entry.uncompressedSize < 0)
+        blob.Damaged("an encoded entry has a size beyond 2^63");
+    // The data header in front of the data is a full record of this version.
+    const bool compressed = entry.method != 0;
+    entry.headerSize = 53 + (compressed ? 4 + 16 * static_cast<int64_t>(blockCount) : 0);
+    if (compressed) {
+        entry.blocks.resize(blockCount);
+        if (blockCount == 1 && !entry.encrypted) {
+            entry.blocks[0] = {entry.headerSize, entry.headerSize + entry.size};
+        } else {
+            int64_t cursor = entry.headerSize;
+            for (auto& block : entry.blocks) {
+                const int64_t length = blob.U32();
+                block = {cursor, cursor + length};
+                cursor += entry.encrypted ? Align16(length) : length;
+            }
+        }
+    }
+    // A single block is as large as the file, whatever the code says.
+    if (blockCount == 1) blockSize = static_cast<uint32_t>(std::min<int64_t>(entry.uncompressedSize, UINT32_MAX));
+    entry.blockSize = blockCount == 0 ? 0 : blockSize;
+    return entry;
+}
+
+void ParseEncodedIndex(TStream& pak, ByteCursor& in, PakIndex& index, const Aes256EcbDecryptor* key) {
+    index.declaredCount = in.U32();
+    in.Skip(8);  // path hash seed: only needed to look files up by hash
+    const IndexRange pathHashIndex = ReadRange(in);
+    (void)pathHashIndex;
+    const IndexRange directoryIndex = ReadRange(in);
+    const uint32_t blobSize = in.U32();
+    in.Need(blobSize, "the encoded entries");
+    const std::size_t blobStart = in.Position();
+    in.Skip(blobSize);
+    const uint32_t recordCount = in.U32();
+    if (recordCount > in.Remaining() / static_cast<uint64_t>(SmallestRecord(index.footer)))
+        in.Damaged("its record count (" + std::to_string(recordCount) + ") cannot fit in it");
+    std::vector<PakEntry> records(recordCount);
+    for (auto& record : records) record = ReadEntryRecord(in, index.footer);
+
+    if (!directoryIndex.present)
+        throw EPakFormatError("The pak has no directory index, so the names of its files cannot be read.");
+    // Nothing may lie over the footer; the index range check covers the file.
+    if (directoryIndex.offset > index.footer.FooterStart(pak.Size()))
+        throw EPakFormatError("The pak index is damaged: the directory index lies outside the file.");
+    const std::vector<unsigned char> directories =
+        ReadIndexRange(pak, directoryIndex.offset, directoryIndex.size, index.footer.indexEncrypted,
+                       directoryIndex.hash, key, nullptr);
+
+    ByteCursor dirs(directories.data(), directories.size(), "the directory index");
+    ByteCursor blob(in.Data() + blobStart, blobSize, "the encoded entries");
+    // A directory takes at least its name and its file count, a file its
+    // name and location: counts beyond that cannot be real.
+    const uint32_t dirCount = dirs.U32();
+    if (dirCount > dirs.Remaining() / 8) dirs.Damaged("its directory count cannot fit in it");
+    for (uint32_t d = 0; d < dirCount; ++d) {
+        PakString folder = ReadPakString(dirs, false);
+        // The root is "/" and contributes nothing; the others are relative.
+        if (!folder.narrow.empty() && folder.narrow.front() == '/') {
+            folder.narrow.erase(0, 1);
+            if (folder.isWide) folder.wide.erase(0, 1);
+        }
+        const std::u16string wideFolder =
+            folder.isWide ? folder.wide : std::u16string(folder.narrow.begin(), folder.narrow.end());
+        const uint32_t fileCount = dirs.U32();
+        if (fileCount > dirs.Remaining() / 8) dirs.Damaged("a file count cannot fit in it");
+        for (uint32_t f = 0; f < fileCount; ++f) {
+            const PakString file = ReadPakString(dirs, false);
+            const int32_t location = dirs.I32();
+            // Delete records and the invalid marker have no entry.
+            if (location == INT32_MIN || location == INT32_MAX) continue;
+            PakEntry entry;
+            if (location >= 0) {
+                blob.Seek(static_cast<std::size_t>(location));
+                entry = DecodeEntry(blob);
+            } else {
+                const auto at = static_cast<std::size_t>(-static_cast<int64_t>(location) - 1);
+                if (at >= records.size()) dirs.Damaged("a location points past the records");
+                entry = records[at];
+            }
+            entry.name = folder.narrow + file.narrow;
+            if (folder.isWide || file.isWide) {
+                entry.hasWideName = true;
+                entry.wideName = wideFolder + (file.isWide ? file.wide : std::u16string(file.narrow.begin(), file.narrow.end()));
+            }
+            ToBackslashes(entry.name);
+            index.entries.push_back(std::move(entry));
+        }
+    }
+}
+
+}  // namespace pakmole

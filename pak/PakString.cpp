@@ -1,0 +1,36 @@
+#include "PakString.h"
+
+#include <algorithm>
+
+namespace pakmole {
+
+void ToBackslashes(std::string& text) { std::replace(text.begin(), text.end(), '/', '\\'); }
+
+PakString ReadPakString(ByteCursor& in, bool zeroIsWide) {
+    PakString text;
+    const int32_t length = in.I32();
+    if (length > 0) {
+        in.Need(static_cast<uint64_t>(length), "a name");
+        text.narrow.resize(static_cast<std::size_t>(length - 1));
+        in.Bytes(text.narrow.data(), text.narrow.size());
+        in.Skip(1);  // terminator, unchecked
+        return text;
+    }
+    if (length == 0 && !zeroIsWide) return text;
+    // The most negative length is held in 64 bits before it is doubled.
+    const uint64_t units = length == 0 ? 1 : static_cast<uint64_t>(-static_cast<int64_t>(length));
+    in.Need(2 * units, "a name");
+    text.isWide = true;
+    text.wide.resize(static_cast<std::size_t>(units - 1));
+    text.narrow.resize(text.wide.size());
+    for (std::size_t i = 0; i < text.wide.size(); ++i) {
+        unsigned char pair[2];
+        in.Bytes(pair, 2);
+        text.wide[i] = static_cast<char16_t>(pair[0] | (pair[1] << 8));
+        text.narrow[i] = static_cast<char>(pair[0]);
+    }
+    in.Skip(2);
+    return text;
+}
+
+}  // namespace pakmole

@@ -1,0 +1,22 @@
+#pragma once
+// The engine's serialized string: a signed length, then 8-bit characters
+// (positive length) or 16-bit units (negative), the last one a terminator.
+#include <string>
+
+#include "ByteCursor.h"
+
+namespace pakmole {
+
+struct PakString {
+    std::string narrow;   // 16-bit units narrowed to their low bytes
+    std::u16string wide;  // the units themselves, when stored 16-bit
+    bool isWide = false;
+};
+
+// The oldest readers took a length of 0 as a 16-bit string that still has its
+// 2-byte terminator; zeroIsWide keeps that for the versions they read.
+PakString ReadPakString(ByteCursor& in, bool zeroIsWide);
+
+void ToBackslashes(std::string& text);
+
+}  // namespace pakmole
