@@ -1,4 +1,5 @@
 // info, list and verify: they read a pak and write nothing.
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <map>
@@ -80,7 +81,9 @@ int RunInfo(const Arguments& args) {
                        std::printf("file:               %s\n", options.pak.c_str());
                        std::printf("version:            %s (footer of %lld bytes)\n", footer.VersionName().c_str(),
                                    static_cast<long long>(footer.footerSize));
-                       std::printf("mount point:        %s\n", index.mountPoint.c_str());
+                       std::string mountPoint = index.mountPoint;
+                       std::replace(mountPoint.begin(), mountPoint.end(), '\\', '/');
+                       std::printf("mount point:        %s\n", mountPoint.c_str());
                        std::printf("entries:            %zu\n", index.entries.size());
                        if (deleted) std::printf("delete records:     %d\n", deleted);
                        std::printf("compression:        ");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 
 #include "RecordingHost.h"
@@ -323,6 +324,239 @@ TEST(CorruptPaks, EveryPrefixAndRandomFlipsEndCleanly) {
     }
     EXPECT_GT(refused, 0);
     EXPECT_GT(finished, 0);
+}
+
+}  // namespace
+}  // namespace pakmole
+
+namespace pakmole {
+namespace {
+
+struct VersionCase {
+    int32_t version;
+    bool variant8a;
+    const char* name;
+};
+const VersionCase kVersions[] = {{1, false, "1"},  {2, false, "2"}, {3, false, "3"},  {4, false, "4"},
+                                 {5, false, "5"},  {6, false, "6"}, {7, false, "7"},  {8, true, "8a"},
+                                 {8, false, "8b"}, {9, false, "9"}, {10, false, "10"}, {11, false, "11"}};
+
+// Every layout our builder writes comes back byte for byte: stored, empty,
+// one block, many blocks, a 16-bit name, and (10, 11) a record kept out of
+// the encoded blob.
+TEST(EveryVersion, RoundTripsStoredCompressedEmptyAndWideEntries) {
+    const std::string many = Noise(40000, 7);
+    for (const auto& v : kVersions) {
+        PakBuilder builder;
+        builder.Version(v.version, v.variant8a).MountPoint("../../../");
+        builder.Stored("Game/Config/Default.ini", "[x]\r\n").Stored("Game/Empty.txt", "");
+        PakBuilderEntry wide;
+        wide.name = "Game/W.txt";  // the directory index files it under Game/
+        wide.wideName = u"Game/W\u00e9.txt";
+        wide.data = "wide";
+        builder.Add(wide);
+        const bool blocks = v.version >= 3;
+        if (blocks) {
+            builder.Compressed("Game/One.bin", "one block", 64 * 1024).Compressed("Game/Many.bin", many, 1024);
+            PakBuilderEntry record;
+            record.name = "Game/Record.bin";
+            record.data = Noise(3000, 8);
+            record.compressed = true;
+            record.blockSize = 1000;
+            record.nonEncoded = true;
+            builder.Add(record);
+        }
+        PakOnDisk pak(builder.Build());
+        RecordingHost host;
+        const JobSummary summary = RunPakJob(pak.path, host);
+        EXPECT_TRUE(summary.AllExtracted()) << v.name << ": " << summary.failed.front().name << ": "
+                                            << summary.failed.front().reason;
+        EXPECT_EQ(ReadWholeFile(pak.Out("Game/Config/Default.ini")), "[x]\r\n") << v.name;
+        EXPECT_EQ(ReadWholeFile(pak.Out("Game/Empty.txt")), "") << v.name;
+        EXPECT_EQ(ReadWholeFile(pak.Out(ToHostPath("Game/W\xe9.txt"))), "wide") << v.name;
+        if (blocks) {
+            EXPECT_EQ(ReadWholeFile(pak.Out("Game/One.bin")), "one block") << v.name;
+            EXPECT_EQ(ReadWholeFile(pak.Out("Game/Many.bin")), many) << v.name;
+            EXPECT_EQ(ReadWholeFile(pak.Out("Game/Record.bin")), Noise(3000, 8)) << v.name;
+        }
+        EXPECT_TRUE(summary.renamed) << v.name;
+    }
+}
+
+TEST(EveryVersion, FileListRowsComeFromTheDecodedEntries) {
+    for (const auto& v : kVersions) {
+        if (v.version < 3) continue;
+        PakOnDisk pak(PakBuilder().Version(v.version, v.variant8a).Stored("a.txt", "abc").Compressed("d/b.bin", Noise(5000, 3), 2048).Build());
+        RecordingHost host(true, true);
+        RunPakJob(pak.path, host);
+        const std::string list = ReadWholeFile(pak.path + "_filelist.txt");
+        EXPECT_EQ(list.substr(0, list.find("\r\n", list.find("\r\n") + 2) + 2),
+                  std::string("#\tFileName\tOffset\tSize\tZSize\r\n1\ta.txt\t0\t3\t3\r\n"))
+            << v.name;
+        EXPECT_NE(list.find("2\td\\b.bin\t"), std::string::npos) << v.name;
+        EXPECT_NE(list.find("\t5000\r\n"), std::string::npos) << v.name << ": uncompressed size last";
+    }
+}
+
+// A codec Pakmole lacks fails its entries alone, by name.
+TEST(NamedMethods, AnEntryInOodleFailsAndTheRestIsExtracted) {
+    for (const auto& v : {VersionCase{8, true, "8a"}, VersionCase{9, false, "9"}, VersionCase{11, false, "11"}}) {
+        PakBuilderEntry oodle;
+        oodle.name = "oodle.bin";
+        oodle.data = "pretend";
+        oodle.compressed = true;
+        oodle.methodSlot = 2;
+        PakOnDisk pak(PakBuilder()
+                          .Version(v.version, v.variant8a)
+                          .MountPoint("")
+                          .MethodNames({"Zlib", "Oodle"})
+                          .Compressed("zlib.bin", "inflated", 1024)
+                          .Add(oodle)
+                          .Build());
+        RecordingHost host(false);
+        const JobSummary summary = RunPakJob(pak.path, host);
+        ASSERT_EQ(summary.failed.size(), 1u) << v.name;
+        EXPECT_EQ(summary.failed[0].reason, "compressed with Oodle, which Pakmole cannot inflate") << v.name;
+        EXPECT_EQ(ReadWholeFile(pak.folder + "zlib.bin"), "inflated") << v.name;
+        EXPECT_FALSE(FileExists(pak.folder + "oodle.bin")) << v.name;
+        EXPECT_TRUE(FileExists(pak.path)) << "the archive keeps its name";
+        EXPECT_EQ(host.messages,
+                  std::vector<std::string>{"DONE!\r\n1 of 2 entries could not be extracted.\r\nThe archive keeps its name."});
+    }
+}
+
+// Not a pak, or one of a version beyond what is read: an error, never an
+// empty success; nothing written, the name kept.
+TEST(NotAPak, EndsWithAnErrorAndLeavesTheFileAlone) {
+    std::string newer = PakBuilder().Version(11).MountPoint("").Stored("a.txt", "a").Build();
+    newer[newer.size() - 200] = 12;  // the version field after the magic
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string message;
+    } const cases[] = {
+        {"1000 zero bytes", std::string(1000, '\0'), "is not a pak file."},
+        {"version 12", newer, "pak version 12 is not supported"},
+    };
+    for (const auto& c : cases) {
+        for (bool list : {false, true}) {
+            PakOnDisk pak(c.bytes);
+            RecordingHost host(false, list);
+            try {
+                RunPakJob(pak.path, host);
+                ADD_FAILURE() << c.what << ": no error";
+            } catch (const EPakFormatError& e) {
+                EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+            }
+            EXPECT_TRUE(FileExists(pak.path)) << c.what;
+            EXPECT_FALSE(FileExists(pak.path + "_unpacked.bak")) << c.what;
+            EXPECT_FALSE(FileExists(pak.path + "_filelist.txt")) << c.what;
+            EXPECT_TRUE(host.messages.empty()) << c.what;
+            EXPECT_TRUE(host.foldersOpened.empty()) << c.what;
+        }
+    }
+}
+
+// 16-bit characters above 255 narrow to control bytes; such names would cut
+// the path and let one entry silently replace another.
+TEST(ExtractionJob, NamesThatNarrowToControlCharactersFail) {
+    PakBuilderEntry first, second;
+    first.wideName = u"x/a\u4e00first.txt";
+    first.data = "1";
+    second.wideName = u"x/a\u4e00second.txt";
+    second.data = "2";
+    PakOnDisk pak(PakBuilder().MountPoint("").Add(first).Add(second).Stored("x/ok.txt", "ok").Build());
+    RecordingHost host;
+    const JobSummary summary = RunPakJob(pak.path, host);
+    ASSERT_EQ(summary.failed.size(), 2u);
+    EXPECT_EQ(summary.failed[0].reason, "The entry name holds a character that cannot be written in a file name.");
+    EXPECT_FALSE(FileExists(Under(pak.folder, "x/a")));
+    EXPECT_EQ(ReadWholeFile(Under(pak.folder, "x/ok.txt")), "ok");
+    EXPECT_FALSE(summary.renamed);
+}
+
+TEST(ExtractionJob, AnEntryNeverWritesOverTheArchiveBeingRead) {
+    for (const char* name : {"Game.pak", "./Game.pak"}) {
+        const std::string bytes =
+            PakBuilder().MountPoint("").Stored("before.txt", "b").Stored(name, "overwritten").Stored("after.txt", "a").Build();
+        PakOnDisk pak(bytes);
+        RecordingHost host;
+        const JobSummary summary = RunPakJob(pak.path, host);
+        ASSERT_EQ(summary.failed.size(), 1u) << name;
+        EXPECT_EQ(summary.failed[0].reason, "The entry's output path is the archive itself.");
+        EXPECT_EQ(ReadWholeFile(pak.path), bytes) << "the archive is untouched";
+        EXPECT_EQ(ReadWholeFile(pak.folder + "after.txt"), "a");
+    }
+}
+
+// A hostile table: many rows pointing at one small stream of huge output.
+TEST(HostileBlocks, OverlappingRowsFailTheEntryWithoutInflatingThem) {
+    test::TempFolder folder;
+    const std::string path = folder / "overlapping-blocks.pak";
+    test::WriteWholeFile(path, ReadWholeFile(test::SharedPath("hostile/overlapping-blocks.pak")));
+    for (bool tempFiles : {false, true}) {
+        RecordingHost host(true, false, tempFiles ? RecordingHost::Inflation::TempFiles : RecordingHost::Inflation::Memory);
+        const JobSummary summary = RunPakJob(path, host);
+        ASSERT_EQ(summary.failed.size(), 1u);
+        EXPECT_EQ(summary.failed[0].reason, "The entry's compression blocks overlap or run backwards.");
+        EXPECT_EQ(summary.bytesWritten, 0u);
+        EXPECT_FALSE(summary.renamed);
+        EXPECT_TRUE(FileExists(path));
+    }
+}
+
+TEST(HostileBlocks, OutputBeyondTheRecordedSizeOrRowsRunningBackwardsFail) {
+    const std::string big = Noise(5000, 9);
+    struct Case {
+        const char* what;
+        std::function<void(std::string&, int64_t table, int64_t record)> damage;
+        std::string reason;
+    } const cases[] = {
+        {"a recorded size one byte short",
+         [](std::string& bytes, int64_t, int64_t record) { Patch32(bytes, record + 16, 4999); },
+         "The entry's data inflates past its recorded size."},
+        {"the second row runs backwards",
+         [](std::string& bytes, int64_t table, int64_t) { Patch32(bytes, table + 24, 0); },
+         "The entry's compression blocks overlap or run backwards."},
+        {"the second row starts inside the first",
+         [](std::string& bytes, int64_t table, int64_t) {
+             Patch32(bytes, table + 16, static_cast<int32_t>(table + 40));
+         },
+         "The entry's compression blocks overlap or run backwards."},
+    };
+    for (const auto& c : cases) {
+        PakBuilder builder;
+        builder.MountPoint("").Compressed("e.bin", big, 2500);
+        std::string bytes = builder.Build();
+        // The data header's table starts at 52: rows of start and end. The
+        // index record follows the empty mount point, the count and the name.
+        c.damage(bytes, 52, builder.IndexOffset() + 4 + 4 + 4 + 6);
+        for (bool tempFiles : {false, true}) {
+            PakOnDisk pak(bytes);
+            RecordingHost host(true, false, tempFiles ? RecordingHost::Inflation::TempFiles : RecordingHost::Inflation::Memory);
+            const JobSummary summary = RunPakJob(pak.path, host);
+            ASSERT_EQ(summary.failed.size(), 1u) << c.what;
+            EXPECT_EQ(summary.failed[0].reason, c.reason) << c.what;
+            EXPECT_FALSE(FileExists(pak.folder + "e.bin")) << c.what;
+        }
+    }
+}
+
+TEST(JobOptions, OutputRootAndSelectionAndNoRename) {
+    PakOnDisk pak(PakBuilder().MountPoint("../../../").Stored("Game/a.txt", "a").Stored("Game/b.log", "b").Build());
+    test::TempFolder out;
+    PakJobOptions options;
+    options.outputRoot = out.Path();
+    options.select = [](const std::string& name) { return name.size() > 4 && name.substr(name.size() - 4) == ".txt"; };
+    options.renameWhenComplete = false;
+    RecordingHost host;
+    const JobSummary summary = RunPakJob(pak.path, host, options);
+    EXPECT_TRUE(summary.AllExtracted());
+    EXPECT_EQ(ReadWholeFile(Under(out.Path(), "Game/a.txt")), "a");
+    EXPECT_FALSE(FileExists(Under(out.Path(), "Game/b.log")));
+    EXPECT_FALSE(FileExists(pak.Out("Game/a.txt"))) << "nothing next to the archive";
+    EXPECT_FALSE(summary.renamed);
+    EXPECT_TRUE(FileExists(pak.path));
 }
 
 }  // namespace
