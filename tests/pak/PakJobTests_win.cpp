@@ -8,6 +8,7 @@
 #include "base/FileStream.h"
 #include "base/FileSystem.h"
 #include "pak/PakJob.h"
+#include "pak/TempFileBlockInflater.h"
 #include "tests/support/PakBuilder.h"
 #include "tests/support/TestPaths.h"
 
@@ -17,10 +18,10 @@ namespace {
 using test::PakBuilder;
 using test::RecordingHost;
 
-// Removes the temporary files before and after a test.
+// Removes this process's temporary files before and after a test.
 struct CleanTempFiles {
-    std::string tmp1 = ExecutableFolder() + "tmp1";
-    std::string tmp2 = ExecutableFolder() + "tmp2";
+    std::string tmp1 = TempFileBlockInflater().CompressedPath();
+    std::string tmp2 = TempFileBlockInflater().InflatedPath();
     CleanTempFiles() { Clean(); }
     ~CleanTempFiles() { Clean(); }
     void Clean() const {
