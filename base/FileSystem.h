@@ -20,6 +20,11 @@ std::string ExtractFilePath(std::string_view path);
 // above 127, taken as Latin-1, are written as UTF-8.
 std::string ToHostPath(std::string_view pakPath);
 
+// The host path of a pak-style relative path stored with 16-bit characters,
+// with its real characters where host file names are UTF-8 (not on Windows,
+// whose 8-bit file functions take the narrowed name instead: nullopt).
+std::optional<std::string> ToHostPathWide(std::u16string_view pakPath);
+
 // The folder of the running program, ending with its delimiter.
 std::string ExecutableFolder();
 

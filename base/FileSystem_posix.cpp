@@ -7,25 +7,23 @@
 #include <filesystem>
 
 #include "FileSystem.h"
+#include "Utf8.h"
 
 namespace pakmole {
 
 const std::string_view kFolderDelimiters = "/";
 
 std::string ToHostPath(std::string_view pakPath) {
-    std::string host;
-    host.reserve(pakPath.size());
-    for (const char c : pakPath) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\') {
-            host += '/';
-        } else if (byte < 0x80) {
-            host += c;
-        } else {
-            host += static_cast<char>(0xC0 | (byte >> 6));
-            host += static_cast<char>(0x80 | (byte & 0x3F));
-        }
-    }
+    std::string host = Latin1ToUtf8(pakPath);
+    for (auto& c : host)
+        if (c == '\\') c = '/';
+    return host;
+}
+
+std::optional<std::string> ToHostPathWide(std::u16string_view pakPath) {
+    std::string host = Utf16ToUtf8(pakPath);
+    for (auto& c : host)
+        if (c == '\\') c = '/';
     return host;
 }
 

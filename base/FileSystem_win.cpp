@@ -8,6 +8,8 @@ const std::string_view kFolderDelimiters = "\\:";
 
 std::string ToHostPath(std::string_view pakPath) { return std::string(pakPath); }
 
+std::optional<std::string> ToHostPathWide(std::u16string_view) { return std::nullopt; }
+
 std::string ExecutableFolder() {
     char buffer[MAX_PATH * 4];
     const DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof buffer);

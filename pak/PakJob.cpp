@@ -53,13 +53,21 @@ struct OpenPak {
     PakIndex index;
 };
 
+// The entry's path under the output folder: its real characters where the
+// host takes them, else the name narrowed to 8 bits.
+std::string HostName(const PakEntry& entry) {
+    if (entry.hasWideName)
+        if (std::optional<std::string> wide = ToHostPathWide(entry.wideName)) return *wide;
+    return ToHostPath(entry.name);
+}
+
 // A name that would cut the path short or that no file system takes: 16-bit
 // characters above 255 narrow to such bytes (U+4E00 becomes a NUL).
-std::string UnwritableName(const std::string& name) {
-    for (const char c : name)
+std::string UnwritableName(const std::string& hostName) {
+    for (const char c : hostName)
         if (static_cast<unsigned char>(c) < 0x20)
             return "The entry name holds a character that cannot be written in a file name.";
-    return RefusedEntryName(name);
+    return {};
 }
 
 class Extraction {
@@ -71,9 +79,11 @@ public:
 
     // Writes one entry's file; returns its size. Raises on any failure.
     uint64_t ExtractEntry(const PakEntry& entry) {
-        if (const std::string why = UnwritableName(entry.name); !why.empty()) throw Exception(why);
+        if (const std::string why = RefusedEntryName(entry.name); !why.empty()) throw Exception(why);
+        const std::string name = HostName(entry);
+        if (const std::string why = UnwritableName(name); !why.empty()) throw Exception(why);
         reader_.Check(entry);
-        const std::string path = outputFolder_ + ToHostPath(entry.name);
+        const std::string path = outputFolder_ + name;
         // Found by identity, so that no spelling of the path (case, links,
         // "." segments) lets an entry truncate the archive being read.
         if (IdentityOfFile(path) == archive_) throw Exception("The entry's output path is the archive itself.");
