@@ -34,6 +34,8 @@ bool DirectoryExists(const std::string& path);
 bool ForceDirectories(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);
 bool RemoveFile(const std::string& path);
+// Renames, replacing a file already at the new name.
+bool MoveFileReplacing(const std::string& from, const std::string& to);
 
 // The file a path names, when it exists; works on files others hold open.
 std::optional<FileIdentity> IdentityOfFile(const std::string& path);

@@ -60,4 +60,8 @@ bool RenameFile(const std::string& from, const std::string& to) { return MoveFil
 
 bool RemoveFile(const std::string& path) { return ::DeleteFileA(path.c_str()); }
 
+bool MoveFileReplacing(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
 }  // namespace pakmole

@@ -21,6 +21,8 @@ public:
     void OpenFolderWindow(const std::string&) override {}
     void ShowMessage(const std::string& text) override;
     BlockInflater& Inflater() override { return inflater_; }
+    // Entries of gigabytes must not need gigabytes of memory.
+    bool StreamsEntries() const override { return true; }
     void EntryWritten(const std::string& name, uint64_t bytes) override;
 
     // Ends the progress line, if one was drawn.

@@ -15,6 +15,9 @@ constexpr int64_t kMaxInflateRatio = 1032;
 // The oldest layout: the block count sits behind the fixed part of the data
 // header, stored data one byte further.
 constexpr int64_t kOldHeaderFixed = 48;
+// Stored data goes through in pieces of this size (a multiple of 16, for
+// encrypted data).
+constexpr int64_t kStoredChunk = 1 << 20;
 
 int64_t Align16(int64_t value) { return (value + 15) & ~int64_t{15}; }
 
@@ -65,7 +68,7 @@ void EntryReader::Check(const PakEntry& entry) const {
     if (entry.encrypted && !key_) throw Exception("the entry is encrypted; a key is needed");
 }
 
-void EntryReader::Read(const PakEntry& entry, TMemoryStream& output) {
+void EntryReader::Read(const PakEntry& entry, EntrySink& output) {
     Check(entry);
     const EntryData data = LocateEntryData(pak_, footer_, entry);
     if (data.stored)
@@ -82,21 +85,24 @@ void EntryReader::ReadExactly(int64_t at, int64_t count, std::vector<unsigned ch
     pak_.ReadBuffer(into.data(), into.size());
 }
 
-void EntryReader::ReadStored(const PakEntry& entry, const EntryData& data, TMemoryStream& output) {
+void EntryReader::ReadStored(const PakEntry& entry, const EntryData& data, EntrySink& output) {
     if (entry.size <= 0) return;
-    auto& bytes = output.MutableBytes();
-    if (!entry.encrypted) {
-        ReadExactly(data.dataStart, entry.size, bytes);
-    } else {
-        // Encrypted data is padded to whole cipher blocks.
-        ReadExactly(data.dataStart, Align16(entry.size), bytes);
-        key_->Decrypt(bytes.data(), bytes.size());
-        bytes.resize(static_cast<std::size_t>(entry.size));
+    // Encrypted data is padded to whole cipher blocks.
+    const int64_t stored = entry.encrypted ? Align16(entry.size) : entry.size;
+    if (data.dataStart > pak_.Size() || stored > pak_.Size() - data.dataStart) throw StreamReadError();
+    output.Expect(entry.size);
+    auto& chunk = block_.MutableBytes();
+    for (int64_t done = 0; done < stored;) {
+        const int64_t piece = std::min<int64_t>(stored - done, kStoredChunk);
+        ReadExactly(data.dataStart + done, piece, chunk);
+        if (entry.encrypted) key_->Decrypt(chunk.data(), chunk.size());
+        const int64_t keep = std::min<int64_t>(piece, entry.size - done);
+        output.Write(chunk.data(), static_cast<std::size_t>(keep));
+        done += piece;
     }
-    output.SetPosition(output.Size());
 }
 
-void EntryReader::InflateBlocks(const PakEntry& entry, const EntryData& data, TMemoryStream& output) {
+void EntryReader::InflateBlocks(const PakEntry& entry, const EntryData& data, EntrySink& output) {
     const CompressionMethod method = MethodOf(footer_, entry);
     if (!method.format) throw Exception(CannotInflate(method));
     // Blocks follow one another behind the header. One that points in front
@@ -114,12 +120,8 @@ void EntryReader::InflateBlocks(const PakEntry& entry, const EntryData& data, TM
         floor = block.start + (entry.encrypted ? Align16(length) : length);
         packed += length;
     }
-    if (entry.uncompressedSize > 0 && packed <= pak_.Size()) {
-        // The recorded size is a hint for the buffer only; the data decides.
-        const int64_t hint = std::min(entry.uncompressedSize, packed * kMaxInflateRatio);
-        if (hint < static_cast<int64_t>(output.MutableBytes().max_size() / 2))
-            output.Reserve(static_cast<std::size_t>(hint));
-    }
+    // The recorded size is a hint for the buffer only; the data decides.
+    if (packed <= pak_.Size()) output.Expect(std::min(entry.uncompressedSize, packed * kMaxInflateRatio));
     for (const auto& block : data.blocks) {
         block_.Clear();
         // A block that ends where it starts carries no data.
@@ -132,7 +134,9 @@ void EntryReader::InflateBlocks(const PakEntry& entry, const EntryData& data, TM
                 bytes.resize(static_cast<std::size_t>(length));
             }
         }
-        inflater_.InflateBlock(block_, output, *method.format, entry.uncompressedSize - output.Size());
+        inflated_.Clear();
+        inflater_.InflateBlock(block_, inflated_, *method.format, entry.uncompressedSize - output.Written());
+        output.Write(inflated_.Memory(), static_cast<std::size_t>(inflated_.Size()));
         if (afterBlock_) afterBlock_();
     }
 }

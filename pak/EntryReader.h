@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BlockInflater.h"
+#include "EntrySink.h"
 #include "PakEntry.h"
 #include "PakFooter.h"
 #include "base/Stream.h"
@@ -32,23 +33,24 @@ public:
                 std::function<void()> afterBlock)
         : pak_(pak), footer_(footer), inflater_(inflater), key_(key), afterBlock_(std::move(afterBlock)) {}
 
-    // Appends the entry's bytes to output; raises on any failure. Checks
-    // that need no data (encryption without a key, a codec Pakmole lacks)
-    // come first: Check(entry) alone runs them.
-    void Read(const PakEntry& entry, TMemoryStream& output);
+    // Hands the entry's bytes to output as they come; raises on any
+    // failure. Check(entry) alone runs the checks that need no data
+    // (encryption without a key).
+    void Read(const PakEntry& entry, EntrySink& output);
     void Check(const PakEntry& entry) const;
 
 private:
     void ReadExactly(int64_t at, int64_t count, std::vector<unsigned char>& into);
-    void ReadStored(const PakEntry& entry, const EntryData& data, TMemoryStream& output);
-    void InflateBlocks(const PakEntry& entry, const EntryData& data, TMemoryStream& output);
+    void ReadStored(const PakEntry& entry, const EntryData& data, EntrySink& output);
+    void InflateBlocks(const PakEntry& entry, const EntryData& data, EntrySink& output);
 
     TStream& pak_;
     const PakFooter& footer_;
     BlockInflater& inflater_;
     const Aes256EcbDecryptor* key_;
     std::function<void()> afterBlock_;
-    TMemoryStream block_;  // one block's compressed bytes, reused
+    TMemoryStream block_;     // one block's compressed bytes, reused
+    TMemoryStream inflated_;  // and its inflated bytes
 };
 
 }  // namespace pakmole

@@ -44,6 +44,9 @@ public:
     virtual void OpenFolderWindow(const std::string& folder) = 0;
     virtual void ShowMessage(const std::string& text) = 0;
     virtual BlockInflater& Inflater() = 0;
+    // Each entry written as it is read, to a temporary name renamed into
+    // place when complete, instead of assembled in memory first.
+    virtual bool StreamsEntries() const { return false; }
 
     // The pak's index is encrypted and no key (or a wrong one) was given:
     // the window asks the user; nothing means give up.

@@ -74,6 +74,7 @@ class Extraction {
 public:
     Extraction(OpenPak& pak, JobHost& host, std::string outputFolder)
         : outputFolder_(std::move(outputFolder)),
+          streams_(host.StreamsEntries()),
           reader_(pak.file, pak.index.footer, host.Inflater(), pak.decryptor.get(), [&host] { host.ProcessMessages(); }),
           archive_(pak.file.Identity()) {}
 
@@ -89,14 +90,19 @@ public:
         if (IdentityOfFile(path) == archive_) throw Exception("The entry's output path is the archive itself.");
         const std::string folder = ExtractFilePath(path);
         if (!ForceDirectories(folder)) throw Exception("Cannot create the folder \"" + folder + "\".");
-        TMemoryStream output;
-        reader_.Read(entry, output);
-        output.SaveToFile(path);
-        return static_cast<uint64_t>(output.Size());
+        std::unique_ptr<EntrySink> output;
+        if (streams_)
+            output = std::make_unique<StreamingFileSink>(path);
+        else
+            output = std::make_unique<MemorySink>(path);
+        reader_.Read(entry, *output);
+        output->Commit();
+        return static_cast<uint64_t>(output->Written());
     }
 
 private:
     std::string outputFolder_;
+    bool streams_;
     EntryReader reader_;
     FileIdentity archive_;
 };

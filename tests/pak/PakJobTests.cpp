@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <random>
 
@@ -548,6 +549,36 @@ TEST(HostileBlocks, OutputBeyondTheRecordedSizeOrRowsRunningBackwardsFail) {
             EXPECT_FALSE(FileExists(pak.folder + "e.bin")) << c.what;
         }
     }
+}
+
+// Streamed entries reach their name only complete: a failure part-way
+// leaves neither a partial file nor the temporary one, and an older file of
+// that name as it was.
+TEST(StreamedEntries, AppearWholeOrNotAtAll) {
+    const std::string big = Noise(300000, 11);
+    PakBuilderEntry halfBad;
+    halfBad.name = "half.bin";
+    halfBad.data = "ignored";
+    halfBad.compressed = true;
+    halfBad.rawBlocks = {test::ZlibCompress(std::string(70000, 'h')), std::string(40, '\0')};
+    PakOnDisk pak(PakBuilder()
+                      .MountPoint("")
+                      .Compressed("big.bin", big, 65536)
+                      .Add(halfBad)
+                      .Stored("stored.bin", big)
+                      .Build());
+    test::WriteWholeFile(pak.folder + "half.bin", "older");
+    test::WriteWholeFile(pak.folder + "big.bin", "older and replaced");
+    RecordingHost host;
+    host.streams = true;
+    const JobSummary summary = RunPakJob(pak.path, host);
+    ASSERT_EQ(summary.failed.size(), 1u);
+    EXPECT_EQ(summary.failed[0].name, "half.bin");
+    EXPECT_EQ(ReadWholeFile(pak.folder + "half.bin"), "older");
+    EXPECT_EQ(ReadWholeFile(pak.folder + "big.bin"), big);
+    EXPECT_EQ(ReadWholeFile(pak.folder + "stored.bin"), big);
+    for (const auto& entry : std::filesystem::directory_iterator(pak.folder))
+        EXPECT_EQ(entry.path().string().find(".part"), std::string::npos) << entry.path();
 }
 
 TEST(JobOptions, OutputRootAndSelectionAndNoRename) {

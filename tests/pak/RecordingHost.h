@@ -32,7 +32,9 @@ public:
     void OpenFolderWindow(const std::string& folder) override { foldersOpened.push_back(folder); }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     BlockInflater& Inflater() override { return *inflater_; }
+    bool StreamsEntries() const override { return streams; }
 
+    bool streams = false;  // as the command line does
     int32_t progressMax = -1;
     int32_t progress = 0;
     int messagePumps = 0;
