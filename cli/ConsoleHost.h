@@ -11,7 +11,8 @@ namespace pakmole::cli {
 
 class ConsoleHost : public JobHost {
 public:
-    ConsoleHost(bool listMode, bool showProgress) : listMode_(listMode), showProgress_(showProgress) {}
+    ConsoleHost(bool listMode, bool showProgress, unsigned workers = 1)
+        : listMode_(listMode), showProgress_(showProgress), workers_(workers) {}
 
     bool BatchMode() const override { return true; }
     bool ListMode() const override { return listMode_; }
@@ -23,6 +24,7 @@ public:
     BlockInflater& Inflater() override { return inflater_; }
     // Entries of gigabytes must not need gigabytes of memory.
     bool StreamsEntries() const override { return true; }
+    unsigned Workers() const override { return workers_; }
     void EntryWritten(const std::string& name, uint64_t bytes) override;
 
     // Ends the progress line, if one was drawn.
@@ -33,6 +35,7 @@ private:
 
     bool listMode_;
     bool showProgress_;
+    unsigned workers_;
     MemoryBlockInflater inflater_;
     int32_t maximum_ = 0;
     int32_t done_ = 0;

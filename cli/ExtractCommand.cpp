@@ -12,19 +12,20 @@ namespace pakmole::cli {
 
 namespace {
 const char kUsage[] =
-    "Usage: pakmole extract [-o DIR] [--include PATTERN]... [--aes-key KEY] <pak file>\n\n"
+    "Usage: pakmole extract [-o DIR] [--include PATTERN]... [-j N] [--aes-key KEY] <pak file>\n\n"
     "Extracts the pak's entries into DIR (default: next to the pak, under its mount\n"
     "point, as the classic form does). With --include, only the entries whose name\n"
     "(relative to the mount point, with '/') matches one of the glob patterns;\n"
     "'*' and '?' stay within a folder. The pak keeps its name when -o or --include\n"
-    "is given; otherwise it is renamed as the classic form does.\n";
+    "is given; otherwise it is renamed as the classic form does. -j N inflates on\n"
+    "N threads (default: one per core).\n";
 }
 
 int RunExtract(const Arguments& args) {
     Options options;
     try {
         Accepts accepts;
-        accepts.output = accepts.include = true;
+        accepts.output = accepts.include = accepts.workers = true;
         options = ParseOptions(args, accepts);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "pakmole: %s\n", e.what());
@@ -54,7 +55,7 @@ int RunExtract(const Arguments& args) {
         };
     }
     job.renameWhenComplete = options.outputDir.empty() && options.include.empty();
-    ConsoleHost host(false, isatty(STDERR_FILENO) != 0);
+    ConsoleHost host(false, isatty(STDERR_FILENO) != 0, WorkersOrCores(options.workers));
     return ReportJob(options.pak, host, job, false);
 }
 

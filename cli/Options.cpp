@@ -1,8 +1,26 @@
 #include "Options.h"
 
+#include <thread>
+
 #include "base/Exceptions.h"
 
 namespace pakmole::cli {
+
+unsigned ParseWorkers(const std::string& text) {
+    unsigned value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9' || value > 256) throw Exception("-j needs a number of workers from 1 to 256");
+        value = value * 10 + static_cast<unsigned>(c - '0');
+    }
+    if (value < 1 || value > 256) throw Exception("-j needs a number of workers from 1 to 256");
+    return value;
+}
+
+unsigned WorkersOrCores(unsigned given) {
+    if (given) return given;
+    const unsigned cores = std::thread::hardware_concurrency();
+    return cores ? cores : 1;
+}
 
 Options ParseOptions(const Arguments& args, Accepts accepts) {
     Options options;
@@ -20,6 +38,8 @@ Options ParseOptions(const Arguments& args, Accepts accepts) {
             options.outputDir = value();
         } else if (arg == "--include" && accepts.include) {
             options.include.push_back(value());
+        } else if (arg == "-j" && accepts.workers) {
+            options.workers = ParseWorkers(value());
         } else if (arg == "--json" && accepts.json) {
             options.json = true;
         } else if (!options.pak.empty() || (arg.size() > 1 && arg[0] == '-')) {

@@ -14,6 +14,7 @@ struct Options {
     std::string outputDir;             // -o DIR
     std::vector<std::string> include;  // --include PATTERN, repeatable
     bool json = false;                 // --json
+    unsigned workers = 0;              // -j N; 0: one per core
     bool help = false;                 // --help
     std::string pak;
 };
@@ -23,7 +24,13 @@ struct Accepts {
     bool output = false;
     bool include = false;
     bool json = false;
+    bool workers = false;
 };
+
+// -j N: a whole number from 1 to 256. Raises pakmole::Exception otherwise.
+unsigned ParseWorkers(const std::string& text);
+// The workers to use: the number given, or one per core.
+unsigned WorkersOrCores(unsigned given);
 
 // Raises pakmole::Exception with a message for the user on a bad argument.
 Options ParseOptions(const Arguments& args, Accepts accepts);

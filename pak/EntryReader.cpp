@@ -68,43 +68,26 @@ void EntryReader::Check(const PakEntry& entry) const {
     if (entry.encrypted && !key_) throw Exception("the entry is encrypted; a key is needed");
 }
 
-void EntryReader::Read(const PakEntry& entry, EntrySink& output) {
-    Check(entry);
-    const EntryData data = LocateEntryData(pak_, footer_, entry);
-    if (data.stored)
-        ReadStored(entry, data, output);
-    else
-        InflateBlocks(entry, data, output);
-}
-
-void EntryReader::ReadExactly(int64_t at, int64_t count, std::vector<unsigned char>& into) {
-    if (at < 0 || count < 0 || at > pak_.Size() || count > pak_.Size() - at) throw StreamReadError();
-    if (static_cast<uint64_t>(count) > into.max_size()) throw std::bad_alloc();
-    into.resize(static_cast<std::size_t>(count));
-    pak_.SetPosition(at);
-    pak_.ReadBuffer(into.data(), into.size());
-}
-
-void EntryReader::ReadStored(const PakEntry& entry, const EntryData& data, EntrySink& output) {
-    if (entry.size <= 0) return;
-    // Encrypted data is padded to whole cipher blocks.
-    const int64_t stored = entry.encrypted ? Align16(entry.size) : entry.size;
-    if (data.dataStart > pak_.Size() || stored > pak_.Size() - data.dataStart) throw StreamReadError();
-    output.Expect(entry.size);
-    auto& chunk = block_.MutableBytes();
-    for (int64_t done = 0; done < stored;) {
-        const int64_t piece = std::min<int64_t>(stored - done, kStoredChunk);
-        ReadExactly(data.dataStart + done, piece, chunk);
-        if (entry.encrypted) key_->Decrypt(chunk.data(), chunk.size());
-        const int64_t keep = std::min<int64_t>(piece, entry.size - done);
-        output.Write(chunk.data(), static_cast<std::size_t>(keep));
-        done += piece;
+EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry, bool haveKey) {
+    if (entry.encrypted && !haveKey) throw Exception("the entry is encrypted; a key is needed");
+    const EntryData data = LocateEntryData(pak, footer, entry);
+    EntryPlan plan;
+    plan.encrypted = entry.encrypted;
+    if (data.stored) {
+        plan.expectedSize = plan.limit = std::max<int64_t>(entry.size, 0);
+        // Encrypted data is padded to whole cipher blocks.
+        const int64_t stored = entry.encrypted ? Align16(plan.limit) : plan.limit;
+        if (data.dataStart > pak.Size() || stored > pak.Size() - data.dataStart) throw StreamReadError();
+        for (int64_t done = 0; done < stored; done += kStoredChunk) {
+            const int64_t piece = std::min(stored - done, kStoredChunk);
+            plan.pieces.push_back({data.dataStart + done, std::min(piece, plan.limit - done), piece});
+        }
+        return plan;
     }
-}
-
-void EntryReader::InflateBlocks(const PakEntry& entry, const EntryData& data, EntrySink& output) {
-    const CompressionMethod method = MethodOf(footer_, entry);
+    const CompressionMethod method = MethodOf(footer, entry);
     if (!method.format) throw Exception(CannotInflate(method));
+    plan.format = method.format;
+    plan.limit = entry.uncompressedSize;
     // Blocks follow one another behind the header. One that points in front
     // of the data belongs to another entry (or is counted from somewhere
     // else); rows that overlap or run backwards are damage, and would let a
@@ -113,31 +96,53 @@ void EntryReader::InflateBlocks(const PakEntry& entry, const EntryData& data, En
     int64_t packed = 0;
     for (const auto& block : data.blocks) {
         if (block.end < block.start) throw Exception("The entry's compression blocks overlap or run backwards.");
-        if (block.end == block.start) continue;
-        if (block.start < data.dataStart) throw BlocksOutsideData();
-        if (block.start < floor) throw Exception("The entry's compression blocks overlap or run backwards.");
         const int64_t length = block.end - block.start;
-        floor = block.start + (entry.encrypted ? Align16(length) : length);
-        packed += length;
+        const int64_t readLength = entry.encrypted ? Align16(length) : length;
+        // A block that ends where it starts carries no data.
+        if (length > 0) {
+            if (block.start < data.dataStart) throw BlocksOutsideData();
+            if (block.start < floor) throw Exception("The entry's compression blocks overlap or run backwards.");
+            if (block.start > pak.Size() || readLength > pak.Size() - block.start) throw StreamReadError();
+            floor = block.start + readLength;
+            packed += length;
+        }
+        plan.pieces.push_back({block.start, length, readLength});
     }
     // The recorded size is a hint for the buffer only; the data decides.
-    if (packed <= pak_.Size()) output.Expect(std::min(entry.uncompressedSize, packed * kMaxInflateRatio));
-    for (const auto& block : data.blocks) {
-        block_.Clear();
-        // A block that ends where it starts carries no data.
-        if (block.end > block.start) {
-            const int64_t length = block.end - block.start;
-            auto& bytes = block_.MutableBytes();
-            ReadExactly(block.start, entry.encrypted ? Align16(length) : length, bytes);
-            if (entry.encrypted) {
-                key_->Decrypt(bytes.data(), bytes.size());
-                bytes.resize(static_cast<std::size_t>(length));
-            }
-        }
-        inflated_.Clear();
-        inflater_.InflateBlock(block_, inflated_, *method.format, entry.uncompressedSize - output.Written());
-        output.Write(inflated_.Memory(), static_cast<std::size_t>(inflated_.Size()));
-        if (afterBlock_) afterBlock_();
+    plan.expectedSize = std::min(entry.uncompressedSize, packed * kMaxInflateRatio);
+    return plan;
+}
+
+void ReadPiece(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& into) {
+    if (static_cast<uint64_t>(piece.readLength) > into.max_size()) throw std::bad_alloc();
+    into.resize(static_cast<std::size_t>(piece.readLength));
+    if (into.empty()) return;
+    pak.SetPosition(piece.at);
+    pak.ReadBuffer(into.data(), into.size());
+}
+
+void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& bytes, const Aes256EcbDecryptor* key,
+                 BlockInflater& inflater, int64_t room, TMemoryStream& output) {
+    auto& raw = bytes.MutableBytes();
+    if (plan.encrypted && !raw.empty()) key->Decrypt(raw.data(), raw.size());
+    raw.resize(static_cast<std::size_t>(piece.length));
+    if (plan.format) {
+        bytes.SetPosition(0);
+        inflater.InflateBlock(bytes, output, *plan.format, room);
+    } else {
+        output.WriteBuffer(raw.data(), raw.size());
+    }
+}
+
+void EntryReader::Read(const PakEntry& entry, EntrySink& output) {
+    const EntryPlan plan = PlanEntry(pak_, footer_, entry, key_ != nullptr);
+    output.Expect(plan.expectedSize);
+    for (const DataPiece& piece : plan.pieces) {
+        ReadPiece(pak_, piece, piece_.MutableBytes());
+        finished_.Clear();
+        FinishPiece(plan, piece, piece_, key_, inflater_, plan.limit - output.Written(), finished_);
+        output.Write(finished_.Memory(), static_cast<std::size_t>(finished_.Size()));
+        if (plan.format && afterBlock_) afterBlock_();
     }
 }
 

@@ -2,7 +2,12 @@
 // Reads one entry's file bytes: finds its data behind the data header, takes
 // the stored bytes or inflates its blocks, decrypting where the entry is
 // encrypted. Every range is checked against the file before it is read.
+//
+// An entry is read as a plan of pieces (compressed blocks, or chunks of
+// stored data), each read from the file in order and then turned into file
+// bytes on its own, so that the turning can run on other threads.
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "BlockInflater.h"
@@ -26,6 +31,33 @@ struct EntryData {
 // later versions take the record's blocks, counted from the entry's offset.
 EntryData LocateEntryData(TStream& pak, const PakFooter& footer, const PakEntry& entry);
 
+// One piece of an entry's data as it lies in the file.
+struct DataPiece {
+    int64_t at = 0;
+    int64_t length = 0;      // bytes that count (unpadded)
+    int64_t readLength = 0;  // bytes to read (padded to 16 when encrypted)
+};
+
+struct EntryPlan {
+    std::vector<DataPiece> pieces;
+    std::optional<BlockFormat> format;  // none: stored
+    bool encrypted = false;
+    int64_t expectedSize = 0;  // a hint for buffers
+    int64_t limit = 0;         // no more bytes than this may come out
+};
+
+// Raises when the entry cannot be read: encrypted without a key, a codec
+// Pakmole lacks, data or blocks outside the file, rows that overlap.
+EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry, bool haveKey);
+
+// Reads a piece's bytes from the file (exactly readLength of them).
+void ReadPiece(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& into);
+
+// Turns a piece's bytes into file bytes, appended to output: decrypted,
+// trimmed and, for a compressed entry, inflated (at most room bytes).
+void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& bytes, const Aes256EcbDecryptor* key,
+                 BlockInflater& inflater, int64_t room, TMemoryStream& output);
+
 class EntryReader {
 public:
     // afterBlock runs after every block (the window handles its messages).
@@ -40,17 +72,13 @@ public:
     void Check(const PakEntry& entry) const;
 
 private:
-    void ReadExactly(int64_t at, int64_t count, std::vector<unsigned char>& into);
-    void ReadStored(const PakEntry& entry, const EntryData& data, EntrySink& output);
-    void InflateBlocks(const PakEntry& entry, const EntryData& data, EntrySink& output);
-
     TStream& pak_;
     const PakFooter& footer_;
     BlockInflater& inflater_;
     const Aes256EcbDecryptor* key_;
     std::function<void()> afterBlock_;
-    TMemoryStream block_;     // one block's compressed bytes, reused
-    TMemoryStream inflated_;  // and its inflated bytes
+    TMemoryStream piece_;     // one piece's bytes as read, reused
+    TMemoryStream finished_;  // and as they go to the file
 };
 
 }  // namespace pakmole

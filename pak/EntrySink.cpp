@@ -1,11 +1,16 @@
 #include "EntrySink.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "base/Exceptions.h"
 #include "base/FileSystem.h"
 
 namespace pakmole {
+namespace {
+// Two entries of one name may be on their way at once.
+std::atomic<unsigned> counter{0};
+}  // namespace
 
 void MemorySink::Expect(int64_t bytes) {
     if (bytes > 0 && static_cast<uint64_t>(bytes) < bytes_.MutableBytes().max_size() / 2)
@@ -14,7 +19,7 @@ void MemorySink::Expect(int64_t bytes) {
 
 StreamingFileSink::StreamingFileSink(std::string path)
     : path_(std::move(path)),
-      temporary_(path_ + ".pakmole" + std::to_string(CurrentProcessId()) + ".part"),
+      temporary_(path_ + ".pakmole" + std::to_string(CurrentProcessId()) + "-" + std::to_string(++counter) + ".part"),
       file_(std::make_unique<TFileStream>(temporary_, FileMode::Create)) {}
 
 StreamingFileSink::~StreamingFileSink() {

@@ -47,6 +47,9 @@ public:
     // Each entry written as it is read, to a temporary name renamed into
     // place when complete, instead of assembled in memory first.
     virtual bool StreamsEntries() const { return false; }
+    // Threads that inflate blocks, for a host that streams entries; with
+    // more than one, blocks are inflated in parallel and written in order.
+    virtual unsigned Workers() const { return 1; }
 
     // The pak's index is encrypted and no key (or a wrong one) was given:
     // the window asks the user; nothing means give up.

@@ -7,6 +7,7 @@
 #include "EntryReader.h"
 #include "FileList.h"
 #include "OutputPath.h"
+#include "ParallelExtraction.h"
 #include "PakFormatError.h"
 #include "PakIndex.h"
 #include "base/Aes256Ecb.h"
@@ -78,8 +79,9 @@ public:
           reader_(pak.file, pak.index.footer, host.Inflater(), pak.decryptor.get(), [&host] { host.ProcessMessages(); }),
           archive_(pak.file.Identity()) {}
 
-    // Writes one entry's file; returns its size. Raises on any failure.
-    uint64_t ExtractEntry(const PakEntry& entry) {
+    // The entry's output path with its folders made; raises when the entry
+    // cannot be written there.
+    std::string Prepare(const PakEntry& entry) {
         if (const std::string why = RefusedEntryName(entry.name); !why.empty()) throw Exception(why);
         const std::string name = HostName(entry);
         if (const std::string why = UnwritableName(name); !why.empty()) throw Exception(why);
@@ -90,6 +92,12 @@ public:
         if (IdentityOfFile(path) == archive_) throw Exception("The entry's output path is the archive itself.");
         const std::string folder = ExtractFilePath(path);
         if (!ForceDirectories(folder)) throw Exception("Cannot create the folder \"" + folder + "\".");
+        return path;
+    }
+
+    // Writes one entry's file; returns its size. Raises on any failure.
+    uint64_t ExtractEntry(const PakEntry& entry) {
+        const std::string path = Prepare(entry);
         std::unique_ptr<EntrySink> output;
         if (streams_)
             output = std::make_unique<StreamingFileSink>(path);
@@ -119,21 +127,42 @@ JobSummary Extract(const std::string& pakPath, JobHost& host, const PakJobOption
                                    : options.outputRoot;
         Extraction extraction(pak, host, summary.outputFolder);
         host.SetProgressMax(static_cast<int32_t>(index.entries.size()));
-        for (const PakEntry& entry : index.entries) {
-            // A patch pak's delete record removes a file; there is nothing to write.
-            if (!entry.deleted && (!options.select || options.select(entry.name))) {
-                try {
-                    const uint64_t written = extraction.ExtractEntry(entry);
-                    summary.bytesWritten += written;
-                    host.EntryWritten(entry.name, written);
-                } catch (...) {
-                    summary.failed.push_back({entry.name, Describe(std::current_exception())});
-                    host.EntryFailed(summary.failed.back());
-                }
+        // A patch pak's delete record removes a file; there is nothing to write.
+        auto wanted = [&](const PakEntry& entry) {
+            return !entry.deleted && (!options.select || options.select(entry.name));
+        };
+        auto finished = [&](const PakEntry& entry, bool skipped, std::exception_ptr failure, uint64_t written) {
+            if (failure) {
+                summary.failed.push_back({entry.name, Describe(failure)});
+                host.EntryFailed(summary.failed.back());
+            } else if (!skipped) {
+                summary.bytesWritten += written;
+                host.EntryWritten(entry.name, written);
             }
             ++summary.entries;
             host.StepProgress();
             host.ProcessMessages();
+        };
+        if (host.Workers() > 1 && host.StreamsEntries()) {
+            ParallelEntryHooks hooks;
+            hooks.prepare = [&](const PakEntry& entry) -> std::optional<std::string> {
+                if (!wanted(entry)) return std::nullopt;
+                return extraction.Prepare(entry);
+            };
+            hooks.finished = finished;
+            ExtractInParallel(pak.file, index.footer, pak.decryptor.get(), index.entries, host.Workers(), hooks);
+        } else {
+            for (const PakEntry& entry : index.entries) {
+                if (!wanted(entry)) {
+                    finished(entry, true, nullptr, 0);
+                    continue;
+                }
+                try {
+                    finished(entry, false, nullptr, extraction.ExtractEntry(entry));
+                } catch (...) {
+                    finished(entry, false, std::current_exception(), 0);
+                }
+            }
         }
     }
     // A walk cut short by a damaged index is not a finished job: the archive

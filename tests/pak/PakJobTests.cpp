@@ -303,9 +303,13 @@ TEST(CorruptPaks, EveryPrefixAndRandomFlipsEndCleanly) {
     test::TempFolder folder;
     const std::string path = folder / "x.pak";
     int finished = 0, refused = 0;
+    int runs = 0;
     auto run = [&](const std::string& bytes, bool list) {
         test::WriteWholeFile(path, bytes);
         RecordingHost host(true, list);
+        // Every other run streamed on two workers, as the command line does.
+        host.streams = ++runs % 2 == 0;
+        host.workers = host.streams ? 2 : 1;
         try {
             RunPakJob(path, host);
             ++finished;
@@ -503,8 +507,10 @@ TEST(HostileBlocks, OverlappingRowsFailTheEntryWithoutInflatingThem) {
     test::TempFolder folder;
     const std::string path = folder / "overlapping-blocks.pak";
     test::WriteWholeFile(path, ReadWholeFile(test::SharedPath("hostile/overlapping-blocks.pak")));
-    for (bool tempFiles : {false, true}) {
-        RecordingHost host(true, false, tempFiles ? RecordingHost::Inflation::TempFiles : RecordingHost::Inflation::Memory);
+    for (int way = 0; way < 3; ++way) {
+        RecordingHost host(true, false, way == 1 ? RecordingHost::Inflation::TempFiles : RecordingHost::Inflation::Memory);
+        host.streams = way == 2;
+        host.workers = way == 2 ? 3 : 1;
         const JobSummary summary = RunPakJob(path, host);
         ASSERT_EQ(summary.failed.size(), 1u);
         EXPECT_EQ(summary.failed[0].reason, "The entry's compression blocks overlap or run backwards.");
@@ -540,9 +546,12 @@ TEST(HostileBlocks, OutputBeyondTheRecordedSizeOrRowsRunningBackwardsFail) {
         // The data header's table starts at 52: rows of start and end. The
         // index record follows the empty mount point, the count and the name.
         c.damage(bytes, 52, builder.IndexOffset() + 4 + 4 + 4 + 6);
-        for (bool tempFiles : {false, true}) {
+        // In memory, through temporary files, and streamed on three workers.
+        for (int way = 0; way < 3; ++way) {
             PakOnDisk pak(bytes);
-            RecordingHost host(true, false, tempFiles ? RecordingHost::Inflation::TempFiles : RecordingHost::Inflation::Memory);
+            RecordingHost host(true, false, way == 1 ? RecordingHost::Inflation::TempFiles : RecordingHost::Inflation::Memory);
+            host.streams = way == 2;
+            host.workers = way == 2 ? 3 : 1;
             const JobSummary summary = RunPakJob(pak.path, host);
             ASSERT_EQ(summary.failed.size(), 1u) << c.what;
             EXPECT_EQ(summary.failed[0].reason, c.reason) << c.what;
@@ -567,18 +576,22 @@ TEST(StreamedEntries, AppearWholeOrNotAtAll) {
                       .Add(halfBad)
                       .Stored("stored.bin", big)
                       .Build());
-    test::WriteWholeFile(pak.folder + "half.bin", "older");
-    test::WriteWholeFile(pak.folder + "big.bin", "older and replaced");
-    RecordingHost host;
-    host.streams = true;
-    const JobSummary summary = RunPakJob(pak.path, host);
-    ASSERT_EQ(summary.failed.size(), 1u);
-    EXPECT_EQ(summary.failed[0].name, "half.bin");
-    EXPECT_EQ(ReadWholeFile(pak.folder + "half.bin"), "older");
-    EXPECT_EQ(ReadWholeFile(pak.folder + "big.bin"), big);
-    EXPECT_EQ(ReadWholeFile(pak.folder + "stored.bin"), big);
-    for (const auto& entry : std::filesystem::directory_iterator(pak.folder))
-        EXPECT_EQ(entry.path().string().find(".part"), std::string::npos) << entry.path();
+    for (unsigned workers : {1u, 3u}) {
+        test::WriteWholeFile(pak.folder + "half.bin", "older");
+        test::WriteWholeFile(pak.folder + "big.bin", "older and replaced");
+        RecordingHost host;
+        host.streams = true;
+        host.workers = workers;
+        const JobSummary summary = RunPakJob(pak.path, host);
+        ASSERT_EQ(summary.failed.size(), 1u) << workers;
+        EXPECT_EQ(summary.failed[0].name, "half.bin");
+        EXPECT_EQ(ReadWholeFile(pak.folder + "half.bin"), "older") << workers;
+        EXPECT_EQ(ReadWholeFile(pak.folder + "big.bin"), big) << workers;
+        EXPECT_EQ(ReadWholeFile(pak.folder + "stored.bin"), big) << workers;
+        EXPECT_EQ(host.progress, 3);
+        for (const auto& entry : std::filesystem::directory_iterator(pak.folder))
+            EXPECT_EQ(entry.path().string().find(".part"), std::string::npos) << entry.path();
+    }
 }
 
 TEST(JobOptions, OutputRootAndSelectionAndNoRename) {

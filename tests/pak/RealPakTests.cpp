@@ -90,10 +90,24 @@ std::string CopyIn(const test::TempFolder& root, const std::string& file) {
     return path;
 }
 
+// The window's way (through temporary files), in memory, and streamed on
+// one and on three workers as the command line does.
+struct Way {
+    test::RecordingHost::Inflation inflation;
+    bool streams;
+    unsigned workers;
+};
+const Way kWays[] = {{test::RecordingHost::Inflation::TempFiles, false, 1},
+                     {test::RecordingHost::Inflation::Memory, false, 1},
+                     {test::RecordingHost::Inflation::Memory, true, 1},
+                     {test::RecordingHost::Inflation::Memory, true, 3}};
+
 void ExpectExtracted(const RealPak& pak, PakJobOptions options = {}) {
-    for (const auto inflation : {test::RecordingHost::Inflation::Memory, test::RecordingHost::Inflation::TempFiles}) {
+    for (const Way& way : kWays) {
         test::TempFolder root;
-        test::RecordingHost host(true, false, inflation);
+        test::RecordingHost host(true, false, way.inflation);
+        host.streams = way.streams;
+        host.workers = way.workers;
         const std::string path = CopyIn(root, pak.file);
         const JobSummary summary = RunPakJob(path, host, options);
         EXPECT_TRUE(summary.AllExtracted()) << pak.file << ": " << summary.failed.front().name << ": "

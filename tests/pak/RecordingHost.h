@@ -33,8 +33,10 @@ public:
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
     BlockInflater& Inflater() override { return *inflater_; }
     bool StreamsEntries() const override { return streams; }
+    unsigned Workers() const override { return workers; }
 
     bool streams = false;  // as the command line does
+    unsigned workers = 1;
     int32_t progressMax = -1;
     int32_t progress = 0;
     int messagePumps = 0;

@@ -1,0 +1,31 @@
+#pragma once
+// Extraction on several cores: the calling thread reads each entry's pieces
+// in index order and hands them to workers, which decrypt and inflate them;
+// the calling thread writes the results in order, so files appear one after
+// the other in index order and byte-identical to a run on one core. Entries
+// are streamed to their files (a temporary name renamed into place).
+#include <exception>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "PakEntry.h"
+#include "PakFooter.h"
+#include "base/Stream.h"
+
+namespace pakmole {
+
+class Aes256EcbDecryptor;
+
+struct ParallelEntryHooks {
+    // The output path of an entry; nullopt skips it. Raising fails it.
+    std::function<std::optional<std::string>(const PakEntry&)> prepare;
+    // Called once per entry, in index order: failure is null when written.
+    std::function<void(const PakEntry&, bool skipped, std::exception_ptr failure, uint64_t written)> finished;
+};
+
+void ExtractInParallel(TStream& pak, const PakFooter& footer, const Aes256EcbDecryptor* key,
+                       const std::vector<PakEntry>& entries, unsigned workers, const ParallelEntryHooks& hooks);
+
+}  // namespace pakmole
