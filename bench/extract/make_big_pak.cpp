@@ -2,8 +2,9 @@
 // the reference extractor find every entry's data without reading the index:
 //   S <name> <size> <data start>
 //   C <name> <size> <block count> <start> <end> ...
-// Entries run from a few KB to tens of MB, with mixed compressibility, 64 KiB
-// zlib blocks, and some stored.
+// Shapes: "mixed" (default), entries from a few KB to tens of MB, some
+// stored; "small", thousands of entries of 4 to 64 KB; "huge", one entry.
+// Mixed compressibility, 64 KiB zlib blocks.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -48,10 +49,12 @@ std::string Content(std::size_t size) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: make_big_pak <out.pak> <out.manifest> [megabytes, default 300]\n");
+        std::fprintf(stderr,
+                     "usage: make_big_pak <out.pak> <out.manifest> [megabytes, default 300] [mixed|small|huge]\n");
         return 2;
     }
     const double target = (argc > 3 ? std::atof(argv[3]) : 300.0) * 1024 * 1024;
+    const std::string shape = argc > 4 ? argv[4] : "mixed";
     pakmole::test::PakBuilder builder;
     builder.MountPoint("../../../");
     double total = 0;
@@ -59,9 +62,11 @@ int main(int argc, char** argv) {
         // Sizes spread over 4 KB .. 40 MB, most of them small.
         const double exponent = static_cast<double>(Next() % 1000) / 1000.0;
         std::size_t size = static_cast<std::size_t>(4096.0 * std::pow(10000.0, exponent * exponent));
+        if (shape == "small") size = 4096 + Next() % (60 * 1024);
+        if (shape == "huge") size = static_cast<std::size_t>(target);
         size = std::min<std::size_t>(size, static_cast<std::size_t>(target - total) + 4096);
         const std::string name = "Bench/Content/Folder" + std::to_string(i % 17) + "/Asset" + std::to_string(i) + ".uasset";
-        if (Next() % 5 == 0)
+        if (shape == "mixed" && Next() % 5 == 0)
             builder.Stored(name, Content(size));
         else
             builder.Compressed(name, Content(size), 64 * 1024);
