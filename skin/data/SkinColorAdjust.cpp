@@ -122,14 +122,13 @@ void AdjustSkinHue(TsSkinModel& model, int offset) {
     }
     // An icon that keeps its hue must not keep it for the other records
     // sharing its picture, nor lose it through them: it gets its own copy.
+    std::unordered_set<const TBitmap32*> keep;
     for (int index : excluded) {
         if (!model.IsValidMask(index)) continue;
         auto& bitmap = model.Masks[static_cast<std::size_t>(index)].MaskBitmap;
         if (bitmap && bitmap.use_count() > 1) bitmap = std::make_shared<TBitmap32>(*bitmap);
+        keep.insert(bitmap.get());
     }
-    std::unordered_set<const TBitmap32*> keep;
-    for (int index : excluded)
-        if (model.IsValidMask(index)) keep.insert(model.Masks[static_cast<std::size_t>(index)].MaskBitmap.get());
     AdjustEachPicture(model, pixelFn, keep);
     AdjustColorValues(model, [offset](int32_t c) { return ShiftHueColor(offset, c); });
 }

@@ -29,7 +29,6 @@ std::shared_ptr<TBitmap32> TSkinPictures::Get(const TSkinPictureSource& source, 
     std::vector<unsigned char> bytes;
     if (files_.Read(source, bytes)) {
         TDecodedImage image = DecodeSkinImage(bytes, name);
-        ++decoded_;
         if (prep == TPicturePrep::ImageFile && image.IsPng)
             PrepareSkinPng(image.Bitmap, data_.Version);
         else if (!image.HasAlpha)

@@ -37,9 +37,6 @@ public:
     // A picture the common sections name: a file inside the skin's folder.
     std::shared_ptr<TBitmap32> FromOverlay(const std::string& fileName, TPicturePrep prep);
 
-    // Pictures decoded so far in this load.
-    int Decoded() const { return decoded_; }
-
 private:
     std::shared_ptr<TBitmap32> Get(const TSkinPictureSource& source, const std::string& name, TPicturePrep prep);
 
@@ -47,7 +44,6 @@ private:
     const TsSkinData& data_;
     // Keyed by the package entry's bytes or the file's path, and the preparation.
     std::map<std::pair<std::pair<const void*, std::string>, TPicturePrep>, std::shared_ptr<TBitmap32>> pictures_;
-    int decoded_ = 0;
 };
 
 }  // namespace pakmole
