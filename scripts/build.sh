@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Configures and builds one flavour: native | win32 | win64.
+# Configures and builds one flavour: native | win32 | win64 | asan (native,
+# with the address and undefined-behaviour sanitizers; name its targets).
 # Usage: scripts/build.sh <flavour> [target...]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-flavour="${1:?native, win32 or win64}"
+flavour="${1:?native, win32, win64 or asan}"
 shift
 dir="$here/build/$flavour"
 args=(-S "$here" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DPAKMOLE_WERROR="${PAKMOLE_WERROR:-ON}"
@@ -12,6 +13,11 @@ case "$flavour" in
   native) ;;
   win32) args+=(-DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake") ;;
   win64) args+=(-DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-x86_64.cmake") ;;
+  asan)
+    # Any undefined arithmetic or bad access stops the test program at once.
+    sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+    args+=(-DCMAKE_C_FLAGS="$sanitize" -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize"
+           -DCMAKE_C_FLAGS_RELEASE=-O1 -DCMAKE_CXX_FLAGS_RELEASE=-O1) ;;
   *) echo "unknown flavour $flavour" >&2; exit 2 ;;
 esac
 [ -f "$dir/build.ninja" ] || args+=(-G Ninja)

@@ -1,6 +1,8 @@
 // Loading the built-in skin: unpacking its package and building the model.
 // The reference is zlib alone inflating the same package's streams, measured
 // in the same run, so the ratios say what the reader and the model add.
+// Also a hostile options file that names the built-in master bitmap 1500
+// times: with each picture decoded once it costs about one skin load.
 #include <benchmark/benchmark.h>
 #include <zlib.h>
 
@@ -12,6 +14,9 @@
 
 #include "base/FileSystem.h"
 #include "base/MemoryStream.h"
+#include "skin/data/IniText.h"
+#include "skin/data/SkinFileSource.h"
+#include "skin/data/SkinLoader.h"
 #include "skin/data/PackagedSkin.h"
 #include "skin/data/SkinConvertor.h"
 
@@ -20,6 +25,8 @@ namespace {
 using pakmole::TMemoryStream;
 
 const std::string kPackagePath = std::string(PAKMOLE_SOURCE_DIR) + "/build/skin/Emberline.vlz";
+const std::string kManyRefsPath =
+    std::string(PAKMOLE_SOURCE_DIR) + "/../shared/hostile/master-bmp-1500-refs.Options.dat";
 
 std::vector<unsigned char>& PackageBytes() {
     static std::vector<unsigned char> bytes = [] {
@@ -86,9 +93,32 @@ void BM_LoadSkin(benchmark::State& state) {
     }
 }
 
+// The hostile options with the built-in package's pictures.
+void BM_LoadMasterNamed1500Times(benchmark::State& state) {
+    if (!HavePackage(state)) return;
+    TMemoryStream options;
+    if (!pakmole::FileExists(kManyRefsPath)) {
+        state.SkipWithError(("no options at " + kManyRefsPath).c_str());
+        return;
+    }
+    options.LoadFromFile(kManyRefsPath);
+    const pakmole::TIniText ini(std::string(options.Bytes().begin(), options.Bytes().end()));
+    TMemoryStream source{PackageBytes()};
+    auto convertor = std::make_unique<pakmole::TvlSkinConvertor>();
+    convertor->SetSourceData(&source);
+    pakmole::TvlSkinConvertor::Unpack(convertor);
+    const pakmole::TPackageFileSource files(*convertor);
+    for (auto _ : state) {
+        pakmole::TsSkinModel model;
+        pakmole::LoadSkinModel(model, ini, files, {});
+        benchmark::DoNotOptimize(model.Masks.data());
+    }
+}
+
 BENCHMARK(BM_ReferenceZlibInflate)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UnpackPackage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadSkin)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadMasterNamed1500Times)->Unit(benchmark::kMillisecond);
 
 // Prints each result's time as a ratio of the reference's.
 class RatioReporter : public benchmark::ConsoleReporter {

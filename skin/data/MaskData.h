@@ -22,7 +22,9 @@ struct TRect32 {
 class TsSkinModel;
 
 struct TsMaskData {
-    std::unique_ptr<TBitmap32> MaskBitmap;  // none: the piece lies in the master bitmap
+    // None: the piece lies in the master bitmap. Records naming the same
+    // picture share one bitmap; a change made to it is seen by all of them.
+    std::shared_ptr<TBitmap32> MaskBitmap;
     std::string SectionName;
     std::string PropertyName;
     TRect32 SrcRect;
@@ -44,7 +46,7 @@ struct TsMaskData {
 };
 
 struct TsPatternData {
-    std::unique_ptr<TBitmap32> Image;
+    std::shared_ptr<TBitmap32> Image;  // shared like a record's own bitmap
     std::string SectionName;  // upper-cased
     std::string PropertyName;  // upper-cased
 };

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "skin/data/NumberText.h"
-#include "skin/data/SkinFileSource.h"
 #include "skin/data/SkinImage.h"
+#include "skin/data/SkinPictures.h"
 #include "skin/data/TextCase.h"
 
 namespace pakmole {
@@ -40,7 +40,7 @@ int32_t WordOrZero(const std::vector<std::string>& words, std::size_t index) {
     return index < words.size() ? StrToIntDef(words[index], 0) : 0;
 }
 
-int16_t Short(int32_t v) { return static_cast<int16_t>(v); }
+int16_t Short(int32_t v) { return SaturateInt16(v); }
 
 void ReadRect(const std::string& value, TRect32& r) {
     r.Left = Field(value, 2, 4);
@@ -140,14 +140,8 @@ void TsMaskRecordReader::AddImageFile(const std::string& section, const std::str
     if (words.empty()) return;
     const std::string& fileName = words[0];
     if (!Contains(fileName, ".BMP") && !Contains(fileName, ".PNG")) return;
-    std::vector<unsigned char> bytes;
-    if (!files_.FindImage(fileName, fileName, model_.SkinData.ImageFolder, true, bytes)) return;
-    TDecodedImage image = DecodeSkinImage(bytes, fileName);
-    if (image.Bitmap.Width() <= 0) return;
-    if (image.IsPng)
-        PrepareSkinPng(image.Bitmap, model_.SkinData.Version);
-    else if (!image.HasAlpha)
-        MakeOpaqueExceptKey(image.Bitmap);
+    std::shared_ptr<TBitmap32> image = pictures_.FromSkin(fileName, fileName, TPicturePrep::ImageFile);
+    if (!image || image->Width() <= 0) return;
 
     TsMaskData m = NewRecord(section, key);
     m.FrameCount = Short(WordOrZero(words, 1));
@@ -158,13 +152,13 @@ void TsMaskRecordReader::AddImageFile(const std::string& section, const std::str
     m.MarginRight = Short(WordOrZero(words, 6));
     m.MarginBottom = Short(WordOrZero(words, 7));
     m.PaintFlags = Short(WordOrZero(words, 8));
-    m.SrcRect = {0, 0, image.Bitmap.Width(), image.Bitmap.Height()};
+    m.SrcRect = {0, 0, image->Width(), image->Height()};
     if (words.size() < 5) {
         m.MarginLeft = m.MarginRight = Short(RecordDivide(m.SrcRect.Width(), m.FrameCount * 3, m));
         m.MarginTop = m.MarginBottom = Short(RecordDivide(m.SrcRect.Height(), (m.MaskKind + 1) * 3, m));
     }
     if (words.size() < 9) m.PaintFlags = 1;
-    m.MaskBitmap = std::make_unique<TBitmap32>(std::move(image.Bitmap));
+    m.MaskBitmap = std::move(image);
     if (m.RecordKind == 0) AnalyseCorners(m);
     model_.Masks.push_back(std::move(m));
 }
@@ -173,19 +167,17 @@ void TsMaskRecordReader::AddPlainBitmap(const std::string& section, const std::s
                                         const std::string& value) {
     const std::string upper = UpperCase(value);
     if (!Contains(upper, ".BMP")) return;
-    std::vector<unsigned char> bytes;
-    if (!files_.FindImage(upper, value, model_.SkinData.ImageFolder, true, bytes)) return;
-    TDecodedImage image = DecodeSkinImage(bytes, value);
-    if (!image.HasAlpha) MakeOpaqueExceptKey(image.Bitmap);
+    std::shared_ptr<TBitmap32> image = pictures_.FromSkin(upper, value, TPicturePrep::Opaque);
+    if (!image) return;
 
     TsMaskData m = NewRecord(UpperCase(section), UpperCase(key));
-    m.SrcRect = {0, 0, image.Bitmap.Width(), image.Bitmap.Height()};
+    m.SrcRect = {0, 0, image->Width(), image->Height()};
     m.FrameCount = 3;
     m.MaskKind = 1;
     m.MarginLeft = m.MarginRight = Short(m.SrcRect.Width() / 9);
     m.MarginTop = m.MarginBottom = Short(m.SrcRect.Height() / 6);
     m.RecordKind = 0;
-    m.MaskBitmap = std::make_unique<TBitmap32>(std::move(image.Bitmap));
+    m.MaskBitmap = std::move(image);
     AnalyseCorners(m);
     model_.Masks.push_back(std::move(m));
 }
@@ -216,13 +208,10 @@ void TsMaskRecordReader::AddOverlayRecord(const std::string& section, const std:
                                           const std::string& value) {
     const std::string upper = UpperCase(value);
     if (Contains(upper, ".BMP")) {
-        std::vector<unsigned char> bytes;
-        if (!files_.FindImage(std::string(), value, model_.SkinData.ImageFolder, true, bytes)) return;
-        TDecodedImage image = DecodeSkinImage(bytes, value);
-        if (image.Bitmap.Width() <= 0) return;
-        if (!image.HasAlpha) MakeOpaqueExceptKey(image.Bitmap);
+        std::shared_ptr<TBitmap32> image = pictures_.FromOverlay(value, TPicturePrep::Opaque);
+        if (!image || image->Width() <= 0) return;
         TsMaskData m = NewRecord(UpperCase(section), UpperCase(key));
-        m.MaskBitmap = std::make_unique<TBitmap32>(std::move(image.Bitmap));
+        m.MaskBitmap = std::move(image);
         model_.Masks.push_back(std::move(m));
     } else if (Contains(value, "#") && !model_.MasterBitmap.Empty() && value != "#") {
         AddLegacy(section, key, value);

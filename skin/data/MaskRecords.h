@@ -9,11 +9,11 @@
 
 namespace pakmole {
 
-class TSkinFileSource;
+class TSkinPictures;
 
 class TsMaskRecordReader {
 public:
-    TsMaskRecordReader(TsSkinModel& model, const TSkinFileSource& files) : model_(model), files_(files) {}
+    TsMaskRecordReader(TsSkinModel& model, TSkinPictures& pictures) : model_(model), pictures_(pictures) {}
 
     // Appends at most one record for the value of key in section. Fails with
     // the number-conversion error for a fixed field that is not a number, and
@@ -37,7 +37,7 @@ private:
     TsMaskData NewRecord(const std::string& section, const std::string& key) const;
 
     TsSkinModel& model_;
-    const TSkinFileSource& files_;
+    TSkinPictures& pictures_;
 };
 
 // Integer division that rejects a record instead of dividing by zero.

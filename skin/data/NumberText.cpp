@@ -1,5 +1,6 @@
 #include "skin/data/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -46,5 +47,11 @@ bool TryStrToFloat(std::string_view text, double& value) {
     value = parsed;
     return true;
 }
+
+int16_t SaturateInt16(int32_t value) {
+    return static_cast<int16_t>(std::clamp<int32_t>(value, INT16_MIN, INT16_MAX));
+}
+
+uint8_t SaturateByte(int32_t value) { return static_cast<uint8_t>(std::clamp<int32_t>(value, 0, UINT8_MAX)); }
 
 }  // namespace pakmole

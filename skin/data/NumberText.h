@@ -23,4 +23,9 @@ int32_t StrToInt(std::string_view text);
 int32_t StrToIntDef(std::string_view text, int32_t fallback);
 bool TryStrToFloat(std::string_view text, double& value);
 
+// A number read into a 16-bit or byte field: values beyond its range become
+// its nearest end instead of wrapping round to something unrelated.
+int16_t SaturateInt16(int32_t value);
+uint8_t SaturateByte(int32_t value);
+
 }  // namespace pakmole

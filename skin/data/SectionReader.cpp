@@ -1,5 +1,6 @@
 #include "skin/data/SectionReader.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "skin/data/GradientParser.h"
@@ -12,7 +13,23 @@ namespace {
 
 constexpr const char* kGlobal = "GLOBALINFO";
 
-int16_t Short(int32_t v) { return static_cast<int16_t>(v); }
+int16_t Short(int32_t v) { return SaturateInt16(v); }
+
+// Bounds of the section numbers that are counts, percents or sizes. Painting
+// does arithmetic on them (States - 1, T * 255, IP + GP, ...), so a skin's
+// -2147483648 is brought into range here, once, rather than in every painter.
+constexpr int32_t kMostFadeSteps = 255;  // 10 ms each: a fade never drags on
+constexpr int32_t kMostGlowPixels = 255;
+
+void KeepInRange(TsGeneralData& s) {
+    s.States = std::max(s.States, 1);
+    for (int32_t* percent : {&s.Transparency, &s.GradientPercent, &s.ImagePercent, &s.HotTransparency,
+                             &s.HotGradientPercent, &s.HotImagePercent})
+        *percent = std::clamp(*percent, 0, 100);
+    s.Glow = std::clamp(s.Glow, 0, kMostGlowPixels);
+    s.GlowMargin = std::clamp(s.GlowMargin, 0, kMostGlowPixels);
+    s.FadingIterations = std::clamp(s.FadingIterations, 1, kMostFadeSteps);
+}
 
 }  // namespace
 
@@ -138,7 +155,7 @@ TsGeneralData TsSectionReader::ReadSection(const std::string& name) const {
     s.FadingEnabled = boolean("FADINGENABLED");
     s.FadingIterations = integer("FADINGITERATIONS", 5);
     s.GlowColor = colors_.Resolve(integer("GCOL", 0xFFFFFF));
-    s.GlowSize = static_cast<uint8_t>(integer("GSIZE", 0));
+    s.GlowSize = SaturateByte(integer("GSIZE", 0));
     s.States = integer("STATES", 3);
     if (s.States > 1) {
         s.HotColor = integer("HOTCOLOR", 0xFFFFFF);
@@ -152,13 +169,14 @@ TsGeneralData TsSectionReader::ReadSection(const std::string& name) const {
         s.HotTCRight = integer("HOTTCRIGHT", -1);
         s.HotTCBottom = integer("HOTTCBOTTOM", -1);
         s.HotGlowColor = colors_.Resolve(integer("HGCOL", 0xFFFFFF));
-        s.HotGlowSize = static_cast<uint8_t>(integer("HGSIZE", 0));
+        s.HotGlowSize = SaturateByte(integer("HGSIZE", 0));
     }
     CompleteSection(s);
     return s;
 }
 
 void CompleteSection(TsGeneralData& s) {
+    KeepInRange(s);
     s.Gradient = std::make_shared<TsGradArray>();
     if (s.GradientData.size() >= 2)
         *s.Gradient = ParseGradient(s.GradientData);

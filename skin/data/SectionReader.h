@@ -34,7 +34,9 @@ private:
 
 // Fills the state records from the section's fields: Props[0] from the
 // normal ones, Props[1] from the hot ones or as a copy of Props[0] when the
-// section has a single state. Also parses both gradients.
+// section has a single state. Also parses both gradients, and brings counts,
+// percents and sizes into their ranges (a state count of at least 1, percents
+// 0 to 100), so nothing that paints the section meets a number out of range.
 void CompleteSection(TsGeneralData& section);
 
 bool SkinBoolean(const std::string& text);

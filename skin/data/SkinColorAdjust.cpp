@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "skin/data/ColorAdjust.h"
@@ -27,6 +28,12 @@ void AdjustBitmap(TBitmap32& bitmap, const PixelFn& fn) {
         for (int x = 0; x < bitmap.Width(); ++x)
             if (row[x] != kKeyPixel && !IsGrey(row[x])) row[x] = fn(row[x]);
     }
+}
+
+// The records' own pictures, each once however many records share it.
+void AdjustEachPicture(TsSkinModel& model, const PixelFn& fn, std::unordered_set<const TBitmap32*> done) {
+    for (TsMaskData& m : model.Masks)
+        if (m.MaskBitmap && done.insert(m.MaskBitmap.get()).second) AdjustBitmap(*m.MaskBitmap, fn);
 }
 
 void AdjustUnlessNone(int32_t& color, const ColorFn& fn) {
@@ -113,13 +120,16 @@ void AdjustSkinHue(TsSkinModel& model, int offset) {
         for (int y = icon.Rect.Top; y < icon.Rect.Bottom; ++y)
             for (int x = icon.Rect.Left; x < icon.Rect.Right; ++x) model.MasterBitmap.Pixel(x, y) = icon.Pixels[i++];
     }
-    for (std::size_t i = 0; i < model.Masks.size(); ++i) {
-        TsMaskData& m = model.Masks[i];
-        if (!m.MaskBitmap) continue;
-        if (keepHue != 0 && std::find(excluded.begin(), excluded.end(), static_cast<int>(i)) != excluded.end())
-            continue;
-        AdjustBitmap(*m.MaskBitmap, pixelFn);
+    // An icon that keeps its hue must not keep it for the other records
+    // sharing its picture, nor lose it through them: it gets its own copy.
+    std::unordered_set<const TBitmap32*> keep;
+    for (int index : excluded) {
+        if (!model.IsValidMask(index)) continue;
+        auto& bitmap = model.Masks[static_cast<std::size_t>(index)].MaskBitmap;
+        if (bitmap && bitmap.use_count() > 1) bitmap = std::make_shared<TBitmap32>(*bitmap);
+        keep.insert(bitmap.get());
     }
+    AdjustEachPicture(model, pixelFn, keep);
     AdjustColorValues(model, [offset](int32_t c) { return ShiftHueColor(offset, c); });
 }
 
@@ -129,8 +139,7 @@ void AdjustSkinSaturation(TsSkinModel& model, int amount) {
     if (amount == 0) return;
     const PixelFn pixelFn = [amount](uint32_t p) { return ChangeSaturation(amount, p); };
     AdjustBitmap(model.MasterBitmap, pixelFn);
-    for (TsMaskData& m : model.Masks)
-        if (m.MaskBitmap) AdjustBitmap(*m.MaskBitmap, pixelFn);
+    AdjustEachPicture(model, pixelFn, {});
     AdjustColorValues(model, [amount](int32_t c) {
         return static_cast<int32_t>(ChangeSaturation(amount, static_cast<uint32_t>(c)));
     });

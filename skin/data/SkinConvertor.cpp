@@ -1,5 +1,6 @@
 #include "skin/data/SkinConvertor.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "base/FileSystem.h"
@@ -77,7 +78,9 @@ void TvlSkinConvertor::ReadEntries() {
 
     if (s.Remaining() < 4) throw NotAPackageError();
     const int32_t count = s.ReadInt32();
-    ImageCount = count - 1;
+    // Worked out in 64 bits: the most negative count must not wrap round to
+    // the largest one; it stays the most negative.
+    ImageCount = static_cast<int32_t>(std::max<int64_t>(int64_t{count} - 1, INT32_MIN));
     if (count <= 0) return;
     // Every entry needs at least its header and a minimal zlib stream, so the
     // count can never ask for more entries than the bytes could hold.

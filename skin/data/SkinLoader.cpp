@@ -4,11 +4,12 @@
 
 #include "skin/data/IniText.h"
 #include "skin/data/MaskRecords.h"
+#include "skin/data/NumberText.h"
 #include "skin/data/SectionReader.h"
 #include "skin/data/SkinColorAdjust.h"
 #include "skin/data/SkinFileSource.h"
-#include "skin/data/SkinImage.h"
 #include "skin/data/SkinPalette.h"
+#include "skin/data/SkinPictures.h"
 #include "skin/data/SystemColors.h"
 #include "skin/data/TextCase.h"
 
@@ -29,10 +30,10 @@ public:
                  const TsSkinLoadSettings& settings)
         : model_(model),
           options_(options),
-          files_(files),
           settings_(settings),
           colors_(settings.Colors ? *settings.Colors : DefaultSystemColors()),
-          records_(model, files) {}
+          pictures_(files, model.SkinData),
+          records_(model, pictures_) {}
 
     void Load() {
         const bool hasOverlay = !TrimControl(settings_.CommonSections).empty();
@@ -68,13 +69,8 @@ private:
         const auto name = options_.Find(kGlobal, "MASTERBITMAP");
         if (!name) return;
         const std::string value(*name);
-        std::vector<unsigned char> bytes;
-        if (!files_.FindImage(files_.IsPackage() ? value : std::string(), value, model_.SkinData.ImageFolder,
-                              !files_.IsPackage(), bytes))
-            return;
-        TDecodedImage image = DecodeSkinImage(bytes, value);
-        if (!image.HasAlpha) MakeOpaqueExceptKey(image.Bitmap);
-        model_.MasterBitmap = std::move(image.Bitmap);
+        if (const auto picture = pictures_.FromSkin(value, value, TPicturePrep::Opaque))
+            model_.MasterBitmap = *picture;
     }
 
     void LoadMasks(bool hasOverlay) {
@@ -92,16 +88,11 @@ private:
         }
     }
 
-    // A JPEG image for a reference; false when there is none.
-    bool LoadJpeg(const std::string& value, bool allowPackage, TBitmap32& bitmap) const {
-        std::vector<unsigned char> bytes;
-        if (!files_.FindImage(allowPackage ? UpperCase(value) : std::string(), value, model_.SkinData.ImageFolder,
-                              true, bytes))
-            return false;
-        TDecodedImage image = DecodeSkinImage(bytes, value);
-        if (!image.HasAlpha) MakeOpaqueExceptKey(image.Bitmap);
-        bitmap = std::move(image.Bitmap);
-        return bitmap.Width() > 0;
+    // A JPEG image the skin (or the common sections) names; nullptr when there is none.
+    std::shared_ptr<TBitmap32> LoadJpeg(const std::string& value, bool fromSkin) {
+        auto picture = fromSkin ? pictures_.FromSkin(UpperCase(value), value, TPicturePrep::Opaque)
+                                : pictures_.FromOverlay(value, TPicturePrep::Opaque);
+        return picture && picture->Width() > 0 ? picture : nullptr;
     }
 
     void LoadTextures(bool hasOverlay) {
@@ -109,16 +100,16 @@ private:
         for (const auto& section : options_.Sections())
             for (const auto& entry : section.Entries) {
                 if (!IsJpegReference(UpperCase(entry.Value))) continue;
-                TBitmap32 bitmap;
-                if (!LoadJpeg(entry.Value, true, bitmap)) continue;
-                if (static_cast<int64_t>(bitmap.Width()) * bitmap.Height() >= kLargeTexturePixels) {
-                    model_.Patterns.push_back(TsPatternData{std::make_unique<TBitmap32>(std::move(bitmap)),
-                                                            UpperCase(section.Name), UpperCase(entry.Key)});
+                auto picture = LoadJpeg(entry.Value, true);
+                if (!picture) continue;
+                if (static_cast<int64_t>(picture->Width()) * picture->Height() >= kLargeTexturePixels) {
+                    model_.Patterns.push_back(
+                        TsPatternData{std::move(picture), UpperCase(section.Name), UpperCase(entry.Key)});
                 } else {
                     TsMaskData m;
                     m.SectionName = UpperCase(section.Name);
                     m.PropertyName = UpperCase(entry.Key);
-                    m.MaskBitmap = std::make_unique<TBitmap32>(std::move(bitmap));
+                    m.MaskBitmap = std::move(picture);
                     m.RecordKind = 1;
                     m.FrameCount = 1;
                     m.Owner = &model_;
@@ -129,10 +120,10 @@ private:
         for (const auto& section : overlay_.Sections())
             for (const auto& entry : section.Entries) {
                 if (!IsJpegReference(UpperCase(entry.Value))) continue;
-                TBitmap32 bitmap;
-                if (!LoadJpeg(entry.Value, false, bitmap)) continue;
-                model_.Patterns.push_back(TsPatternData{std::make_unique<TBitmap32>(std::move(bitmap)),
-                                                        UpperCase(section.Name), UpperCase(entry.Key)});
+                auto picture = LoadJpeg(entry.Value, false);
+                if (!picture) continue;
+                model_.Patterns.push_back(
+                    TsPatternData{std::move(picture), UpperCase(section.Name), UpperCase(entry.Key)});
             }
     }
 
@@ -149,9 +140,9 @@ private:
 
     TsSkinModel& model_;
     const TIniText& options_;
-    const TSkinFileSource& files_;
     const TsSkinLoadSettings& settings_;
     const SystemColors& colors_;
+    TSkinPictures pictures_;
     TsMaskRecordReader records_;
     TIniText overlay_;
 };
@@ -217,8 +208,8 @@ void TsSkinLoader::AddOverlaySections() {
         s.FadingIterations = integer("FADINGITERATIONS", base.FadingIterations);
         s.HotGlowColor = colors_.Resolve(integer("HGCOL", base.HotGlowColor));
         s.GlowColor = colors_.Resolve(integer("GCOL", base.GlowColor));
-        s.HotGlowSize = static_cast<uint8_t>(integer("HGSIZE", base.HotGlowSize));
-        s.GlowSize = static_cast<uint8_t>(integer("GSIZE", base.GlowSize));
+        s.HotGlowSize = SaturateByte(integer("HGSIZE", base.HotGlowSize));
+        s.GlowSize = SaturateByte(integer("GSIZE", base.GlowSize));
         CompleteSection(s);
         model_.Sections.push_back(std::move(s));
     }

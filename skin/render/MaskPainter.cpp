@@ -1,6 +1,8 @@
 #include "skin/render/MaskPainter.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "skin/data/SkinModel.h"
 #include "skin/render/PixelCopy.h"
@@ -23,6 +25,21 @@ uint32_t MaskBlend(uint32_t m, uint32_t d, uint32_t s, int alpha) {
 // Buffers for masked stretches are sized by the target span; a span this large
 // is no control of any screen, so it is refused rather than allocated.
 constexpr int64_t kMaxStretchPixels = int64_t{1} << 24;
+
+// The steps i of [0, count) at which every start + i lies in [0, size) of its
+// bitmap. Loops walk only these, so a record whose piece is a billion pixels
+// wide costs no more than the part of it that can be seen.
+struct Steps {
+    int64_t begin, end;
+};
+Steps CommonSteps(int64_t count, std::initializer_list<std::pair<int64_t, int64_t>> startsAndSizes) {
+    Steps steps{0, count};
+    for (const auto& [start, size] : startsAndSizes) {
+        steps.begin = std::max(steps.begin, -start);
+        steps.end = std::min(steps.end, size - start);
+    }
+    return steps;
+}
 
 // A copy of a piece of source, at least 2 x 2: a single row or column is doubled.
 TBitmap32 PaddedPiece(const TBitmap32& source, int left, int top, int width, int height) {
@@ -297,15 +314,15 @@ void PaintMaskImage(TBitmap32& target, TPoint32 point, int state, const TBgSourc
                 return;
             }
             // Faded: the image at half strength over what lies below.
-            for (int j = 0; j < fh; ++j) {
-                const int ty = point.Y + j, syy = y0 + j;
-                if (ty < 0 || ty >= target.Height() || syy < 0 || syy >= source->Height()) continue;
-                for (int i = 0; i < fw; ++i) {
-                    const int tx = point.X + i, sxx = x0 + i;
-                    if (tx < 0 || tx >= target.Width() || sxx < 0 || sxx >= source->Width()) continue;
-                    const uint32_t s = source->Pixel(sxx, syy);
+            const Steps rows = CommonSteps(fh, {{point.Y, target.Height()}, {y0, source->Height()}});
+            const Steps cols = CommonSteps(fw, {{point.X, target.Width()}, {x0, source->Width()}});
+            for (int64_t j = rows.begin; j < rows.end; ++j) {
+                const uint32_t* src = source->Row(static_cast<int>(y0 + j));
+                uint32_t* dst = target.Row(static_cast<int>(point.Y + j));
+                for (int64_t i = cols.begin; i < cols.end; ++i) {
+                    const uint32_t s = src[x0 + i];
                     if (s == kKeyPixel) continue;
-                    uint32_t& d = target.Pixel(tx, ty);
+                    uint32_t& d = dst[point.X + i];
                     d = Pack(RoundDivEven(Chan(s, 0) + Chan(d, 0), 2), RoundDivEven(Chan(s, 8) + Chan(d, 8), 2),
                              RoundDivEven(Chan(s, 16) + Chan(d, 16), 2), Chan(d, 24));
                 }
@@ -315,22 +332,22 @@ void PaintMaskImage(TBitmap32& target, TPoint32 point, int state, const TBgSourc
     }
 
     // Masked image: the mask band lies one state height below the image band.
-    for (int j = 0; j < fh; ++j) {
-        const int ty = point.Y + j, syy = y0 + j, my = y0 + fh + j;
-        if (ty < 0 || ty >= target.Height() || syy < 0 || my < 0 || my >= source->Height()) continue;
-        const uint32_t* src = source->Row(syy);
-        const uint32_t* msk = source->Row(my);
-        uint32_t* dst = target.Row(ty);
-        for (int i = 0; i < fw; ++i) {
-            const int tx = point.X + i, sxx = x0 + i;
-            if (tx < 0 || tx >= target.Width() || sxx < 0 || sxx >= source->Width()) continue;
-            const uint32_t s = src[sxx];
-            uint32_t m = msk[sxx];
+    const int64_t maskTop = int64_t{y0} + fh;
+    const Steps rows =
+        CommonSteps(fh, {{point.Y, target.Height()}, {y0, source->Height()}, {maskTop, source->Height()}});
+    const Steps cols = CommonSteps(fw, {{point.X, target.Width()}, {x0, source->Width()}});
+    for (int64_t j = rows.begin; j < rows.end; ++j) {
+        const uint32_t* src = source->Row(static_cast<int>(y0 + j));
+        const uint32_t* msk = source->Row(static_cast<int>(maskTop + j));
+        uint32_t* dst = target.Row(static_cast<int>(point.Y + j));
+        for (int64_t i = cols.begin; i < cols.end; ++i) {
+            const uint32_t s = src[x0 + i];
+            uint32_t m = msk[x0 + i];
             if (s == kKeyPixel || Chan(m, 16) == 255) continue;
             if (mode == miFaded)
                 m = Pack(std::min(Chan(m, 0) + 100, 255), std::min(Chan(m, 8) + 100, 255),
                          std::min(Chan(m, 16) + 100, 255), Chan(m, 24));
-            uint32_t& d = dst[tx];
+            uint32_t& d = dst[point.X + i];
             const int a = Chan(d, 24);
             d = MaskBlend(m, d, s, a + (((255 - a) * (255 - Chan(m, 16))) >> 8));
         }

@@ -1,6 +1,7 @@
 #include "skin/render/Texture.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "skin/render/MaskPainter.h"
 #include "skin/render/PixelCopy.h"
@@ -39,7 +40,13 @@ TsTexture TextureOfMask(const TsMaskData& record) {
     t.Source = MaskSourceBitmap(record);
     const int width = record.FrameCount > 1 ? record.StateWidth() : record.SrcRect.Width();
     const int height = record.MaskKind > 0 ? record.StateHeight() : record.SrcRect.Height();
-    t.Rect = TRect32{record.SrcRect.Left, record.SrcRect.Top, record.SrcRect.Left + width, record.SrcRect.Top + height};
+    // Coordinates of legacy records may be anything: an end past the 32-bit
+    // range stops at it, and a texture that ends before it starts is none.
+    const auto end = [](int32_t start, int32_t size) {
+        return static_cast<int32_t>(std::clamp<int64_t>(int64_t{start} + size, INT32_MIN, INT32_MAX));
+    };
+    t.Rect = TRect32{record.SrcRect.Left, record.SrcRect.Top, end(record.SrcRect.Left, width),
+                     end(record.SrcRect.Top, height)};
     t.DrawMode = record.PaintFlags;
     if (record.MaskKind > 0) t.Record = &record;
     return t;

@@ -105,7 +105,8 @@ TEST(SkinSections, InheritanceThroughParentClass) {
         EXPECT_EQ(s.Color, 4144959) << name;
         // A system colour found in an ancestor is resolved; one written in the section itself is not.
         EXPECT_EQ(s.FontColor, 0x080A0B) << name;
-        EXPECT_EQ(s.Transparency, 0x020A0B) << name;
+        // Resolved to 0x020A0B, then brought into the percent range; unresolved it would be negative, so 0.
+        EXPECT_EQ(s.Transparency, 100) << name;
         EXPECT_EQ(s.GradientData, "N/A") << name;
         EXPECT_TRUE(s.ShowFocus) << name;
     }
@@ -114,7 +115,7 @@ TEST(SkinSections, InheritanceThroughParentClass) {
     EXPECT_EQ(Section(*model, "OWN").Color, 7);
     EXPECT_EQ(Section(*model, "OWN").FontColor, static_cast<int32_t>(0xFF000008u));
     EXPECT_FALSE(Section(*model, "OWN").ShowFocus);
-    EXPECT_EQ(Section(*model, "PANEL").Transparency, static_cast<int32_t>(0xFF000002u));
+    EXPECT_EQ(Section(*model, "PANEL").Transparency, 0);  // 0xFF000002 is negative: no percent
     for (const char* name : {"MISSING", "SELF", "QUESTION"}) {
         EXPECT_EQ(Section(*model, name).Color, 0xFFFFFF) << name;
         EXPECT_EQ(Section(*model, name).States, 3) << name;
