@@ -96,16 +96,20 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
     int64_t packed = 0;
     for (const auto& block : data.blocks) {
         if (block.end < block.start) throw Exception("The entry's compression blocks overlap or run backwards.");
+        // A block that ends where it starts carries no data.
+        if (block.end == block.start) {
+            plan.pieces.push_back({block.start, 0, 0});
+            continue;
+        }
+        // Both bounds inside the file before anything is computed from them.
+        if (block.start < data.dataStart) throw BlocksOutsideData();
+        if (block.end > pak.Size()) throw StreamReadError();
         const int64_t length = block.end - block.start;
         const int64_t readLength = entry.encrypted ? Align16(length) : length;
-        // A block that ends where it starts carries no data.
-        if (length > 0) {
-            if (block.start < data.dataStart) throw BlocksOutsideData();
-            if (block.start < floor) throw Exception("The entry's compression blocks overlap or run backwards.");
-            if (block.start > pak.Size() || readLength > pak.Size() - block.start) throw StreamReadError();
-            floor = block.start + readLength;
-            packed += length;
-        }
+        if (block.start < floor) throw Exception("The entry's compression blocks overlap or run backwards.");
+        if (readLength > pak.Size() - block.start) throw StreamReadError();
+        floor = block.start + readLength;
+        packed += length;
         plan.pieces.push_back({block.start, length, readLength});
     }
     // The recorded size is a hint for the buffer only; the data decides.

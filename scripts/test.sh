@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs every test: native first (the skin data and rendering tests a second
-# time under the sanitizers), then the Windows tests under Wine in Xvfb, then
-# checks that the 64-bit Windows build compiles.
+# Runs every test: native first (the skin data, rendering and pak tests a
+# second time under the sanitizers), a short fuzzing run of every reader,
+# then the Windows tests under Wine in Xvfb, then checks that the 64-bit
+# Windows build compiles.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$here/scripts/setup.sh"
@@ -10,10 +11,13 @@ echo "== native build and tests"
 "$here/scripts/build.sh" native
 ctest --test-dir "$here/build/native" --output-on-failure
 
-echo "== skin data and rendering tests under the address and undefined-behaviour sanitizers"
-sanitized=(skin_data_tests skin_render_tests skin_extreme_number_tests)
+echo "== skin data, rendering and pak tests under the address and undefined-behaviour sanitizers"
+sanitized=(skin_data_tests skin_render_tests skin_extreme_number_tests pak_tests pak_real_tests)
 "$here/scripts/build.sh" asan "${sanitized[@]}"
 (IFS='|'; ctest --test-dir "$here/build/asan" -R "^(${sanitized[*]})\$" --output-on-failure)
+
+echo "== fuzzing the readers, 20 s each (scripts/fuzz.sh 600 for a longer run)"
+"$here/scripts/fuzz.sh" 20
 
 echo "== Windows (i686) build and tests under Wine"
 "$here/scripts/build.sh" win32

@@ -9,6 +9,7 @@
 #include "base/FileSystem.h"
 #include "pak/PakFormatError.h"
 #include "pak/PakJob.h"
+#include "fuzz/ReadWholePak.h"
 #include "tests/support/PakBuilder.h"
 #include "tests/support/TestPaths.h"
 
@@ -609,6 +610,36 @@ TEST(JobOptions, OutputRootAndSelectionAndNoRename) {
     EXPECT_FALSE(FileExists(pak.Out("Game/a.txt"))) << "nothing next to the archive";
     EXPECT_FALSE(summary.renamed);
     EXPECT_TRUE(FileExists(pak.path));
+}
+
+}  // namespace
+}  // namespace pakmole
+
+namespace pakmole {
+namespace {
+
+// Inputs the fuzzers found: read as the fuzzer reads them, and through the
+// job, each must end with nothing undefined on the way (the sanitizer build
+// runs this too).
+TEST(FuzzFindings, EndCleanly) {
+    const std::string folder = test::SourcePath("tests/pak/fuzz-findings");
+    int seen = 0;
+    for (const auto& file : std::filesystem::directory_iterator(folder)) {
+        ++seen;
+        const std::string bytes = ReadWholeFile(file.path().string());
+        fuzz::ReadWholePak(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+        for (int way = 0; way < 3; ++way) {
+            PakOnDisk pak(bytes);
+            RecordingHost host(true, way == 1);
+            host.streams = way == 2;
+            host.workers = way == 2 ? 2 : 1;
+            try {
+                RunPakJob(pak.path, host);
+            } catch (const Exception&) {
+            }
+        }
+    }
+    EXPECT_GT(seen, 0);
 }
 
 }  // namespace
