@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "base/FileSystem.h"
 #include "pak/PakJob.h"
 #include "skin/controls/sDirectoryEdit.h"
@@ -24,17 +26,55 @@ constexpr int kExitSomeFailed = 1;
 constexpr int kExitNotDone = 2;
 }  // namespace
 
-TForm1::TForm1(TComponent* owner) : TForm(owner) { ReadStoredDescription(); }
+TForm1::TForm1(TComponent* owner) : TForm(owner) {
+    ReadStoredDescription();
+    if (TApplication* app = Application()) {
+        previousOnException_ = app->OnException;
+        app->OnException = [this](TObject* sender, const std::exception& error) {
+            ApplicationException(sender, error);
+        };
+    }
+}
+
+void TForm1::BeforeDestruction() {
+    if (TApplication* app = Application()) app->OnException = previousOnException_;
+    TForm::BeforeDestruction();
+}
 
 void TForm1::SetBatchOutcome(int code) {
     if (!batchMode_) return;
-    if (TApplication* app = Application()) app->SetExitCode(code);
+    if (TApplication* app = Application()) app->SetExitCode(std::max(app->ExitCode(), code));
+}
+
+void TForm1::ApplicationException(TObject* sender, const std::exception& error) {
+    if (!batchMode_) {
+        if (previousOnException_)
+            previousOnException_(sender, error);
+        else if (TApplication* app = Application())
+            app->ShowException(error.what());
+        return;
+    }
+    SetBatchOutcome(kExitNotDone);
+    console_.WriteLine(std::string("pakmole: ") + error.what());
+}
+
+void TForm1::Tell(const std::string& text) {
+    if (batchMode_)
+        console_.WriteLine("pakmole: " + text);
+    else
+        pakmole::ShowMessage(text);
+}
+
+void TForm1::ReportFailedEntries(const JobSummary& summary) {
+    if (!batchMode_) return;
+    for (const FailedEntry& failure : summary.failed)
+        console_.WriteLine("pakmole: failed: " + failure.name + ": " + failure.reason);
 }
 
 void TForm1::Button2Click(TObject*) {
     if (edt1->Text() == kPlaceholder) {
         SetBatchOutcome(kExitNotDone);
-        ShowMessage("Please select file!");
+        Tell("Please select file!");
         return;
     }
     Button2->SetCaption("Unpacking... Please wait...");
@@ -49,6 +89,7 @@ void TForm1::Button2Click(TObject*) {
         SetBatchOutcome(kExitNotDone);
         throw;
     }
+    ReportFailedEntries(summary);
     SetBatchOutcome(summary.AllExtracted() ? kExitAllDone : kExitSomeFailed);
     Button2->SetCaption("Unpack");
     Button2->SetEnabled(true);
@@ -70,8 +111,9 @@ void TForm1::tmr1Timer(TObject*) {
         }
         Button2->Click();
     } catch (...) {
-        SetBatchOutcome(kExitNotDone);
-        throw;
+        // Said on the console and in the exit status; the window closes all the
+        // same, since a script waits for it.
+        if (TApplication* app = Application()) app->HandleException(this);
     }
     Close();
 }
@@ -97,6 +139,6 @@ void TForm1::OpenFolderWindow(const std::string& folder) {
     ShellExecuteA(Handle(), "open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
-void TForm1::ShowMessage(const std::string& text) { pakmole::ShowMessage(text); }
+void TForm1::ShowMessage(const std::string& text) { Tell(text); }
 
 }  // namespace pakmole

@@ -3,8 +3,10 @@
 // bar, and the one-shot timer that decides whether a command-line job runs.
 #include <string>
 
+#include "app/ParentConsole.h"
 #include "pak/JobHost.h"
 #include "pak/TempFileBlockInflater.h"
+#include "ui/Application.h"
 #include "ui/CustomForm.h"
 
 namespace pakmole {
@@ -49,13 +51,24 @@ public:
     void ShowMessage(const std::string& text) override;
     BlockInflater& Inflater() override { return inflater_; }
 
+protected:
+    void BeforeDestruction() override;
+
 private:
     void ReadStoredDescription();
+    // A job from the command line ends with the worst of what happened.
     void SetBatchOutcome(int code);
+    // The application's exception handler: a message box for a person, the
+    // caller's console in batch mode, where nobody would close the box.
+    void ApplicationException(TObject* sender, const std::exception& error);
+    void Tell(const std::string& text);
+    void ReportFailedEntries(const JobSummary& summary);
 
     bool batchMode_ = false;
     bool listMode_ = false;
     TempFileBlockInflater inflater_;
+    ParentConsole console_;
+    TExceptionEvent previousOnException_;
 };
 
 }  // namespace pakmole

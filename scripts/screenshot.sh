@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Starts pakmole.exe under Wine in Xvfb, waits for its window, takes a picture
-# of the screen and of the window, and closes the program.
+# of the screen and of the window, presses "Unpack" with no file chosen and
+# takes the message box it shows, then closes the program.
 # Usage: scripts/screenshot.sh [build folder]   (default: build/win32)
-# Pictures: <build>/screenshots/main-window.png (whole screen) and
-#           <build>/screenshots/main-window-crop.png (the window).
+# Pictures in <build>/screenshots/: main-window.png and message-box.png (whole
+# screen), main-window-crop.png and message-box-crop.png (the window alone).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(cd "${1:-$here/build/win32}" && pwd)"
@@ -21,28 +22,63 @@ if [ -n "${PAKMOLE_WINEPREFIX:-}" ]; then
   wineserver -p >/dev/null 2>&1 || true
 fi
 
+# The screen as the X server holds it. (xwd -root reads window by window when
+# the windows have colormaps of their own, as Wine's do, and here shows a
+# window that lies over another one of the program as a black rectangle,
+# while the server's framebuffer has it fully painted.)
+shoot() { import -window root "$1"; }
+
+# The geometry (WxH+X+Y) of the first window with the title, larger than the
+# 1x1 window of the application object that carries the same title.
+find_window() {
+  xwininfo -root -tree | grep -F "\"$1\"" | grep -oE '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' \
+    | grep -v '^1x1+' | head -1 || true
+}
+wait_for_window() {
+  local geometry=""
+  for _ in $(seq 200); do
+    geometry="$(find_window "$1")"
+    [ -n "$geometry" ] && break
+    sleep 0.1
+  done
+  echo "$geometry"
+}
+stop_program() {
+  # Closing the window ends the program (taskkill without /F sends WM_CLOSE).
+  wine taskkill /IM pakmole.exe >/dev/null 2>&1 || true
+  for _ in $(seq 50); do kill -0 "$wine_pid" 2>/dev/null || break; sleep 0.1; done
+  kill "$wine_pid" 2>/dev/null || true
+}
+
 title="Pakmole by Tarvel v0.5"
 wine "$exe" >/dev/null 2>&1 &
 wine_pid=$!
 
-geometry=""
-for _ in $(seq 200); do
-  geometry="$(xwininfo -root -tree | grep -F "\"$title\"" | head -1 | grep -oE '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' | head -1 || true)"
-  [ -n "$geometry" ] && break
-  sleep 0.1
-done
+geometry="$(wait_for_window "$title")"
 if [ -z "$geometry" ]; then
   echo "the window did not appear" >&2
-  kill "$wine_pid" 2>/dev/null || true
+  stop_program
   exit 1
 fi
 # Let the first paint and the 500 ms start-up timer pass.
 sleep 1.5
-xwd -root -silent | convert xwd:- "$out/main-window.png"
+shoot "$out/main-window.png"
 convert "$out/main-window.png" -crop "$geometry" +repage "$out/main-window-crop.png"
 
-# Closing the window ends the program (taskkill without /F sends WM_CLOSE).
-wine taskkill /IM pakmole.exe >/dev/null 2>&1 || true
-for _ in $(seq 50); do kill -0 "$wine_pid" 2>/dev/null || break; sleep 0.1; done
-echo "$out/main-window.png"
-echo "$out/main-window-crop.png"
+# "Unpack" lies 44 pixels into the client area, across its middle; the
+# client area (459 x 84) sits at the bottom of the window, centred across it.
+IFS='x+' read -r width height left top <<<"$geometry"
+side=$(((width - 459) / 2))
+xdotool mousemove $((left + side + 232)) $((top + height - side - 84 + 44)) click 1
+box="$(wait_for_window "Pakmole by Tarvel")"
+if [ -z "$box" ]; then
+  echo "no message box after pressing Unpack" >&2
+  stop_program
+  exit 1
+fi
+sleep 0.5
+shoot "$out/message-box.png"
+convert "$out/message-box.png" -crop "$box" +repage "$out/message-box-crop.png"
+
+stop_program
+for picture in main-window main-window-crop message-box message-box-crop; do echo "$out/$picture.png"; done

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
+
 #include "ui/CustomForm.h"
 #include "ui/Screen.h"
 #include "ui/WindowClasses.h"
@@ -188,13 +190,17 @@ void TApplication::HandleException(TObject* sender) {
     try {
         std::rethrow_exception(error);
     } catch (const std::exception& e) {
-        if (OnException)
-            OnException(sender, e);
-        else
-            ShowException(e.what());
+        Report(sender, e);
     } catch (...) {
-        ShowException("Unknown error");
+        Report(sender, std::runtime_error("Unknown error"));
     }
+}
+
+void TApplication::Report(TObject* sender, const std::exception& error) {
+    if (OnException)
+        OnException(sender, error);
+    else
+        ShowException(error.what());
 }
 
 void TApplication::ShowException(const std::string& message) {

@@ -50,8 +50,9 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
 
-    // Call from a catch block: the error goes to OnException, or its message is
-    // shown in a message box captioned with the title.
+    // Call from a catch block: the error (any error, known type or not) goes to
+    // OnException, or its message is shown in a message box captioned with the
+    // title.
     void HandleException(TObject* sender);
     void ShowException(const std::string& message);
     TExceptionEvent OnException;
@@ -68,6 +69,7 @@ private:
     bool ProcessMessage();
     void Dispatch(MSG& msg);
     bool IsDialogKey(const MSG& msg);
+    void Report(TObject* sender, const std::exception& error);
 
     std::string title_;
     HWND handle_ = nullptr;

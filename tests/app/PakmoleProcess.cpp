@@ -37,14 +37,49 @@ BOOL CALLBACK FindTopLevel(HWND window, LPARAM param) {
 
 }  // namespace
 
-PakmoleProcess::PakmoleProcess(const std::vector<std::string>& arguments) {
+CapturedStream::CapturedStream() {
+    char folder[MAX_PATH] = {}, name[MAX_PATH] = {};
+    GetTempPathA(sizeof(folder), folder);
+    if (!GetTempFileNameA(folder, "pkm", 0, name)) throw std::runtime_error("no temporary file");
+    path_ = name;
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    handle_ = CreateFileA(name, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
+                          FILE_ATTRIBUTE_TEMPORARY, nullptr);
+    if (handle_ == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create " + path_);
+}
+
+CapturedStream::~CapturedStream() {
+    CloseHandle(handle_);
+    DeleteFileA(path_.c_str());
+}
+
+std::string CapturedStream::Text() const {
+    HANDLE file = CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "";
+    std::string text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0) text.append(buffer, got);
+    CloseHandle(file);
+    return text;
+}
+
+PakmoleProcess::PakmoleProcess(const std::vector<std::string>& arguments, bool captureOutput) {
     const std::string program = ProgramPath();
     std::string commandLine = "\"" + program + "\"";
     for (const std::string& a : arguments) commandLine += " \"" + a + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info_))
+    if (captureOutput) {
+        output_ = std::make_unique<CapturedStream>();
+        errors_ = std::make_unique<CapturedStream>();
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdOutput = output_->Handle();
+        startup.hStdError = errors_->Handle();
+    }
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, captureOutput ? TRUE : FALSE, 0,
+                        nullptr, nullptr, &startup, &info_))
         throw std::runtime_error("cannot start " + program);
     WaitForInputIdle(info_.hProcess, 10000);
 }

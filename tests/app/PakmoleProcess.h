@@ -3,16 +3,34 @@
 // from outside, the way a user (or a script) meets the program.
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace pakmole::test {
 
+// A file that a started program gets as its standard output or error, the way
+// a script's redirection hands one down; read back once the program ended.
+class CapturedStream {
+public:
+    CapturedStream();
+    ~CapturedStream();
+    CapturedStream(const CapturedStream&) = delete;
+    CapturedStream& operator=(const CapturedStream&) = delete;
+    HANDLE Handle() const { return handle_; }
+    std::string Text() const;
+
+private:
+    std::string path_;
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
 class PakmoleProcess {
 public:
     // Starts the program next to the build's root with the arguments, each
-    // passed as one quoted argument.
-    explicit PakmoleProcess(const std::vector<std::string>& arguments);
+    // passed as one quoted argument. With captureOutput, its standard output
+    // and error go to files, read with Output() and Errors().
+    explicit PakmoleProcess(const std::vector<std::string>& arguments, bool captureOutput = false);
     ~PakmoleProcess();
     PakmoleProcess(const PakmoleProcess&) = delete;
     PakmoleProcess& operator=(const PakmoleProcess&) = delete;
@@ -30,7 +48,13 @@ public:
     int WaitForExit(int timeoutMs = 30000);
     bool Running() const;
 
+    // What the program wrote so far (all of it once it ended).
+    std::string Output() const { return output_ ? output_->Text() : ""; }
+    std::string Errors() const { return errors_ ? errors_->Text() : ""; }
+
 private:
+    std::unique_ptr<CapturedStream> output_;
+    std::unique_ptr<CapturedStream> errors_;
     PROCESS_INFORMATION info_{};
 };
 

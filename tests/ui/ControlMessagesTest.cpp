@@ -14,6 +14,8 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
+
 namespace pakmole {
 namespace {
 
@@ -170,13 +172,31 @@ TEST_F(ControlMessagesTest, GraphicControlClicksOnlyWhenReleasedOverIt) {
 }
 
 TEST_F(ControlMessagesTest, ErrorsInAHandlerReachTheApplicationAndTheProgramGoesOn) {
+    struct Case {
+        const char* what;
+        void (*fail)();
+        const char* message;
+    };
+    // Errors of no known type too: a program that answers for its errors
+    // (on a console, say) must not meet a message box of the default handler.
+    const Case cases[] = {
+        {"our own exception", [] { throw Exception("Boom"); }, "Boom"},
+        {"a library's exception", [] { throw std::out_of_range("index 7"); }, "index 7"},
+        {"no exception type", [] { throw 42; }, "Unknown error"},
+    };
     form->Show();
-    button->OnClick = [](TObject*) { throw Exception("Boom"); };
-    SendMessageA(button->Handle(), BM_CLICK, 0, 0);
-    test::PumpFor(50);
-    ASSERT_EQ(app.Errors().size(), 1u);
-    EXPECT_EQ(app.Errors()[0], "Boom");
-    EXPECT_TRUE(IsWindow(button->Handle()));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const size_t before = app.Errors().size();
+        test::DialogWatcher box([](HWND dialog) { test::PressDialogButton(dialog, IDOK); });
+        button->OnClick = [&c](TObject*) { c.fail(); };
+        SendMessageA(button->Handle(), BM_CLICK, 0, 0);
+        test::PumpFor(50);
+        EXPECT_FALSE(box.Seen()) << "a message box bypassed OnException";
+        ASSERT_EQ(app.Errors().size(), before + 1);
+        EXPECT_EQ(app.Errors().back(), c.message);
+        EXPECT_TRUE(IsWindow(button->Handle()));
+    }
 }
 
 TEST_F(ControlMessagesTest, WindowClassNameIsTheClassName) {
