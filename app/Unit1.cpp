@@ -11,6 +11,7 @@
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/CommandLine.h"
+#include "ui/InputForm.h"
 #include "ui/MessageForm.h"
 #include "ui/ProgressBar.h"
 #include "ui/Timer.h"
@@ -81,7 +82,9 @@ void TForm1::Button2Click(TObject*) {
     Button2->SetEnabled(false);
     JobSummary summary;
     try {
-        summary = RunPakJob(edt1->Text(), *this);
+        PakJobOptions options;
+        options.key = key_;
+        summary = RunPakJob(edt1->Text(), *this, options);
     } catch (...) {
         // A pak that cannot be opened or read must not leave the button dead.
         Button2->SetCaption("Unpack");
@@ -101,13 +104,19 @@ void TForm1::tmr1Timer(TObject*) {
     tmr1->SetEnabled(false);
     if (ParamCount() == 0) return;
     try {
-        if (ParamStr(1) == "-filelist") {
-            batchMode_ = true;
+        batchMode_ = true;
+        // Keys come first; then the first argument is the list switch or the
+        // pak, as without them.
+        int first = 1;
+        while (ParamStr(first) == "--aes-key" && first < ParamCount()) {
+            key_ = ParseAesKey(ParamStr(first + 1));
+            first += 2;
+        }
+        if (ParamStr(first) == "-filelist") {
             listMode_ = true;
-            edt1->SetFileName(ParamStr(2));
+            edt1->SetFileName(ParamStr(first + 1));
         } else {
-            batchMode_ = true;
-            edt1->SetFileName(ParamStr(1));
+            edt1->SetFileName(ParamStr(first));
         }
         Button2->Click();
     } catch (...) {
@@ -116,6 +125,23 @@ void TForm1::tmr1Timer(TObject*) {
         if (TApplication* app = Application()) app->HandleException(this);
     }
     Close();
+}
+
+std::optional<AesKey> TForm1::AskForKey(const std::string& pakPath) {
+    // A script gives its key on the command line; nobody is there to ask.
+    if (batchMode_) return std::nullopt;
+    std::string prompt = key_ ? "The key given does not open " : "The index of this pak is encrypted: ";
+    prompt += pakPath.substr(ExtractFilePath(pakPath).size()) + ".\r\nIts AES key (base64, or 0x and 64 hex digits):";
+    std::string text;
+    for (;;) {
+        if (!InputQuery(prompt, text)) return std::nullopt;
+        try {
+            key_ = ParseAesKey(text);
+            return key_;
+        } catch (const std::exception& e) {
+            pakmole::ShowMessage(e.what());
+        }
+    }
 }
 
 void TForm1::edt1AfterDialog(TObject*, std::string&, bool&) {

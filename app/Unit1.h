@@ -1,6 +1,7 @@
 #pragma once
 // The program's window: the pak file edit, the "Unpack" button, the progress
 // bar, and the one-shot timer that decides whether a command-line job runs.
+#include <optional>
 #include <string>
 
 #include "app/ParentConsole.h"
@@ -50,6 +51,7 @@ public:
     void OpenFolderWindow(const std::string& folder) override;
     void ShowMessage(const std::string& text) override;
     BlockInflater& Inflater() override { return inflater_; }
+    std::optional<AesKey> AskForKey(const std::string& pakPath) override;
 
 protected:
     void BeforeDestruction() override;
@@ -65,6 +67,8 @@ private:
     void ReportFailedEntries(const JobSummary& summary);
 
     bool batchMode_ = false;
+    // The AES key given with --aes-key or typed in, kept for the session.
+    std::optional<AesKey> key_;
     bool listMode_ = false;
     TempFileBlockInflater inflater_;
     ParentConsole console_;

@@ -6,6 +6,7 @@
 #include "tests/app/PakmoleProcess.h"
 #include "tests/app/ScreenPicture.h"
 #include "tests/support/PakBuilder.h"
+#include "tests/support/RealPaks.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/support/TestPaths.h"
 
@@ -189,6 +190,83 @@ TEST(PakmoleRunTest, SwitchesThatAreNoPakPathSayWhyOnStandardError) {
     }
 }
 
+// Every engine-made pak we have, in batch mode, with the key where it needs
+// one: byte for byte, the archive renamed, nothing said.
+TEST(PakmoleRunTest, EveryRealPakExtractsByteForByte) {
+    std::vector<test::RealPak> paks = test::PlainRealPaks();
+    for (auto& pak : test::RepakRealPaks()) paks.push_back(pak);
+    for (const auto& pak : paks) {
+        SCOPED_TRACE(pak.file);
+        test::TempFolder root;
+        ASSERT_TRUE(CreateDirectoryA((root / "a").c_str(), nullptr) && CreateDirectoryA((root / "a\\b").c_str(), nullptr) &&
+                    CreateDirectoryA((root / "a\\b\\c").c_str(), nullptr));
+        const std::string path = root / "a\\b\\c\\pak.pak";
+        test::WriteWholeFile(path, test::ReadWholeFile(test::SharedPath("realpaks\\" + test::HostSeparators(pak.file))));
+        const ScriptRun run = RunAsAScript({"--aes-key", test::kRealPakKey, path});
+        EXPECT_EQ(run.exitCode, 0) << run.errors;
+        EXPECT_FALSE(run.boxSeen);
+        EXPECT_TRUE(Exists(path + "_unpacked.bak"));
+        for (const auto& [name, sha1] : pak.sha1)
+            EXPECT_EQ(test::Sha1Of(test::ReadWholeFile(root / test::HostSeparators(pak.outputUnderRoot + name))), sha1)
+                << name;
+    }
+}
+
+// What is not read is said, never a silent success: not a pak, a newer
+// version, an encrypted index without its key, a wrong key.
+TEST(PakmoleRunTest, PaksThatCannotBeReadSaySoAndKeepTheirName) {
+    std::string newer = test::PakBuilder().Version(11).Stored("a.txt", "a").Build();
+    newer[newer.size() - 200] = 12;
+    const std::string encrypted = test::ReadWholeFile(test::SharedPath("realpaks\\repak\\pack_v9_compress_encryptindex.pak"));
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> before;  // arguments in front of the pak
+        const char* expected;
+    } const cases[] = {
+        {"1000 zero bytes", std::string(1000, '\0'), {}, "is not a pak file."},
+        {"version 12", newer, {}, "pak version 12 is not supported"},
+        {"no key", encrypted, {}, "the pak's index is encrypted; give its AES key with --aes-key"},
+        {"wrong key", encrypted, {"--aes-key", "0x" + std::string(64, 'a')}, "the key does not open this pak"},
+        {"not a key", encrypted, {"--aes-key", "secret"}, "AES key"},
+    };
+    for (const auto& c : cases) {
+        for (const bool listMode : {false, true}) {
+            SCOPED_TRACE(std::string(c.what) + (listMode ? ", file list" : ", extraction"));
+            test::TempFolder folder;
+            const std::string pak = folder / "x.pak";
+            test::WriteWholeFile(pak, c.bytes);
+            std::vector<std::string> arguments = c.before;
+            if (listMode) arguments.push_back("-filelist");
+            arguments.push_back(pak);
+            const ScriptRun run = RunAsAScript(arguments);
+            EXPECT_EQ(run.exitCode, 2);
+            EXPECT_FALSE(run.boxSeen);
+            EXPECT_NE(run.errors.find(c.expected), std::string::npos) << run.errors;
+            EXPECT_TRUE(Exists(pak));
+            EXPECT_FALSE(Exists(pak + "_filelist.txt"));
+        }
+    }
+}
+
+// Two jobs at once from one program folder: each has its own temporary files.
+TEST(PakmoleRunTest, TwoJobsAtOnceBothComeOutWhole) {
+    test::TempFolder first, second;
+    std::string bytes[2];
+    for (int i = 0; i < 2; ++i) {
+        std::string data;
+        for (int n = 0; n < 400000; ++n) data += static_cast<char>('a' + (n * (i + 3)) % 23);
+        bytes[i] = data;
+    }
+    test::PakBuilder().MountPoint("").Compressed("one.bin", bytes[0], 4096).WriteTo(first / "one.pak");
+    test::PakBuilder().MountPoint("").Compressed("two.bin", bytes[1], 4096).WriteTo(second / "two.pak");
+    PakmoleProcess one({first / "one.pak"}, true), two({second / "two.pak"}, true);
+    EXPECT_EQ(one.WaitForExit(60000), 0) << one.Errors();
+    EXPECT_EQ(two.WaitForExit(60000), 0) << two.Errors();
+    EXPECT_EQ(test::ReadWholeFile(first / "one.bin"), bytes[0]);
+    EXPECT_EQ(test::ReadWholeFile(second / "two.bin"), bytes[1]);
+}
+
 // Waits until the window's picture on the screen passes check (painting
 // reaches the screen through the message queue of another process).
 bool WaitForPicture(HWND window, const std::function<bool(const test::ScreenPicture&)>& check) {
@@ -353,6 +431,53 @@ TEST_F(InteractivePakmole, UnreadablePakShowsItsErrorInABoxAndTheWindowStays) {
     test::DismissWithOk(box);
     ExpectReadyAgain();
     EXPECT_TRUE(Exists(pak));
+    CloseAndExpectCleanExit();
+}
+
+// An encrypted pak picked in the window: a small form asks for its key,
+// shows its prompt on the screen, and with the key the job goes on.
+TEST_F(InteractivePakmole, AnEncryptedPakAsksForItsKey) {
+    test::TempFolder folder;
+    ASSERT_TRUE(CreateDirectoryA((folder / "Paks").c_str(), nullptr));
+    const std::string pak = folder / "Paks\\Locked.pak";
+    test::WriteWholeFile(pak, test::ReadWholeFile(test::SharedPath("realpaks\\repak\\pack_v7_compress_encrypt_encryptindex.pak")));
+    ChooseThroughTheOpenDialog(pak);
+    test::ClickButton(unpack);
+    HWND form = program.WaitForWindow("TInputForm");
+    ASSERT_NE(form, nullptr) << "no key was asked for";
+    EXPECT_EQ(test::WindowText(form), kTitle);
+    HWND value = PakmoleProcess::FindChild(form, "TEdit");
+    HWND ok = PakmoleProcess::FindChild(form, "TButton", "OK");
+    ASSERT_NE(value, nullptr);
+    ASSERT_NE(ok, nullptr);
+    ASSERT_NE(PakmoleProcess::FindChild(form, "TButton", "Cancel"), nullptr);
+    // The prompt is on the screen, above the edit.
+    auto promptArea = [&](const test::ScreenPicture& p) {
+        RECT area = p.PartOf(form);
+        area.bottom = p.PartOf(value, false).top;
+        return area;
+    };
+    WaitForPicture(form, [&](const test::ScreenPicture& p) { return p.Ink(promptArea(p)) > 20; });
+    const test::ScreenPicture picture = test::ScreenPicture::OfWindow(form);
+    EXPECT_GT(picture.Ink(promptArea(picture)), 20) << "no prompt to be seen";
+    EXPECT_GT(picture.DistinctColours(), 4) << "the form is nearly one flat colour";
+    SetWindowTextA(value, test::kRealPakKey);
+    test::ClickButton(ok);
+    HWND done = program.WaitForWindow("TMessageForm", 30000);
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(test::MessageFormText(done).rfind("DONE!", 0), 0u);
+    // The folder window of the result comes up, and goes again.
+    for (int i = 0; i < 250 && !FindWindowA(nullptr, "root"); ++i) Sleep(20);
+    for (int i = 0; i < 100; ++i) {
+        HWND window = FindWindowA(nullptr, "root");
+        if (!window) break;
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        Sleep(20);
+    }
+    test::DismissWithOk(done);
+    EXPECT_EQ(test::Sha1Of(test::ReadWholeFile(folder / "mount\\point\\root\\test.png")),
+              test::RepakRealPaks().front().sha1.at("test.png"));
+    ExpectReadyAgain();
     CloseAndExpectCleanExit();
 }
 
