@@ -62,10 +62,8 @@ public:
 
     // --- state ---
     int32_t UpdateDepth = 0;
-    int32_t GlowHandle = -1;
     bool PaintSuspended = false;
     bool UrgentPaint = false;
-    bool BackgroundStale = true;
     bool PartlyVisible = true;
     TComponent* Owner = nullptr;
     bool HasFocus = false;
@@ -79,9 +77,22 @@ public:
     // window (extended borders): the form's own surface then no longer shows
     // a plain colour up to its edges.
     HWND BorderWindow = nullptr;
+    // Set by a window adapter: the window it serves, which may have no component.
+    HWND Window = nullptr;
+    // Window adapters compose their cache with the corners blended into the
+    // parent's picture, and add their border width to the background offsets
+    // they give their children.
+    bool CornerBlend = false;
+    int32_t BorderWidth = 0;
 
     TsSkinManager* ManagerInEffect() const override;
     bool Skinned(bool requireActive = false) const override;
+    HWND OwnerWindow() const override;
+    bool OwnerEnabled() const override;
+    bool OwnerDestroying() const override;
+    // The size of what the state paints: the control's, else the window's.
+    int OwnerWidth() const;
+    int OwnerHeight() const;
 
     bool FlatBg() const { return (StateBits & sbFlatBg) != 0; }
     // The section record of the resolved section; only while skinned.
@@ -109,9 +120,12 @@ public:
 
     // Rebuilds the cache when the background is stale: parent background,
     // the control paint for state, then content (text and glyphs drawn by the
-    // owner), then the disabled look. False when nothing could be painted
-    // (not skinned, no cache, or the parent's picture is not ready).
-    bool BuildCache(int state, const std::function<void(TBitmap32&)>& content = {});
+    // owner, which is also told what lies behind the control), then the
+    // disabled look of the kind the owner answers to SKC_GETDISABLEDKIND.
+    // False when nothing could be painted (not skinned, no cache, or the
+    // parent's picture is not ready).
+    using TCacheContent = std::function<void(TBitmap32& cache, const TBgSource& parentBg)>;
+    bool BuildCache(int state, const TCacheContent& content = {});
 
     // SKM_COMMAND: answers in message.Result; false when the command is not one of ours.
     bool HandleSkinCommand(TMessage& message);
@@ -129,6 +143,7 @@ protected:
 
 private:
     int ComputeFlatBg() const;
+    void FillBgInfo(TBgQuery& query, int state);
     void ComputeBgVaries();
     void ApplyOrRemove(LPARAM manager);
 
