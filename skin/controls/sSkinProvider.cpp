@@ -72,8 +72,7 @@ void TsSkinProvider::PrepareForm() {
 
 void TsSkinProvider::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && adapter_)
-        if (auto* control = dynamic_cast<TControl*>(component)) adapter_->ForgetControl(control);
+    if (operation == TOperation::opRemove && adapter_) adapter_->ForgetControl(component);
 }
 
 void TsSkinProvider::EnsureRegistry() {

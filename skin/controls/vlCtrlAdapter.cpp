@@ -185,9 +185,11 @@ void TvlCtrlAdapter::CleanItems() {
     std::erase_if(items_, [](const auto& item) { return !item->Adapter || item->Adapter->Destroyed(); });
 }
 
-void TvlCtrlAdapter::ForgetControl(TControl* control) {
-    RemoveItem(IndexOf(control));
-    std::erase_if(graphItems_, [control](const auto& item) { return item->Control == control; });
+void TvlCtrlAdapter::ForgetControl(const TComponent* component) {
+    const auto same = [component](const auto& item) { return static_cast<const TComponent*>(item->Control) == component; };
+    const auto it = std::find_if(items_.begin(), items_.end(), same);
+    if (it != items_.end()) RemoveItem(static_cast<int>(it - items_.begin()));
+    std::erase_if(graphItems_, same);
 }
 
 void TvlCtrlAdapter::BroadcastToItems(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -74,8 +74,9 @@ public:
     void AddAllItems(TWinControl* root = nullptr);
     // Frees the entries whose adapter is gone, keeping the order of the rest.
     void CleanItems();
-    // The control is going away: its entry goes with it.
-    void ForgetControl(TControl* control);
+    // A component going away: the entry of its control goes with it. Told
+    // from the component's destructor, so only its address is compared.
+    void ForgetControl(const TComponent* component);
 
     int ItemCount() const { return static_cast<int>(items_.size()); }
     int GraphItemCount() const { return static_cast<int>(graphItems_.size()); }
