@@ -18,8 +18,6 @@ namespace {
 
 // One walk at a time: adapters created during a walk may report new windows.
 bool addingAll = false;
-// Set while a registry frees its entries.
-bool tearingDown = false;
 
 constexpr long kIgnoredTag = -98;
 constexpr long kPlainLabelTag = 98;
@@ -90,9 +88,6 @@ TvlCtrlAdapter::TvlCtrlAdapter(TsSkinProvider* provider) : provider_(provider) {
 
 TvlCtrlAdapter::~TvlCtrlAdapter() {
     CleanItems();
-    const bool previous = tearingDown;
-    tearingDown = true;
-    TvlMainWnd::SetRegistryTearingDown(true);
     const TApplication* app = Application();
     while (!items_.empty()) items_.pop_back();
     while (!graphItems_.empty()) {
@@ -100,8 +95,6 @@ TvlCtrlAdapter::~TvlCtrlAdapter() {
         if (app && app->Terminated()) graphItems_.back()->Control = nullptr;
         graphItems_.pop_back();
     }
-    tearingDown = previous;
-    TvlMainWnd::SetRegistryTearingDown(previous);
 }
 
 TsSkinManager* TvlCtrlAdapter::SkinManager() const {

@@ -13,7 +13,6 @@ namespace {
 
 const char* const kAdapterProperty = "VLSBSC";
 bool dialogMode = false;
-bool registryTearingDown = false;
 
 using SetWindowThemeProc = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
 
@@ -32,9 +31,6 @@ SetWindowThemeProc SetWindowThemeFunction() {
 
 bool DialogMode() { return dialogMode; }
 void SetDialogMode(bool on) { dialogMode = on; }
-
-bool TvlMainWnd::RegistryTearingDown() { return registryTearingDown; }
-void TvlMainWnd::SetRegistryTearingDown(bool on) { registryTearingDown = on; }
 
 TvlMainWnd* TvlMainWnd::FromWindow(HWND window) {
     return window ? static_cast<TvlMainWnd*>(GetPropA(window, kAdapterProperty)) : nullptr;
@@ -80,8 +76,9 @@ void TvlMainWnd::Start() {
 TvlMainWnd::~TvlMainWnd() {
     HideGlow(skinData_->GlowHandle);
     StopFade(fadeTimer_);
-    const bool managerClosing = !SkinManager() || SkinManager()->IsDestroying();
-    if (!destroyed_ && !(registryTearingDown && !managerClosing)) {
+    // Always given back, even while a registry is torn down: a control that
+    // outlives its adapter still hears its own WM_DESTROY through WindowProc.
+    if (!destroyed_) {
         try {
             Unsubclass();
         } catch (...) {

@@ -54,10 +54,6 @@ public:
 
     // The adapter stored under a window's "VLSBSC" property (null when none).
     static TvlMainWnd* FromWindow(HWND window);
-    // Set while a registry is being torn down: adapters then skip the unhook
-    // unless the skin manager itself is shutting down.
-    static bool RegistryTearingDown();
-    static void SetRegistryTearingDown(bool on);
 
 protected:
     // Window rectangle, size, place in the parent and the parent's rectangle.

@@ -9,6 +9,7 @@
 #include "skin/controls/vlBtnWnd.h"
 #include "skin/data/Bitmap32.h"
 #include "skin/manager/sSkinManager.h"
+#include "tests/skin/adapters/ButtonPictures.h"
 #include "tests/skin/manager/ManagerTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/Button.h"
@@ -24,21 +25,16 @@ protected:
 
     // The form is shown with its controls' windows; the adapter of the button, if any.
     TvlMainWnd* ButtonAdapter() const { return TvlMainWnd::FromWindow(button->Handle()); }
-    // Moves the pointer to a screen point with the system's input, and lets it arrive.
-    void MovePointer(POINT screen);
     void PointerAway() { MovePointer(POINT{2, 2}); }
     void PointerOnButton();
     // Waits until no fade runs and the last paint is done.
     void Settle();
 
     // What the screen shows of the button's window.
-    TBitmap32 GrabButton() const;
+    TBitmap32 GrabButton() const { return GrabWindow(button->Handle()); }
     // The skin's own painting of "BUTTON" at the button's size over the form's colour.
     TBitmap32 SkinPicture(int state) const;
-    // Pixels that differ between two pictures of one size, outside the caption box.
-    int FrameDifferences(const TBitmap32& a, const TBitmap32& b) const;
-    // Pixels that differ inside the caption box.
-    int CaptionDifferences(const TBitmap32& a, const TBitmap32& b) const;
+    TBitmap32 DisabledPicture() const;
 
     ComponentPtr<TsSkinManager> manager;
     RecordingApplication app;

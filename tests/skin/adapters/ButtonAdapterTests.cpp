@@ -50,9 +50,7 @@ TEST_F(ButtonLooks, ADisabledButtonIsTheNormalLookBlendedTowardTheForm) {
     PointerOnButton();
     button->SetEnabled(false);
     Settle();
-    TBitmap32 expected = SkinPicture(0);
-    ColorOver(expected, TRect32{0, 0, expected.Width(), expected.Height()}, 40,
-              static_cast<int32_t>(ColorToRGB(form->Color())));
+    const TBitmap32 expected = DisabledPicture();
     EXPECT_EQ(FrameDifferences(GrabButton(), expected), 0);
     // Hovering a disabled button changes nothing.
     PointerAway();
@@ -112,9 +110,7 @@ TEST_F(ButtonFades, DisablingDuringAFadeStopsItAndPaintsPlainly) {
     button->SetEnabled(false);
     Settle();
     EXPECT_EQ(LiveFadeTimerCount(), 0);
-    TBitmap32 expected = SkinPicture(0);
-    ColorOver(expected, TRect32{0, 0, expected.Width(), expected.Height()}, 40,
-              static_cast<int32_t>(ColorToRGB(form->Color())));
+    const TBitmap32 expected = DisabledPicture();
     EXPECT_EQ(FrameDifferences(GrabButton(), expected), 0);
 }
 
@@ -156,6 +152,23 @@ TEST_F(ButtonSubclassing, TheAdapterFreedFirstGivesTheButtonBack) {
     EXPECT_EQ(button->Text(), "Plain");
     // The platform paints it again: the skin's frame is gone.
     EXPECT_GT(FrameDifferences(GrabButton(), SkinPicture(0)), 50);
+    EXPECT_TRUE(app.Errors().empty());
+}
+
+TEST_F(ButtonSubclassing, TheProviderFreedFirstLeavesAWorkingPlainButton) {
+    // As in the program's window, where the provider is created after the
+    // button and so is freed before it.
+    const HWND window = button->Handle();
+    provider->Free();
+    provider = nullptr;
+    EXPECT_EQ(TvlMainWnd::FromWindow(window), nullptr);
+    SendMessageA(window, BM_CLICK, 0, 0);
+    SendMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    PumpFor(30);
+    EXPECT_EQ(clicks, 1);
+    form->Free();
+    form = nullptr;
+    EXPECT_FALSE(IsWindow(window));
     EXPECT_TRUE(app.Errors().empty());
 }
 
