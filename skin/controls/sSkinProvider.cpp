@@ -8,11 +8,24 @@
 
 namespace pakmole {
 
-// The provider's place in the form's WindowProc chain, recognisable there so
-// that it is only taken out while it is still the one in front.
+// The provider's place in the form's WindowProc chain. Recognisable there, so
+// that it is taken out only while it is the one in front; a hook that others
+// chained in front of stays as a plain pass-through once the provider is gone.
+struct TsSkinProvider::HookLink {
+    TsSkinProvider* Provider = nullptr;
+    TWndMethod Previous;
+};
+
 struct TsSkinProvider::Hook {
-    TsSkinProvider* Provider;
-    void operator()(TMessage& message) const { Provider->HandleMessage(message); }
+    std::shared_ptr<HookLink> Link;
+    void operator()(TMessage& message) const {
+        if (Link->Provider) {
+            Link->Provider->HandleMessage(message);
+        } else if (Link->Previous) {
+            TWndMethod previous = Link->Previous;
+            previous(message);
+        }
+    }
 };
 
 TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
@@ -27,9 +40,10 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
         duplicate_ = true;
         return;
     }
-    prevWndProc_ = form_->WindowProc;
-    form_->WindowProc = Hook{this};
-    hooked_ = true;
+    link_ = std::make_shared<HookLink>();
+    link_->Provider = this;
+    link_->Previous = form_->WindowProc;
+    form_->WindowProc = Hook{link_};
     AddFormSkinLink(this);
     // Made at run time rather than from a stored description: ready at once.
     if (!IsLoading()) PrepareForm();
@@ -48,11 +62,11 @@ void TsSkinProvider::BeforeDestruction() {
 }
 
 void TsSkinProvider::Unhook() {
-    if (!hooked_) return;
-    hooked_ = false;
+    if (!link_) return;
     const Hook* front = form_->WindowProc.target<Hook>();
-    if (front && front->Provider == this) form_->WindowProc = std::move(prevWndProc_);
-    prevWndProc_ = nullptr;
+    link_->Provider = nullptr;
+    if (front && front->Link == link_) form_->WindowProc = link_->Previous;
+    link_.reset();
 }
 
 void TsSkinProvider::Loaded() {
@@ -166,7 +180,7 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
 
 void TsSkinProvider::HandleMessage(TMessage& m) {
     // Held while it runs: the provider may be freed by what the form does.
-    TWndMethod previous = prevWndProc_;
+    TWndMethod previous = link_->Previous;
     switch (m.Msg) {
     case SKM_COMMAND:
         if (HandleSkinCommand(m)) return;

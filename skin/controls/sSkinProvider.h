@@ -54,6 +54,7 @@ protected:
 
 private:
     struct Hook;
+    struct HookLink;
     void HandleMessage(TMessage& message);
     bool HandleSkinCommand(TMessage& message);
     void EnsureRegistry();
@@ -61,9 +62,8 @@ private:
     void Unhook();
 
     TCustomForm* form_ = nullptr;
-    TWndMethod prevWndProc_;
+    std::shared_ptr<HookLink> link_;
     bool duplicate_ = false;
-    bool hooked_ = false;
     bool useGlobalColor_ = true;
     std::unique_ptr<TsCommonData> skinData_;
     std::unique_ptr<TvlCtrlAdapter> adapter_;
