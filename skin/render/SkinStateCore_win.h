@@ -29,10 +29,10 @@ public:
     virtual bool Skinned(bool requireActive = false) const = 0;
     // The window the control paints in: its own, the adapted raw window, or
     // the provider's form; null while there is none.
-    virtual HWND OwnerWindow() const = 0;
-    virtual bool OwnerEnabled() const = 0;
+    virtual HWND OwnerWindow() const { return nullptr; }
+    virtual bool OwnerEnabled() const { return true; }
     // The owner is on its way out: timers and glows must let go of it.
-    virtual bool OwnerDestroying() const = 0;
+    virtual bool OwnerDestroying() const { return false; }
 
     int32_t SectionIndex = -1;
     int32_t FrameMaskIndex = -1;
