@@ -21,17 +21,32 @@ namespace pakmole {
 
 class TWinControl;
 
-// Kinds of owners, for the behaviour that depends on them. The label-like
-// kinds 32, 33 and 74 are declared with the text writers.
+// Kinds of owners, for the behaviour that depends on them. The edit family
+// and the engine's own owners have fixed codes; the label-like kinds 32, 33
+// and 74 are declared with the text writers.
 enum TsControlKind : int32_t {
     ckPlain = 0,
-    ckEdit = 1,       // edit-like: takes the section's colours, hot colour on focus
     ckButton = 2,
-    ckPanel = 3,      // containers whose flat-background state matters to children
-    ckScrolling = 4,
-    ckContainer = 5,
-    ckNoHotTrack = 6, // never enters the hot state
+    ckEdit = 3,            // TsMaskEdit; every edit kind takes the section's colours, hot colour on focus
+    ckFileDirEdit = 132,
+    ckFilenameEdit = 133,
+    ckDirectoryEdit = 134,
+    ckComboEdit = 138,
+    ckFormProvider = 224,
+    ckAdapterItem = 230,   // the skin state of a control registry item
+    ckEditAdapter = 231,
+    // This program's own kinds, above the numbered ones.
+    ckPanel = 240,         // containers whose flat-background state matters to children
+    ckScrolling = 241,
+    ckContainer = 242,
+    ckNoHotTrack = 243,    // never enters the hot state
 };
+
+// Edit-like owners: the edit family and the edit adapter.
+constexpr bool IsEditKind(int32_t kind) {
+    return kind == ckEdit || kind == ckComboEdit || (kind >= ckFileDirEdit && kind <= ckDirectoryEdit) ||
+           kind == ckEditAdapter;
+}
 
 // StateBits.
 constexpr uint16_t sbFlatBg = 0x0001;

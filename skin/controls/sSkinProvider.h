@@ -19,9 +19,6 @@ namespace pakmole {
 
 class TCustomForm;
 
-// Control kind of a form provider's skin state.
-constexpr int32_t ckFormProvider = 224;
-
 class TsSkinProvider : public TComponent, public TsFormSkinLink {
 public:
     // The owner must be a form.

@@ -20,9 +20,6 @@ class TsSkinManager;
 class TsSkinProvider;
 class TvlCtrlAdapter;
 
-// Control kind of the skin state of a registry item.
-constexpr int32_t ckAdapterItem = 230;
-
 class TvlAdapterItem : public TPersistent {
 public:
     TvlAdapterItem(TvlCtrlAdapter* registry, TControl* control);
