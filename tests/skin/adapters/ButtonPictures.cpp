@@ -1,6 +1,7 @@
 #include "tests/skin/adapters/ButtonPictures.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
@@ -69,6 +70,12 @@ int FrameDifferences(const TBitmap32& a, const TBitmap32& b) {
     return CountDifferences(a, b, [](int x, int y, int w, int h) { return !InCaptionBox(x, y, w, h); });
 }
 
+int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutMs) {
+    int differences = 0;
+    PumpUntil([&] { return (differences = FrameDifferences(GrabWindow(window), expected)) == 0; }, timeoutMs);
+    return differences;
+}
+
 int CaptionDifferences(const TBitmap32& a, const TBitmap32& b) { return CountDifferences(a, b, InCaptionBox); }
 
 void MovePointer(POINT screen) {
@@ -82,7 +89,8 @@ void MovePointer(POINT screen) {
         [screen] {
             POINT p;
             GetCursorPos(&p);
-            return p.x == screen.x && p.y == screen.y;
+            // Absolute input is scaled to 0..65535 and back: a pixel off is there.
+            return std::abs(p.x - screen.x) <= 1 && std::abs(p.y - screen.y) <= 1;
         },
         2000);
     PumpFor(60);

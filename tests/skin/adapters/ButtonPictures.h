@@ -21,6 +21,9 @@ TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height,
 TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int height, POINT position,
                                 int32_t behindColor);
 int FrameDifferences(const TBitmap32& a, const TBitmap32& b);
+// The frame differences between the window on the screen and expected, once
+// they reach 0 or timeoutMs pass (paints and fades take their time).
+int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutMs = 2000);
 int CaptionDifferences(const TBitmap32& a, const TBitmap32& b);
 // Moves the pointer with the system's input and waits until it is there.
 void MovePointer(POINT screen);

@@ -41,11 +41,6 @@ protected:
         return SkinButtonPicture(*manager, r.right - r.left, r.bottom - r.top, kButtonPosition, state,
                                  manager->Palette()[pcMainColor]);
     }
-    // Waits until the screen shows the picture outside the caption (fades take their time).
-    bool Shows(const TBitmap32& expected) const {
-        PumpUntil([&] { return FrameDifferences(GrabWindow(button), expected) == 0; }, 5000);
-        return FrameDifferences(GrabWindow(button), expected) == 0;
-    }
 
     RecordingApplication app;
     ComponentPtr<TsSkinManager> manager;
@@ -82,8 +77,7 @@ TEST_F(UnpackButtonRun, EveryLookOfTheButtonIsTheSkins) {
     for (const auto& step : steps) {
         step.act();
         const TBitmap32 expected = step.expected();
-        EXPECT_TRUE(Shows(expected)) << step.name << ": " << FrameDifferences(GrabWindow(button), expected)
-                                     << " pixels differ";
+        EXPECT_EQ(SettledFrameDifferences(button, expected, 5000), 0) << step.name;
         // The caption is on the face, in every look.
         EXPECT_GT(CaptionDifferences(GrabWindow(button), expected), 20) << step.name;
     }
