@@ -33,6 +33,12 @@ void AdapterFixture::TearDown() {
     form = nullptr;
 }
 
+void AdapterFixture::PointerAway() {
+    MovePointer(POINT{2, 2});
+    PumpUntil([this] { return !button || !button->HandleAllocated() || manager->HotWindow() != button->Handle(); },
+              2000);
+}
+
 void AdapterFixture::PointerOnButton() {
     RECT r;
     GetWindowRect(button->Handle(), &r);

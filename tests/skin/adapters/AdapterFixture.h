@@ -25,7 +25,8 @@ protected:
 
     // The form is shown with its controls' windows; the adapter of the button, if any.
     TvlMainWnd* ButtonAdapter() const { return TvlMainWnd::FromWindow(button->Handle()); }
-    void PointerAway() { MovePointer(POINT{2, 2}); }
+    // Off the form; the button hears of the leave when the system checks the pointer again.
+    void PointerAway();
     void PointerOnButton();
     // Waits until no fade runs and the last paint is done.
     void Settle();
