@@ -93,6 +93,14 @@ void TsSkinProvider::EnsureRegistry() {
     if (!adapter_) adapter_ = std::make_unique<TvlCtrlAdapter>(this);
 }
 
+void TsSkinProvider::Reskin() {
+    skinData_->UpdateIndexes();
+    skinData_->BackgroundStale = true;
+    EnsureRegistry();
+    adapter_->AddAllItems();
+    ApplyFormColor();
+}
+
 void TsSkinProvider::SetUseGlobalColor(bool on) {
     if (on == useGlobalColor_) return;
     useGlobalColor_ = on;
@@ -119,20 +127,11 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
         m.Result = 1;
         return true;
     case SKC_APPLYSKIN:
-        if (!ownManager) return true;
-        skinData_->UpdateIndexes();
-        skinData_->BackgroundStale = true;
-        EnsureRegistry();
-        adapter_->AddAllItems();
-        ApplyFormColor();
+        if (ownManager) Reskin();
         return true;
     case SKC_REFRESH:
         if (!ownManager) return true;
-        skinData_->UpdateIndexes();
-        skinData_->BackgroundStale = true;
-        EnsureRegistry();
-        adapter_->AddAllItems();
-        ApplyFormColor();
+        Reskin();
         if (form_->HandleAllocated())
             RedrawWindow(form_->Handle(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -55,6 +55,8 @@ private:
     void HandleMessage(TMessage& message);
     bool HandleSkinCommand(TMessage& message);
     void EnsureRegistry();
+    // The skin was applied or changed: sections again, every control adapted, the form's colour.
+    void Reskin();
     void ApplyFormColor();
     void Unhook();
 

@@ -209,15 +209,19 @@ void TvlCtrlAdapter::AddAllItems(TWinControl* root) {
             else if (auto* label = dynamic_cast<TCustomLabel*>(component))
                 TakeSkinLabelLook(label, manager);
         }
-        TWinControl* windowed = Windowed(component);
-        if (windowed && windowed->HandleAllocated() && windowed->Parent()) {
-            addingAll = false;
-            AddAllItems(windowed);
-            addingAll = true;
-        }
+        Descend(component);
     }
     AddChildren(root);
     addingAll = false;
+}
+
+void TvlCtrlAdapter::Descend(TComponent* component) {
+    TWinControl* windowed = Windowed(component);
+    if (!windowed || !windowed->HandleAllocated() || !windowed->Parent()) return;
+    // The walk below is a walk of its own.
+    addingAll = false;
+    AddAllItems(windowed);
+    addingAll = true;
 }
 
 void TvlCtrlAdapter::AddChildren(TWinControl* root) {
@@ -233,12 +237,7 @@ void TvlCtrlAdapter::AddChildren(TWinControl* root) {
                 TakeSkinLabelLook(control, manager);
             }
         }
-        TWinControl* windowed = Windowed(control);
-        if (windowed && windowed->HandleAllocated() && windowed->Parent()) {
-            addingAll = false;
-            AddAllItems(windowed);
-            addingAll = true;
-        }
+        Descend(control);
     }
 }
 

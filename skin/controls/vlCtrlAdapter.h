@@ -85,6 +85,8 @@ public:
 private:
     bool Vetoed(TControl* control, std::string& section) const;
     void AddChildren(TWinControl* root);
+    // Walks into a windowed control that has its window and parent.
+    void Descend(TComponent* component);
 
     TsSkinProvider* provider_;
     std::vector<std::unique_ptr<TvlAdapterItem>> items_;

@@ -210,7 +210,10 @@ void TvlMainWnd::HandleMessage(TMessage& m) {
         m.Result = 0;
         return;
     case WM_SIZE:
-        skinData_->BackgroundStale = true;
+    case WM_MOVE:
+        // A glow placed for the old bounds would float beside the control.
+        HideGlow(skinData_->GlowHandle);
+        if (m.Msg == WM_SIZE) skinData_->BackgroundStale = true;
         break;
     case WM_SETTEXT:
         CallPrevWndProc(m);
@@ -238,7 +241,10 @@ void TvlMainWnd::HandleMessage(TMessage& m) {
 bool TvlMainWnd::HandleSkinCommand(TMessage& m) {
     const bool ownManager = reinterpret_cast<TsSkinManager*>(m.LParam) == SkinManager();
     auto* owner = dynamic_cast<TWinControl*>(OwnerControl());
-    switch (SkinCommandCode(m.WParam)) {
+    const uint16_t command = SkinCommandCode(m.WParam);
+    if (ownManager && (command == SKC_APPLYSKIN || command == SKC_REMOVESKIN || command == SKC_REFRESH))
+        HideGlow(skinData_->GlowHandle);  // the glow is the old skin's picture
+    switch (command) {
     case SKC_APPLYSKIN:
         if (!ownManager) return false;
         skinData_->UpdateIndexes();
@@ -286,19 +292,9 @@ bool TvlMainWnd::HandleSkinCommand(TMessage& m) {
     case SKC_PREPARECACHE:
         return false;  // adapters with a cache of their own answer it
     case SKC_GETBGINFO:
-        if (m.LParam) skinData_->GetBgInfo(*reinterpret_cast<TBgQuery*>(m.LParam), skinData_->PaintState());
-        m.Result = 1;
-        return true;
     case SKC_GETSKINDATA:
-        m.Result = reinterpret_cast<LRESULT>(static_cast<TsSkinStateCore*>(skinData_));
-        return true;
     case SKC_SETPRINTDC:
-        if (m.LParam)
-            skinData_->StateBits |= sbPrinting;
-        else
-            skinData_->StateBits &= static_cast<uint16_t>(~sbPrinting);
-        skinData_->PrintTarget = reinterpret_cast<HDC>(m.LParam);
-        return true;
+        return skinData_->HandleSkinCommand(m);
     case SKC_STOPANIMATION:
         StopFade(fadeTimer_);
         return false;

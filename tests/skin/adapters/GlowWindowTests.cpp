@@ -2,6 +2,7 @@
 // glow picture, which the mouse passes through, gone again on leave and on
 // disable. The built-in skin names a glow picture it does not carry.
 #include <filesystem>
+#include <functional>
 
 #include "skin/manager/sSkinEffects.h"
 #include "skin/render/sGlowEffect_win.h"
@@ -75,15 +76,29 @@ TEST_F(GlowWindows, AHotButtonGlowsAroundItselfAndLetsTheMouseThrough) {
     EXPECT_FALSE(IsWindow(glow));
 }
 
-TEST_F(GlowWindows, DisablingAHotButtonTakesItsGlowAway) {
-    PointerOnButton();
-    Settle();
-    ASSERT_GE(Glow(), 0);
-    const HWND glow = GlowWindow(Glow());
-    button->SetEnabled(false);
-    Settle();
-    EXPECT_EQ(Glow(), -1);
-    EXPECT_FALSE(IsWindow(glow));
+TEST_F(GlowWindows, DisablingMovingOrResizingAHotButtonTakesItsGlowAway) {
+    const struct {
+        const char* name;
+        std::function<void()> act, undo;
+    } cases[] = {
+        {"disabled", [this] { button->SetEnabled(false); }, [this] { button->SetEnabled(true); }},
+        {"moved", [this] { button->SetLeft(button->Left() + 4); }, [this] { button->SetLeft(button->Left() - 4); }},
+        {"resized", [this] { button->SetWidth(button->Width() + 4); }, [this] { button->SetWidth(button->Width() - 4); }},
+        {"skin applied again", [this] { manager->ApplySkin(false); }, [] {}},
+    };
+    for (const auto& c : cases) {
+        PointerOnButton();
+        Settle();
+        ASSERT_GE(Glow(), 0) << c.name;
+        const HWND glow = GlowWindow(Glow());
+        c.act();
+        Settle();
+        EXPECT_EQ(Glow(), -1) << c.name;
+        EXPECT_FALSE(IsWindow(glow)) << c.name;
+        c.undo();
+        PointerAway();
+        Settle();
+    }
 }
 
 TEST_F(GlowWindows, HidingAnUnknownGlowDoesNothing) {
