@@ -193,9 +193,10 @@ void TvlMainWnd::HandleMessage(TMessage& m) {
             for (int i = 0; i < owner->ControlCount(); ++i)
                 if (auto* speed = dynamic_cast<TSpeedButton*>(owner->Controls(i))) speed->Perform(WM_DESTROY);
         }
+        // Not hot any more first: the leave would start a fade on a window that is going.
+        SetHot(false);
         HideGlow(skinData_->GlowHandle);
         StopFade(fadeTimer_);
-        SetHot(false);
         CallPrevWndProc(m);
         if (m.Result == 0) {
             try {

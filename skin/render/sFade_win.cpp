@@ -72,7 +72,10 @@ void TsFadeTimer::Timer() {
         return;
     }
     if (FadeExhausted(FadeLevel, Iterations)) {
-        // The owner frees this timer in its answer: nothing of it may be touched after.
+        // Stopped before asking, in case nobody frees it; the owner that does
+        // frees it in its answer, so nothing of it may be touched after.
+        SetEnabled(false);
+        Direction = 0;
         PerformOnOwner(*Owner, SKC_STOPANIMATION);
         return;
     }
@@ -108,6 +111,7 @@ void TsAnimTimer::Setup() {
 void TsAnimTimer::Timer() {
     if (OwnerGone(Owner)) return;
     if (FadeExhausted(FadeLevel, Iterations)) {
+        SetEnabled(false);
         PerformOnOwner(*Owner, SKC_STOPANIMATION);
         return;
     }
