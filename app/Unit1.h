@@ -13,6 +13,7 @@
 namespace pakmole {
 
 class TsSkinManager;
+class TsSkinProvider;
 
 class TButton;
 class TMemo;
@@ -36,6 +37,7 @@ public:
     TsFilenameEdit* edt1 = nullptr;
     TMemo* mmo1 = nullptr;
     TsSkinManager* sSkinManager1 = nullptr;
+    TsSkinProvider* sSkinProvider1 = nullptr;
     TTimer* tmr1 = nullptr;
 
     void Button2Click(TObject* sender);

@@ -4,6 +4,7 @@
 #include "app/Unit1.h"
 #include "skin/controls/sDirectoryEdit.h"
 #include "skin/controls/sFilenameEdit.h"
+#include "skin/controls/sSkinProvider.h"
 #include "skin/manager/MainSkinManager.h"
 #include "ui/Button.h"
 #include "ui/Memo.h"
@@ -91,6 +92,10 @@ void TForm1::ReadStoredDescription() {
 
     // Reads "Emberline (internal)" now; applies it when the form has loaded.
     sSkinManager1 = CreateMainSkinManager(this);
+
+    sSkinProvider1 = new TsSkinProvider(this);
+    sSkinProvider1->SetName("sSkinProvider1");
+    sSkinProvider1->SkinData().SetSkinSection("FORM");
 
     tmr1 = new TTimer(this);
     tmr1->SetName("tmr1");

@@ -4,7 +4,9 @@
 # takes the message box it shows, then closes the program.
 # Usage: scripts/screenshot.sh [build folder]   (default: build/win32)
 # Pictures in <build>/screenshots/: main-window.png and message-box.png (whole
-# screen), main-window-crop.png and message-box-crop.png (the window alone).
+# screen), main-window-crop.png and message-box-crop.png (the window alone),
+# main-window-hot.png (the window, pointer on "Unpack"), unpack-rest.png and
+# unpack-hot.png (the button alone).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(cd "${1:-$here/build/win32}" && pwd)"
@@ -65,6 +67,29 @@ sleep 1.5
 shoot "$out/main-window.png"
 convert "$out/main-window.png" -crop "$geometry" +repage "$out/main-window-crop.png"
 
+# The "Unpack" button at rest and hot: the focus goes on to the file edit
+# (the button, first in tab order, holds it at start and shows its hot look
+# for it), the pointer leaves the window, then rests on the button.
+unpack_pictures() {
+  local size origin w h x y border caption
+  size="${geometry%%+*}"; origin="${geometry#*+}"
+  w="${size%x*}"; h="${size#*x}"; x="${origin%%+*}"; y="${origin#*+}"
+  border=$(( (w - 459) / 2 )); caption=$(( h - 84 - border ))
+  local bx=$(( x + border + 16 )) by=$(( y + caption + 32 ))
+  xdotool key Tab
+  xdotool mousemove 5 5
+  sleep 0.5
+  shoot "$out/unpack-rest-screen.png"
+  convert "$out/unpack-rest-screen.png" -crop "433x25+$bx+$by" +repage "$out/unpack-rest.png"
+  xdotool mousemove $(( bx + 300 )) $(( by + 12 ))
+  sleep 0.5
+  shoot "$out/unpack-hot-screen.png"
+  convert "$out/unpack-hot-screen.png" -crop "433x25+$bx+$by" +repage "$out/unpack-hot.png"
+  convert "$out/unpack-hot-screen.png" -crop "$geometry" +repage "$out/main-window-hot.png"
+  rm -f "$out/unpack-rest-screen.png" "$out/unpack-hot-screen.png"
+}
+unpack_pictures
+
 # "Unpack" lies 44 pixels into the client area, across its middle; the
 # client area (459 x 84) sits at the bottom of the window, centred across it.
 IFS='x+' read -r width height left top <<<"$geometry"
@@ -81,4 +106,6 @@ shoot "$out/message-box.png"
 convert "$out/message-box.png" -crop "$box" +repage "$out/message-box-crop.png"
 
 stop_program
-for picture in main-window main-window-crop message-box message-box-crop; do echo "$out/$picture.png"; done
+for picture in main-window main-window-crop main-window-hot unpack-rest unpack-hot message-box message-box-crop; do
+  echo "$out/$picture.png"
+done

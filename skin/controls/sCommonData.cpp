@@ -34,6 +34,39 @@ bool TsCommonData::Skinned(bool requireActive) const {
     }
 }
 
+HWND TsCommonData::OwnerWindow() const {
+    if (Window) return Window;
+    if (ProviderForm) return ProviderForm->HandleAllocated() ? ProviderForm->Handle() : nullptr;
+    if (Control && Control->IsWindowed()) {
+        auto* windowed = static_cast<TWinControl*>(Control);
+        if (windowed->HandleAllocated()) return windowed->Handle();
+    }
+    return nullptr;
+}
+
+bool TsCommonData::OwnerEnabled() const {
+    if (Control) return Control->Enabled();
+    return !Window || IsWindowEnabled(Window);
+}
+
+bool TsCommonData::OwnerDestroying() const {
+    return (Owner && Owner->IsDestroying()) || (Control && Control->IsDestroying());
+}
+
+int TsCommonData::OwnerWidth() const {
+    if (Control) return Control->Width();
+    RECT r{};
+    if (Window) GetWindowRect(Window, &r);
+    return r.right - r.left;
+}
+
+int TsCommonData::OwnerHeight() const {
+    if (Control) return Control->Height();
+    RECT r{};
+    if (Window) GetWindowRect(Window, &r);
+    return r.bottom - r.top;
+}
+
 const TsGeneralData& TsCommonData::Section() const {
     return ManagerInEffect()->Model().Sections[static_cast<std::size_t>(SectionIndex)];
 }

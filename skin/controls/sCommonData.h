@@ -21,17 +21,32 @@ namespace pakmole {
 
 class TWinControl;
 
-// Kinds of owners, for the behaviour that depends on them. The label-like
-// kinds 32, 33 and 74 are declared with the text writers.
+// Kinds of owners, for the behaviour that depends on them. The edit family
+// and the engine's own owners have fixed codes; the label-like kinds 32, 33
+// and 74 are declared with the text writers.
 enum TsControlKind : int32_t {
     ckPlain = 0,
-    ckEdit = 1,       // edit-like: takes the section's colours, hot colour on focus
     ckButton = 2,
-    ckPanel = 3,      // containers whose flat-background state matters to children
-    ckScrolling = 4,
-    ckContainer = 5,
-    ckNoHotTrack = 6, // never enters the hot state
+    ckEdit = 3,            // TsMaskEdit; every edit kind takes the section's colours, hot colour on focus
+    ckFileDirEdit = 132,
+    ckFilenameEdit = 133,
+    ckDirectoryEdit = 134,
+    ckComboEdit = 138,
+    ckFormProvider = 224,
+    ckAdapterItem = 230,   // the skin state of a control registry item
+    ckEditAdapter = 231,
+    // This program's own kinds, above the numbered ones.
+    ckPanel = 240,         // containers whose flat-background state matters to children
+    ckScrolling = 241,
+    ckContainer = 242,
+    ckNoHotTrack = 243,    // never enters the hot state
 };
+
+// Edit-like owners: the edit family and the edit adapter.
+constexpr bool IsEditKind(int32_t kind) {
+    return kind == ckEdit || kind == ckComboEdit || (kind >= ckFileDirEdit && kind <= ckDirectoryEdit) ||
+           kind == ckEditAdapter;
+}
 
 // StateBits.
 constexpr uint16_t sbFlatBg = 0x0001;
@@ -62,10 +77,8 @@ public:
 
     // --- state ---
     int32_t UpdateDepth = 0;
-    int32_t GlowHandle = -1;
     bool PaintSuspended = false;
     bool UrgentPaint = false;
-    bool BackgroundStale = true;
     bool PartlyVisible = true;
     TComponent* Owner = nullptr;
     bool HasFocus = false;
@@ -79,9 +92,22 @@ public:
     // window (extended borders): the form's own surface then no longer shows
     // a plain colour up to its edges.
     HWND BorderWindow = nullptr;
+    // Set by a window adapter: the window it serves, which may have no component.
+    HWND Window = nullptr;
+    // Window adapters compose their cache with the corners blended into the
+    // parent's picture, and add their border width to the background offsets
+    // they give their children.
+    bool CornerBlend = false;
+    int32_t BorderWidth = 0;
 
     TsSkinManager* ManagerInEffect() const override;
     bool Skinned(bool requireActive = false) const override;
+    HWND OwnerWindow() const override;
+    bool OwnerEnabled() const override;
+    bool OwnerDestroying() const override;
+    // The size of what the state paints: the control's, else the window's.
+    int OwnerWidth() const;
+    int OwnerHeight() const;
 
     bool FlatBg() const { return (StateBits & sbFlatBg) != 0; }
     // The section record of the resolved section; only while skinned.
@@ -109,9 +135,12 @@ public:
 
     // Rebuilds the cache when the background is stale: parent background,
     // the control paint for state, then content (text and glyphs drawn by the
-    // owner), then the disabled look. False when nothing could be painted
-    // (not skinned, no cache, or the parent's picture is not ready).
-    bool BuildCache(int state, const std::function<void(TBitmap32&)>& content = {});
+    // owner, which is also told what lies behind the control), then the
+    // disabled look of the kind the owner answers to SKC_GETDISABLEDKIND.
+    // False when nothing could be painted (not skinned, no cache, or the
+    // parent's picture is not ready).
+    using TCacheContent = std::function<void(TBitmap32& cache, const TBgSource& parentBg)>;
+    bool BuildCache(int state, const TCacheContent& content = {});
 
     // SKM_COMMAND: answers in message.Result; false when the command is not one of ours.
     bool HandleSkinCommand(TMessage& message);
@@ -129,6 +158,7 @@ protected:
 
 private:
     int ComputeFlatBg() const;
+    void FillBgInfo(TBgQuery& query, int state);
     void ComputeBgVaries();
     void ApplyOrRemove(LPARAM manager);
 

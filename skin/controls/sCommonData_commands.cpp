@@ -34,7 +34,7 @@ bool TsCommonData::HandleSkinCommand(TMessage& message) {
         SectionIndex = FrameMaskIndex = TextureIndex = HotTextureIndex = -1;
         PaintSuspended = true;
         if (CacheBitmap) CacheBitmap->SetSize(0, 0);
-        if (Control && ControlKind == ckEdit) {
+        if (Control && IsEditKind(ControlKind)) {
             if (!CustomColor) Control->SetColor(clWindow);
             if (!CustomFont) Control->Font().SetColor(clWindowText);
             if (windowed && windowed->HandleAllocated())

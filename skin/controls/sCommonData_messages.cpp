@@ -41,7 +41,7 @@ void ReleasePressedSpeedButtons(TControl* control) {
 }  // namespace
 
 void TsCommonData::UpdateSkinColors(bool repaint) {
-    if (!Skinned() || !Control || ControlKind != ckEdit) return;
+    if (!Skinned() || !Control || !IsEditKind(ControlKind)) return;
     const TsGenState& props = Section().Props[static_cast<std::size_t>(PaintState() > 0 ? 1 : 0)];
     if (!CustomColor) Control->SetColor(Adjusted(props.Color));
     if (!CustomFont) Control->Font().SetColor(Adjusted(Section().Props[0].FontColor));
@@ -72,12 +72,12 @@ void TsCommonData::HandleControlMessage(TMessage& message) {
         if (!windowed || !windowed->CanFocus() || Designing()) break;
         BackgroundStale = true;
         HasFocus = true;
-        if (skinned && ControlKind == ckEdit && Section().States >= 2) UpdateSkinColors(false);
+        if (skinned && IsEditKind(ControlKind) && Section().States >= 2) UpdateSkinColors(false);
         break;
     case WM_KILLFOCUS:
         HasFocus = false;
         BackgroundStale = true;
-        if (skinned && ControlKind == ckEdit && !MouseOver) UpdateSkinColors(false);
+        if (skinned && IsEditKind(ControlKind) && !MouseOver) UpdateSkinColors(false);
         break;
     case CM_ENABLEDCHANGED:
         MouseOver = false;
@@ -103,7 +103,7 @@ void TsCommonData::HandleControlMessage(TMessage& message) {
                     manager->SetHotControl(Control);
             }
         }
-        if (ControlKind == ckEdit && Section().States >= 2) {
+        if (IsEditKind(ControlKind) && Section().States >= 2) {
             if (enter || !HasFocus) UpdateSkinColors(false);
             if (windowed && windowed->HandleAllocated() && Control->Visible())
                 RedrawWindow(windowed->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);

@@ -76,6 +76,13 @@ TsControlPaintData TsCommonData::PaintData() const {
 }
 
 void TsCommonData::GetBgInfo(TBgQuery& query, int state) {
+    FillBgInfo(query, state);
+    // Children of a framed adapter sit inside its border.
+    query.OffsetX += BorderWidth;
+    query.OffsetY += BorderWidth;
+}
+
+void TsCommonData::FillBgInfo(TBgQuery& query, int state) {
     if (!Skinned() || CustomColor) {
         query.BgKind = bgkColor;
         query.Color = Control ? Control->Color() : clBtnFace;
@@ -86,7 +93,7 @@ void TsCommonData::GetBgInfo(TBgQuery& query, int state) {
     const TsGeneralData& section = Section();
     const int c = std::max(0, std::min({state, section.States - 1, 1}));
     const TsGenState& props = section.Props[static_cast<std::size_t>(c)];
-    const int width = Control ? Control->Width() : 0, height = Control ? Control->Height() : 0;
+    const int width = OwnerWidth(), height = OwnerHeight();
     const bool cacheReady = CacheBitmap && !CacheBitmap->Empty() && CacheBitmap->Width() == width &&
                             CacheBitmap->Height() == height;
     const bool patterned = props.GradientPercent > 0 || props.ImagePercent > 0;
@@ -132,10 +139,10 @@ void TsCommonData::GetBgInfo(TBgQuery& query, int state) {
     query.Bitmap = CacheBitmap.get();
 }
 
-bool TsCommonData::BuildCache(int state, const std::function<void(TBitmap32&)>& content) {
-    if (!Skinned() || !CacheBitmap || !Control) return false;
+bool TsCommonData::BuildCache(int state, const TCacheContent& content) {
+    if (!Skinned() || !CacheBitmap || (!Control && !Window)) return false;
     if (!BackgroundStale) return true;
-    const int width = Control->Width(), height = Control->Height();
+    const int width = OwnerWidth(), height = OwnerHeight();
     TBitmap32& cache = *CacheBitmap;
     cache.SetSize(width, height);
     if (cache.Empty()) return false;
@@ -143,29 +150,47 @@ bool TsCommonData::BuildCache(int state, const std::function<void(TBitmap32&)>& 
     TBgQuery query;
     query.DC = Bitmap32DC(cache);
     query.ClipRect = RECT{0, 0, width, height};
-    if (Control->Parent()) {
-        GetParentBg(query, Control->Parent(), false);
+    TPoint32 position{};
+    if (Control) {
+        position = {Control->Left(), Control->Top()};
+        if (Control->Parent()) {
+            GetParentBg(query, Control->Parent(), false);
+        } else {
+            query.BgKind = bgkColor;
+            query.Color = ManagerInEffect()->Palette()[pcMainColor];
+        }
     } else {
-        query.BgKind = bgkColor;
-        query.Color = ManagerInEffect()->Palette()[pcMainColor];
+        // A window without a component: its place and background come from the window itself.
+        HWND parent = GetParent(Window);
+        RECT r{};
+        GetWindowRect(Window, &r);
+        if (parent) MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+        position = {r.left, r.top};
+        GetParentBg(query, parent, false, ManagerInEffect());
     }
     if (query.BgKind == bgkNotReady) {
         PaintSuspended = true;
         return false;
     }
     const TBgSource parentBg = BgSourceOfQuery(query);
-    const TPoint32 position{Control->Left(), Control->Top()};
     const int clamped = std::max(0, std::min(state, Section().States - 1));
-    PaintControl(PaintData(), parentBg, false, cache, position, TRect32{0, 0, width, height}, clamped);
-    if (content) content(cache);
-    if (!Control->Enabled()) {
+    PaintControl(PaintData(), parentBg, CornerBlend, cache, position, TRect32{0, 0, width, height}, clamped);
+    if (content) content(cache, parentBg);
+    if (!OwnerEnabled()) {
         int kind = dkBlended;
-        Control->Perform(SKM_COMMAND, SkinCommandParam(SKC_GETDISABLEDKIND), reinterpret_cast<LPARAM>(&kind));
+        const LPARAM kindPtr = reinterpret_cast<LPARAM>(&kind);
+        if (Control)
+            Control->Perform(SKM_COMMAND, SkinCommandParam(SKC_GETDISABLEDKIND), kindPtr);
+        else
+            SendMessageA(Window, SKM_COMMAND, SkinCommandParam(SKC_GETDISABLEDKIND), kindPtr);
         GdiFlush();
         if (kind & dkGrayed) PaintDisabledGrayed(cache);
         if (kind & dkBlended) {
-            const int32_t fallback =
-                Control->Parent() ? static_cast<int32_t>(ColorToRGB(ParentBgColor(Control->Parent()))) : 0;
+            int32_t fallback = 0;
+            if (Control && Control->Parent())
+                fallback = static_cast<int32_t>(ColorToRGB(ParentBgColor(Control->Parent())));
+            else if (!Control)
+                fallback = static_cast<int32_t>(ColorToRGB(query.Color));
             PaintDisabledBlended(cache, parentBg, position, fallback);
         }
     }

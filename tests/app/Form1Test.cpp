@@ -3,6 +3,8 @@
 
 #include "app/AppIcon.h"
 #include "app/Unit1.h"
+#include "skin/controls/sSkinProvider.h"
+#include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/controls/sDirectoryEdit.h"
 #include "skin/controls/sFilenameEdit.h"
@@ -20,7 +22,7 @@ TEST(Form1Test, StoredComponentsInOrderWithTheirProperties) {
     test::RecordingApplication app;
     auto* form = app.App().CreateForm<TForm1>();
     form->tmr1->SetEnabled(false);
-    const std::vector<std::string> names{"edt2", "Button1", "PB", "Button2", "edt1", "mmo1", "sSkinManager1", "tmr1"};
+    const std::vector<std::string> names{"edt2", "Button1", "PB", "Button2", "edt1", "mmo1", "sSkinManager1", "sSkinProvider1", "tmr1"};
     ASSERT_EQ(form->ComponentCount(), static_cast<int>(names.size()));
     for (size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(form->Components(static_cast<int>(i))->Name(), names[i]);
@@ -41,6 +43,9 @@ TEST(Form1Test, StoredComponentsInOrderWithTheirProperties) {
     // The built-in skin was read while the form loaded and applied after.
     EXPECT_EQ(form->sSkinManager1->SkinName(), "Emberline (internal)");
     EXPECT_EQ(form->sSkinManager1->SkinInfo(), "8");  // VERSION=8.00, written as a number
+    // The apply at start-up reached the form: "Unpack" wears the skin.
+    EXPECT_EQ(SendMessageA(form->Button2->Handle(), SKM_COMMAND, SkinCommandParam(SKC_ISSKINNED), 0), 1);
+    EXPECT_EQ(form->sSkinProvider1->SkinData().SkinSection(), "FORM");
     // Tab order as stored: Button1, PB, Button2, edt1, edt2, mmo1.
     EXPECT_EQ(form->Button1->TabOrder(), 0);
     EXPECT_EQ(form->PB->TabOrder(), 1);

@@ -345,6 +345,24 @@ TEST_F(SkinStateTest, ADisabledControlGetsTheDisabledLook) {
     EXPECT_NE(expected.Pixels(), enabled.Pixels());
 }
 
+TEST_F(SkinStateTest, EveryEditKindCodeIsEditLikeAndNoOtherIs) {
+    const struct {
+        int32_t kind;
+        bool editLike;
+    } cases[] = {
+        {3, true}, {132, true}, {133, true}, {134, true}, {138, true}, {231, true},
+        {ckButton, false}, {ckPanel, false}, {ckAdapterItem, false}, {ckFormProvider, false}, {1, false},
+    };
+    const TsGeneralData& section = SectionNamed("EDIT");
+    for (const auto& c : cases) {
+        auto* control = AddBox(form, c.kind, {10, 150, 120, 21}, "EDIT");
+        control->SetColor(0x0000FF);
+        control->Perform(WM_SETFOCUS);
+        EXPECT_EQ(control->Color() == section.Props[1].Color, c.editLike) << c.kind;
+        control->Free();
+    }
+}
+
 TEST_F(SkinStateTest, EditLikeControlsTakeTheHotColourWhileFocused) {
     auto* edit = AddBox(form, ckEdit, {10, 150, 120, 21}, "EDIT");
     const TsGeneralData& section = SectionNamed("EDIT");

@@ -1,0 +1,65 @@
+#pragma once
+// The rest of the adapter family: each class has its place in the tree and
+// its default section now; until the control kind it serves is painted by
+// the skin (edits and scroll bars next, dialog controls later) it keeps the
+// base handling, which chains in front of the window and answers the skin
+// commands but leaves the painting to the platform.
+#include <memory>
+#include <string>
+
+#include "skin/controls/vlBtnWnd.h"
+#include "skin/controls/vlMainWnd.h"
+
+namespace pakmole {
+
+#define PAKMOLE_ADAPTER(Name, Base, Section)                                                                  \
+    class Name : public Base {                                                                                \
+    public:                                                                                                   \
+        Name(HWND window, bool repaint, const std::string& section, TsSkinManager* manager, TsCommonData* state) \
+            : Base(window, repaint, section.empty() ? std::string(Section) : section, manager, state) {}      \
+        std::string ClassName() const override { return #Name; }                                              \
+    }
+
+PAKMOLE_ADAPTER(TvlScrollWnd, TvlMainWnd, "");
+PAKMOLE_ADAPTER(TvlMnuWnd, TvlScrollWnd, "");
+PAKMOLE_ADAPTER(TvlScrollBoxWnd, TvlScrollWnd, "PANEL_LOW");
+PAKMOLE_ADAPTER(TvlBaseWnd, TvlScrollWnd, "");
+PAKMOLE_ADAPTER(TvlMDIWnd, TvlBaseWnd, "");
+PAKMOLE_ADAPTER(TvlEditWnd, TvlBaseWnd, "EDIT");
+PAKMOLE_ADAPTER(TvlComboListWnd, TvlEditWnd, "EDIT");
+PAKMOLE_ADAPTER(TvlListViewWnd, TvlEditWnd, "EDIT");
+PAKMOLE_ADAPTER(TvlGridWnd, TvlEditWnd, "EDIT");
+PAKMOLE_ADAPTER(TvlGridEhWnd, TvlGridWnd, "EDIT");
+PAKMOLE_ADAPTER(TvlTreeViewWnd, TvlEditWnd, "EDIT");
+PAKMOLE_ADAPTER(TvlComboBoxWnd, TvlEditWnd, "EDIT");
+PAKMOLE_ADAPTER(TvlWWComboBoxWnd, TvlComboBoxWnd, "EDIT");
+PAKMOLE_ADAPTER(TvlVirtualTreeViewWnd, TvlEditWnd, "EDIT");
+PAKMOLE_ADAPTER(TvlDialogWnd, TvlScrollWnd, "DIALOG");
+PAKMOLE_ADAPTER(TvlStaticWnd, TvlMainWnd, "");
+PAKMOLE_ADAPTER(TvlEdgeWnd, TvlStaticWnd, "");
+PAKMOLE_ADAPTER(TvlIconWnd, TvlStaticWnd, "");
+PAKMOLE_ADAPTER(TvlLinkWnd, TvlStaticWnd, "");
+PAKMOLE_ADAPTER(TvlTabControlWnd, TvlMainWnd, "PAGECONTROL");
+PAKMOLE_ADAPTER(TvlPageControlWnd, TvlTabControlWnd, "PAGECONTROL");
+PAKMOLE_ADAPTER(TvlSBWnd, TvlMainWnd, "CHECKBOX");
+PAKMOLE_ADAPTER(TvlSizerWnd, TvlMainWnd, "");
+PAKMOLE_ADAPTER(TvlSpinWnd, TvlMainWnd, "BUTTON");
+PAKMOLE_ADAPTER(TvlTrackWnd, TvlMainWnd, "");
+PAKMOLE_ADAPTER(TvlCheckBoxWnd, TvlMainWnd, "CHECKBOX");
+PAKMOLE_ADAPTER(TvlToolBarWnd, TvlMainWnd, "TOOLBAR");
+PAKMOLE_ADAPTER(TvlTransPanelWnd, TvlMainWnd, "");
+PAKMOLE_ADAPTER(TvlGroupBoxWnd, TvlMainWnd, "GROUPBOX");
+PAKMOLE_ADAPTER(TvlPanelWnd, TvlMainWnd, "PANEL");
+PAKMOLE_ADAPTER(TvlPageWnd, TvlMainWnd, "");
+PAKMOLE_ADAPTER(TvlToolBarVCLWnd, TvlMainWnd, "TOOLBAR");
+PAKMOLE_ADAPTER(TvlStatusBarWnd, TvlMainWnd, "STATUSBAR");
+
+#undef PAKMOLE_ADAPTER
+
+// The adapter of a class-name list (index 0 to 20 of the skin manager's
+// ThirdParty lists), started on the window; none for the speed-button list,
+// whose controls have no window.
+std::unique_ptr<TvlMainWnd> CreateListAdapter(int listIndex, HWND window, const std::string& section,
+                                              TsSkinManager* manager, TsCommonData* state);
+
+}  // namespace pakmole

@@ -1,0 +1,99 @@
+#include "tests/skin/adapters/ButtonPictures.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "skin/data/Bitmap32_win.h"
+#include "skin/manager/sSkinManager.h"
+#include "skin/render/Blend.h"
+#include "skin/render/ControlPaint.h"
+#include "tests/ui/GuiTestSupport.h"
+
+namespace pakmole::test {
+namespace {
+
+// The caption "Unpack" lies within this box in the middle of the button.
+constexpr int kCaptionHalfWidth = 40;
+
+bool InCaptionBox(int x, int y, int width, int height) {
+    return x >= width / 2 - kCaptionHalfWidth && x < width / 2 + kCaptionHalfWidth && y >= 4 && y < height - 4;
+}
+
+template <class Counted>
+int CountDifferences(const TBitmap32& a, const TBitmap32& b, Counted counted) {
+    if (a.Width() != b.Width() || a.Height() != b.Height()) return a.Width() * a.Height() + 1;
+    int differences = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (counted(x, y, a.Width(), a.Height()))
+                differences += (a.Pixel(x, y) & 0xFFFFFF) != (b.Pixel(x, y) & 0xFFFFFF);
+    return differences;
+}
+
+}  // namespace
+
+TBitmap32 GrabWindow(HWND window) {
+    RECT r;
+    GetWindowRect(window, &r);
+    TBitmap32 picture(r.right - r.left, r.bottom - r.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(Bitmap32DC(picture), 0, 0, picture.Width(), picture.Height(), screen, r.left, r.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    GdiFlush();
+    return picture;
+}
+
+TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height, POINT position, int state,
+                            int32_t behindColor) {
+    const TsSkinModel& skin = manager.Model();
+    TsControlPaintData data;
+    data.Skin = &skin;
+    data.SectionIndex = manager.FindSection("BUTTON");
+    data.FrameMaskIndex = skin.Sections.at(static_cast<std::size_t>(data.SectionIndex)).FrameMask;
+    data.TextureIndex = manager.FindTexture(data.SectionIndex, "BUTTON", "PATTERN");
+    data.HotTextureIndex = manager.FindTexture(data.SectionIndex, "BUTTON", "HOTPATTERN");
+    TBgSource behind;
+    behind.Color = behindColor;
+    TBitmap32 picture(width, height);
+    PaintControl(data, behind, true, picture, TPoint32{position.x, position.y}, TRect32{0, 0, width, height}, state);
+    return picture;
+}
+
+TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int height, POINT position,
+                                int32_t behindColor) {
+    TBitmap32 picture = SkinButtonPicture(manager, width, height, position, 0, behindColor);
+    ColorOver(picture, TRect32{0, 0, width, height}, 40, behindColor);
+    return picture;
+}
+
+int FrameDifferences(const TBitmap32& a, const TBitmap32& b) {
+    return CountDifferences(a, b, [](int x, int y, int w, int h) { return !InCaptionBox(x, y, w, h); });
+}
+
+int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutMs) {
+    int differences = 0;
+    PumpUntil([&] { return (differences = FrameDifferences(GrabWindow(window), expected)) == 0; }, timeoutMs);
+    return differences;
+}
+
+int CaptionDifferences(const TBitmap32& a, const TBitmap32& b) { return CountDifferences(a, b, InCaptionBox); }
+
+void MovePointer(POINT screen) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+    PumpUntil(
+        [screen] {
+            POINT p;
+            GetCursorPos(&p);
+            // Absolute input is scaled to 0..65535 and back: a pixel off is there.
+            return std::abs(p.x - screen.x) <= 1 && std::abs(p.y - screen.y) <= 1;
+        },
+        2000);
+    PumpFor(60);
+}
+
+}  // namespace pakmole::test

@@ -1,0 +1,31 @@
+#pragma once
+// Pictures of a button: what the screen shows of a window, what the skin
+// itself paints for "BUTTON" in a state, and how two of them differ outside
+// and inside the box where the caption lies.
+#include <windows.h>
+
+#include "skin/data/Bitmap32.h"
+
+namespace pakmole {
+class TsSkinManager;
+}
+
+namespace pakmole::test {
+
+TBitmap32 GrabWindow(HWND window);
+// The skin's painting of "BUTTON" of the given size at position in its
+// parent, over the parent's colour (a platform colour value).
+TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height, POINT position, int state,
+                            int32_t behindColor);
+// The disabled look: 40 percent of the normal look over the colour behind.
+TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int height, POINT position,
+                                int32_t behindColor);
+int FrameDifferences(const TBitmap32& a, const TBitmap32& b);
+// The frame differences between the window on the screen and expected, once
+// they reach 0 or timeoutMs pass (paints and fades take their time).
+int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutMs = 2000);
+int CaptionDifferences(const TBitmap32& a, const TBitmap32& b);
+// Moves the pointer with the system's input and waits until it is there.
+void MovePointer(POINT screen);
+
+}  // namespace pakmole::test
