@@ -23,22 +23,9 @@ const char kUsage[] =
 
 int RunExtract(const Arguments& args) {
     Options options;
-    try {
-        Accepts accepts;
-        accepts.output = accepts.include = accepts.workers = true;
-        options = ParseOptions(args, accepts);
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "pakmole: %s\n", e.what());
-        return kUnreadable;
-    }
-    if (options.help) {
-        std::fputs(kUsage, stdout);
-        return kAllExtracted;
-    }
-    if (options.pak.empty()) {
-        std::fputs(kUsage, stderr);
-        return kUnreadable;
-    }
+    Accepts accepts;
+    accepts.output = accepts.include = accepts.workers = true;
+    if (const std::optional<int> status = ParseCommand(args, accepts, kUsage, options)) return *status;
     PakJobOptions job;
     job.key = options.key;
     if (!options.outputDir.empty()) {

@@ -17,16 +17,9 @@ namespace {
 // end with status 2 and a message.
 template <typename Body>
 int WithPak(const Arguments& args, Accepts accepts, const char* usage, Body body) {
+    Options options;
+    if (const std::optional<int> status = ParseCommand(args, accepts, usage, options)) return *status;
     try {
-        const Options options = ParseOptions(args, accepts);
-        if (options.help) {
-            std::fputs(usage, stdout);
-            return kAllExtracted;
-        }
-        if (options.pak.empty()) {
-            std::fputs(usage, stderr);
-            return kUnreadable;
-        }
         PakView view(options.pak, options.key);
         return body(view, options);
     } catch (const std::exception& e) {

@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include <cstdio>
 #include <thread>
 
 #include "base/Exceptions.h"
@@ -20,6 +21,24 @@ unsigned WorkersOrCores(unsigned given) {
     if (given) return given;
     const unsigned cores = std::thread::hardware_concurrency();
     return cores ? cores : 1;
+}
+
+std::optional<int> ParseCommand(const Arguments& args, Accepts accepts, const char* usage, Options& options) {
+    try {
+        options = ParseOptions(args, accepts);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "pakmole: %s\n", e.what());
+        return kUnreadable;
+    }
+    if (options.help) {
+        std::fputs(usage, stdout);
+        return kAllExtracted;
+    }
+    if (options.pak.empty()) {
+        std::fputs(usage, stderr);
+        return kUnreadable;
+    }
+    return std::nullopt;
 }
 
 Options ParseOptions(const Arguments& args, Accepts accepts) {

@@ -35,4 +35,9 @@ unsigned WorkersOrCores(unsigned given);
 // Raises pakmole::Exception with a message for the user on a bad argument.
 Options ParseOptions(const Arguments& args, Accepts accepts);
 
+// A command's arguments into options. When the command has nothing to do
+// beyond that, the exit status: 0 after printing usage for --help, 2 after
+// saying what is wrong (a bad argument, or no pak named).
+std::optional<int> ParseCommand(const Arguments& args, Accepts accepts, const char* usage, Options& options);
+
 }  // namespace pakmole::cli

@@ -289,20 +289,27 @@ TEST(FileListJob, WritesTheExactBytesAndKeepsThePak) {
     EXPECT_EQ(ReadWholeFile(empty.path + "_filelist.txt"), "#\tFileName\tOffset\tSize\tZSize\r\n");
 }
 
+struct VersionCase {
+    int32_t version;
+    bool variant8a;
+    const char* name;
+};
+const VersionCase kVersions[] = {{1, false, "1"},  {2, false, "2"}, {3, false, "3"},  {4, false, "4"},
+                                 {5, false, "5"},  {6, false, "6"}, {7, false, "7"},  {8, true, "8a"},
+                                 {8, false, "8b"}, {9, false, "9"}, {10, false, "10"}, {11, false, "11"}};
+
 // Damaged files must end quickly with an error or a summary, never a crash,
 // a hang or a huge allocation: every prefix of a small pak, then random flips.
 TEST(CorruptPaks, EveryPrefixAndRandomFlipsEndCleanly) {
     PakBuilderEntry wide;
+    wide.name = "w/ide.txt";
     wide.wideName = u"w/ide.txt";
     wide.data = "wide";
-    const std::string good = PakBuilder()
-                                 .MountPoint("../")
-                                 .Stored("a/b.txt", "stored")
-                                 .Compressed("c/d.bin", Noise(700, 3), 256)
-                                 .Add(wide)
-                                 .Build();
     test::TempFolder folder;
     const std::string path = folder / "x.pak";
+    // Whatever the mount point says, the output stays in the test's folder.
+    PakJobOptions options;
+    options.outputRoot = folder / "out/";
     int finished = 0, refused = 0;
     int runs = 0;
     auto run = [&](const std::string& bytes, bool list) {
@@ -312,7 +319,7 @@ TEST(CorruptPaks, EveryPrefixAndRandomFlipsEndCleanly) {
         host.streams = ++runs % 2 == 0;
         host.workers = host.streams ? 2 : 1;
         try {
-            RunPakJob(path, host);
+            RunPakJob(path, host, options);
             ++finished;
         } catch (const Exception&) {
             ++refused;
@@ -320,13 +327,26 @@ TEST(CorruptPaks, EveryPrefixAndRandomFlipsEndCleanly) {
         RemoveFile(path + "_unpacked.bak");
         RemoveFile(path);
     };
-    for (std::size_t length = 0; length < good.size(); ++length) run(good.substr(0, length), length % 2 == 0);
-    std::mt19937 random(12345);
-    for (int round = 0; round < 1500; ++round) {
-        std::string bytes = good;
-        const int flips = 1 + static_cast<int>(random() % 4);
-        for (int i = 0; i < flips; ++i) bytes[random() % bytes.size()] = static_cast<char>(random());
-        run(bytes, round % 3 == 0);
+    // Every reader: the oldest layout whole, the others over their index,
+    // encoded entries and footer, where the lengths and counts are.
+    for (const auto& v : {VersionCase{3, false, "3"}, VersionCase{5, false, "5"}, VersionCase{8, true, "8a"},
+                          VersionCase{9, false, "9"}, VersionCase{11, false, "11"}}) {
+        const std::string good = PakBuilder()
+                                     .Version(v.version, v.variant8a)
+                                     .MountPoint("../")
+                                     .Stored("a/b.txt", "stored")
+                                     .Compressed("c/d.bin", Noise(700, 3), 256)
+                                     .Add(wide)
+                                     .Build();
+        const std::size_t from = v.version == 3 ? 0 : good.size() - std::min<std::size_t>(good.size(), 400);
+        for (std::size_t length = from; length < good.size(); ++length) run(good.substr(0, length), length % 2 == 0);
+        std::mt19937 random(12345 + static_cast<unsigned>(v.version));
+        for (int round = 0; round < (v.version == 3 ? 1500 : 500); ++round) {
+            std::string bytes = good;
+            const int flips = 1 + static_cast<int>(random() % 4);
+            for (int i = 0; i < flips; ++i) bytes[random() % bytes.size()] = static_cast<char>(random());
+            run(bytes, round % 3 == 0);
+        }
     }
     EXPECT_GT(refused, 0);
     EXPECT_GT(finished, 0);
@@ -337,15 +357,6 @@ TEST(CorruptPaks, EveryPrefixAndRandomFlipsEndCleanly) {
 
 namespace pakmole {
 namespace {
-
-struct VersionCase {
-    int32_t version;
-    bool variant8a;
-    const char* name;
-};
-const VersionCase kVersions[] = {{1, false, "1"},  {2, false, "2"}, {3, false, "3"},  {4, false, "4"},
-                                 {5, false, "5"},  {6, false, "6"}, {7, false, "7"},  {8, true, "8a"},
-                                 {8, false, "8b"}, {9, false, "9"}, {10, false, "10"}, {11, false, "11"}};
 
 // Every layout our builder writes comes back byte for byte: stored, empty,
 // one block, many blocks, a 16-bit name, and (10, 11) a record kept out of
