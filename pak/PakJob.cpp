@@ -30,8 +30,9 @@ std::string Describe(const std::exception_ptr& failure) {
     }
 }
 
-// The pak opened for the job, with its index. An encrypted index without a
-// key given asks the host once (the window asks the user).
+// The pak opened for the job, with its index. An encrypted index that the key
+// given (or none) does not open makes the job ask the host for one, until
+// the host gives up (the window asks the user; a script is never asked).
 struct OpenPak {
     OpenPak(const std::string& pakPath, JobHost& host, const PakJobOptions& options)
         : file(pakPath, FileMode::OpenReadExclusive) {
