@@ -8,7 +8,8 @@
 namespace pakmole {
 
 std::size_t TMemoryStream::Read(void* buffer, std::size_t count) {
-    if (position_ >= Size()) return 0;
+    // Nothing asked for: buffer may be the null data() of an empty vector.
+    if (count == 0 || position_ >= Size()) return 0;
     const auto n = static_cast<std::size_t>(std::min<int64_t>(static_cast<int64_t>(count), Size() - position_));
     std::memcpy(buffer, bytes_.data() + position_, n);
     position_ += static_cast<int64_t>(n);
