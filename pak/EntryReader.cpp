@@ -19,8 +19,6 @@ constexpr int64_t kOldHeaderFixed = 48;
 // encrypted data).
 constexpr int64_t kStoredChunk = 1 << 20;
 
-int64_t Align16(int64_t value) { return (value + 15) & ~int64_t{15}; }
-
 Exception BlocksOutsideData() { return Exception("The entry's compression blocks lie outside its data."); }
 
 }  // namespace
@@ -64,19 +62,20 @@ EntryData LocateEntryData(TStream& pak, const PakFooter& footer, const PakEntry&
     return data;
 }
 
-void EntryReader::Check(const PakEntry& entry) const {
-    if (entry.encrypted && !key_) throw Exception("the entry is encrypted; a key is needed");
+void RequireKeyFor(const PakEntry& entry, bool haveKey) {
+    if (entry.encrypted && !haveKey) throw Exception("the entry is encrypted; a key is needed");
 }
 
+void EntryReader::Check(const PakEntry& entry) const { RequireKeyFor(entry, key_ != nullptr); }
+
 EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry, bool haveKey) {
-    if (entry.encrypted && !haveKey) throw Exception("the entry is encrypted; a key is needed");
+    RequireKeyFor(entry, haveKey);
     const EntryData data = LocateEntryData(pak, footer, entry);
     EntryPlan plan;
     plan.encrypted = entry.encrypted;
     if (data.stored) {
         plan.expectedSize = plan.limit = std::max<int64_t>(entry.size, 0);
-        // Encrypted data is padded to whole cipher blocks.
-        const int64_t stored = entry.encrypted ? Align16(plan.limit) : plan.limit;
+        const int64_t stored = StoredLength(entry, plan.limit);
         if (data.dataStart > pak.Size() || stored > pak.Size() - data.dataStart) throw StreamReadError();
         for (int64_t done = 0; done < stored; done += kStoredChunk) {
             const int64_t piece = std::min(stored - done, kStoredChunk);
@@ -105,7 +104,7 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
         if (block.start < data.dataStart) throw BlocksOutsideData();
         if (block.end > pak.Size()) throw StreamReadError();
         const int64_t length = block.end - block.start;
-        const int64_t readLength = entry.encrypted ? Align16(length) : length;
+        const int64_t readLength = StoredLength(entry, length);
         if (block.start < floor) throw Exception("The entry's compression blocks overlap or run backwards.");
         if (readLength > pak.Size() - block.start) throw StreamReadError();
         floor = block.start + readLength;
@@ -131,7 +130,6 @@ void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& b
     if (plan.encrypted && !raw.empty()) key->Decrypt(raw.data(), raw.size());
     raw.resize(static_cast<std::size_t>(piece.length));
     if (plan.format) {
-        bytes.SetPosition(0);
         inflater.InflateBlock(bytes, output, *plan.format, room);
     } else {
         output.WriteBuffer(raw.data(), raw.size());

@@ -46,6 +46,9 @@ struct EntryPlan {
     int64_t limit = 0;         // no more bytes than this may come out
 };
 
+// Raises when an encrypted entry comes without a key.
+void RequireKeyFor(const PakEntry& entry, bool haveKey);
+
 // Raises when the entry cannot be read: encrypted without a key, a codec
 // Pakmole lacks, data or blocks outside the file, rows that overlap.
 EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry, bool haveKey);

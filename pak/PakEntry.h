@@ -36,4 +36,10 @@ struct PakEntry {
     int64_t headerSize = 0;
 };
 
+// Bytes an entry's data of this length takes in the file: encrypted data is
+// padded to whole 16-byte cipher blocks.
+inline int64_t StoredLength(const PakEntry& entry, int64_t length) {
+    return entry.encrypted ? (length + 15) & ~int64_t{15} : length;
+}
+
 }  // namespace pakmole

@@ -29,8 +29,6 @@ IndexRange ReadRange(ByteCursor& in) {
 
 uint64_t ReadSized(ByteCursor& in, bool narrow) { return narrow ? in.U32() : in.U64(); }
 
-int64_t Align16(int64_t value) { return (value + 15) & ~int64_t{15}; }
-
 }  // namespace
 
 PakEntry DecodeEntry(ByteCursor& blob) {
@@ -61,7 +59,7 @@ PakEntry DecodeEntry(ByteCursor& blob) {
             for (auto& block : entry.blocks) {
                 const int64_t length = blob.U32();
                 block = {cursor, cursor + length};
-                cursor += entry.encrypted ? Align16(length) : length;
+                cursor += StoredLength(entry, length);
             }
         }
     }
