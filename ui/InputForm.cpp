@@ -4,9 +4,9 @@
 
 #include "ui/Application.h"
 #include "ui/Button.h"
+#include "ui/DialogForm.h"
 #include "ui/Edit.h"
 #include "ui/Label.h"
-#include "ui/Screen.h"
 
 namespace pakmole {
 
@@ -20,12 +20,7 @@ constexpr int kGap = 8;
 }  // namespace
 
 TInputForm::TInputForm(TComponent* owner, const std::string& prompt, const std::string& value) : TForm(owner) {
-    SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetBorderIcons(biSystemMenu);
-    SetPosition(TPosition::poScreenCenter);
-    if (TApplication* app = Application()) SetCaption(app->Title());
-    Font().SetName("MS Sans Serif");
-    Font().SetHeight(-11);
+    PrepareDialogForm(*this);
 
     prompt_ = new TLabel(this);
     prompt_->SetName("Prompt");
@@ -65,8 +60,7 @@ TInputForm::TInputForm(TComponent* owner, const std::string& prompt, const std::
 
 bool InputQuery(const std::string& prompt, std::string& value) {
     ComponentPtr<TInputForm> form(new TInputForm(Application(), prompt, value));
-    if (TCustomForm* active = Screen().ActiveForm()) form->SetPopupParent(active->Handle());
-    if (form->ShowModal() != mrOk) return false;
+    if (ShowModalAbove(*form) != mrOk) return false;
     value = form->ValueEdit()->Text();
     return true;
 }

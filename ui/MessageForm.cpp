@@ -5,8 +5,8 @@
 
 #include "ui/Application.h"
 #include "ui/Button.h"
+#include "ui/DialogForm.h"
 #include "ui/Label.h"
-#include "ui/Screen.h"
 
 namespace pakmole {
 
@@ -16,20 +16,10 @@ constexpr int kMarginY = 12;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 constexpr int kGap = 14;
-
-std::string TitleText() {
-    TApplication* app = Application();
-    return app ? app->Title() : std::string();
-}
 }  // namespace
 
 TMessageForm::TMessageForm(TComponent* owner, const std::string& text) : TForm(owner) {
-    SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetBorderIcons(biSystemMenu);
-    SetPosition(TPosition::poScreenCenter);
-    SetCaption(TitleText());
-    Font().SetName("MS Sans Serif");
-    Font().SetHeight(-11);
+    PrepareDialogForm(*this);
 
     message_ = new TLabel(this);
     message_->SetName("Message");
@@ -90,10 +80,7 @@ void TMessageForm::CopyToClipboard() const {
 
 void ShowMessage(const std::string& text) {
     ComponentPtr<TMessageForm> form(new TMessageForm(Application(), text));
-    if (TCustomForm* active = Screen().ActiveForm()) form->SetPopupParent(active->Handle());
-    else if (TApplication* app = Application(); app && app->MainForm() && app->MainForm()->HandleAllocated())
-        form->SetPopupParent(app->MainForm()->Handle());
-    form->ShowModal();
+    ShowModalAbove(*form);
 }
 
 }  // namespace pakmole
