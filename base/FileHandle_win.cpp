@@ -5,6 +5,7 @@
 #include "Exceptions.h"
 #include "FileHandle.h"
 #include "SystemError.h"
+#include "WidePath_win.h"
 
 namespace pakmole {
 
@@ -16,7 +17,7 @@ FileHandle::FileHandle(const std::string& path, FileMode mode) : path_(path) {
         share = 0;
         disposition = CREATE_ALWAYS;
     }
-    HANDLE h = CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE h = CreateFileW(WidePath(path).c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) {
         const std::string reason = SystemErrorMessage(GetLastError());
         if (mode == FileMode::Create) throw FileCreateError(path, reason);

@@ -15,14 +15,15 @@ extern const std::string_view kFolderDelimiters;
 // The folder part of a path: up to and including its last folder delimiter ("" when none).
 std::string ExtractFilePath(std::string_view path);
 
-// Maps a pak-style relative path (backslashes, 8-bit code-page characters) to
-// the host: unchanged on Windows; elsewhere backslashes become slashes and bytes
-// above 127, taken as Latin-1, are written as UTF-8.
+// Maps a pak-style relative path (backslashes, 8-bit characters taken as
+// Latin-1) to the host: backslashes become slashes where they are no folder
+// delimiter, and bytes above 127 are spelled out in UTF-8 where host paths are
+// UTF-8 (everywhere but under an ANSI code page on Windows).
 std::string ToHostPath(std::string_view pakPath);
 
 // The host path of a pak-style relative path stored with 16-bit characters,
-// with its real characters where host file names are UTF-8 (not on Windows,
-// whose 8-bit file functions take the narrowed name instead: nullopt).
+// with its real characters; nullopt when the host's narrow paths cannot hold
+// them all (an ANSI code page on Windows): the narrowed name is taken instead.
 std::optional<std::string> ToHostPathWide(std::u16string_view pakPath);
 
 // The folder of the running program, ending with its delimiter.

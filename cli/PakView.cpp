@@ -13,8 +13,7 @@ PakView::PakView(const std::string& path, const std::optional<AesKey>& key) : fi
 }
 
 std::string DisplayName(const PakEntry& entry) {
-    // 8-bit names are taken as Latin-1.
-    std::string name = entry.hasWideName ? Utf16ToUtf8(entry.wideName) : Latin1ToUtf8(entry.name);
+    std::string name = ReadableName(entry);
     std::replace(name.begin(), name.end(), '\\', '/');
     return name;
 }

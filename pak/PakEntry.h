@@ -42,4 +42,8 @@ inline int64_t StoredLength(const PakEntry& entry, int64_t length) {
     return entry.encrypted ? (length + 15) & ~int64_t{15} : length;
 }
 
+// The entry's name as people read it, in UTF-8 (8-bit names taken as
+// Latin-1), backslash-separated: what reports and messages show.
+std::string ReadableName(const PakEntry& entry);
+
 }  // namespace pakmole

@@ -33,6 +33,7 @@ void ParseFlatIndex(ByteCursor& in, PakIndex& index) {
             entry.wideName = std::move(name.wide);
             entry.hasWideName = name.isWide;
             ToBackslashes(entry.name);
+            ToBackslashes(entry.wideName);
             index.entries.push_back(std::move(entry));
         } catch (const EPakFormatError& e) {
             index.damage = std::string(e.what()) + " Entry " + std::to_string(n + 1) + " is the first unreadable one.";

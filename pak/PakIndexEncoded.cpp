@@ -108,7 +108,7 @@ void ParseEncodedIndex(TStream& pak, ByteCursor& in, PakIndex& index, const Aes2
             if (folder.isWide) folder.wide.erase(0, 1);
         }
         const std::u16string wideFolder =
-            folder.isWide ? folder.wide : std::u16string(folder.narrow.begin(), folder.narrow.end());
+            folder.isWide ? folder.wide : WidenLatin1(folder.narrow);
         const uint32_t fileCount = dirs.U32();
         if (fileCount > dirs.Remaining() / 8) dirs.Damaged("a file count cannot fit in it");
         for (uint32_t f = 0; f < fileCount; ++f) {
@@ -128,9 +128,10 @@ void ParseEncodedIndex(TStream& pak, ByteCursor& in, PakIndex& index, const Aes2
             entry.name = folder.narrow + file.narrow;
             if (folder.isWide || file.isWide) {
                 entry.hasWideName = true;
-                entry.wideName = wideFolder + (file.isWide ? file.wide : std::u16string(file.narrow.begin(), file.narrow.end()));
+                entry.wideName = wideFolder + (file.isWide ? file.wide : WidenLatin1(file.narrow));
             }
             ToBackslashes(entry.name);
+            ToBackslashes(entry.wideName);
             index.entries.push_back(std::move(entry));
         }
     }

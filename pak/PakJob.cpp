@@ -134,7 +134,7 @@ JobSummary Extract(const std::string& pakPath, JobHost& host, const PakJobOption
         };
         auto finished = [&](const PakEntry& entry, bool skipped, std::exception_ptr failure, uint64_t written) {
             if (failure) {
-                summary.failed.push_back({entry.name, Describe(failure)});
+                summary.failed.push_back({ReadableName(entry), Describe(failure)});
                 host.EntryFailed(summary.failed.back());
             } else if (!skipped) {
                 summary.bytesWritten += written;

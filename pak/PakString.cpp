@@ -5,6 +5,13 @@
 namespace pakmole {
 
 void ToBackslashes(std::string& text) { std::replace(text.begin(), text.end(), '/', '\\'); }
+void ToBackslashes(std::u16string& text) { std::replace(text.begin(), text.end(), u'/', u'\\'); }
+
+std::u16string WidenLatin1(std::string_view text) {
+    std::u16string wide(text.size(), u'\0');
+    std::transform(text.begin(), text.end(), wide.begin(), [](char c) { return static_cast<unsigned char>(c); });
+    return wide;
+}
 
 PakString ReadPakString(ByteCursor& in, bool zeroIsWide) {
     PakString text;

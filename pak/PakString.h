@@ -2,6 +2,7 @@
 // The engine's serialized string: a signed length, then 8-bit characters
 // (positive length) or 16-bit units (negative), the last one a terminator.
 #include <string>
+#include <string_view>
 
 #include "ByteCursor.h"
 
@@ -18,5 +19,8 @@ struct PakString {
 PakString ReadPakString(ByteCursor& in, bool zeroIsWide);
 
 void ToBackslashes(std::string& text);
+void ToBackslashes(std::u16string& text);
+// 8-bit characters (Latin-1) as 16-bit ones.
+std::u16string WidenLatin1(std::string_view text);
 
 }  // namespace pakmole

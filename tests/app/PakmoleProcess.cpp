@@ -4,16 +4,16 @@
 
 namespace pakmole::test {
 
-namespace {
-
-std::string ProgramPath() {
-    char self[MAX_PATH] = {};
+std::string BuiltProgramPath() {
+    char self[MAX_PATH * 4] = {};
     GetModuleFileNameA(nullptr, self, sizeof(self));
     std::string path = self;
     // <build>/tests/app/<test>.exe -> <build>/pakmole.exe
     for (int up = 0; up < 3; ++up) path = path.substr(0, path.find_last_of("\\/"));
     return path + "\\pakmole.exe";
 }
+
+namespace {
 
 struct Search {
     DWORD pid;
@@ -65,8 +65,9 @@ std::string CapturedStream::Text() const {
     return text;
 }
 
-PakmoleProcess::PakmoleProcess(const std::vector<std::string>& arguments, bool captureOutput) {
-    const std::string program = ProgramPath();
+PakmoleProcess::PakmoleProcess(const std::vector<std::string>& arguments, bool captureOutput,
+                               const std::string& programPath) {
+    const std::string program = programPath.empty() ? BuiltProgramPath() : programPath;
     std::string commandLine = "\"" + program + "\"";
     for (const std::string& a : arguments) commandLine += " \"" + a + "\"";
     STARTUPINFOA startup{};

@@ -29,8 +29,10 @@ class PakmoleProcess {
 public:
     // Starts the program next to the build's root with the arguments, each
     // passed as one quoted argument. With captureOutput, its standard output
-    // and error go to files, read with Output() and Errors().
-    explicit PakmoleProcess(const std::vector<std::string>& arguments, bool captureOutput = false);
+    // and error go to files, read with Output() and Errors(). A program path
+    // starts that copy of the program instead.
+    explicit PakmoleProcess(const std::vector<std::string>& arguments, bool captureOutput = false,
+                            const std::string& programPath = "");
     ~PakmoleProcess();
     PakmoleProcess(const PakmoleProcess&) = delete;
     PakmoleProcess& operator=(const PakmoleProcess&) = delete;
@@ -63,6 +65,8 @@ std::string WindowText(HWND window);
 void ClickButton(HWND button);
 // The text of a message form ("TMessageForm"), read through its Ctrl+C copy.
 std::string MessageFormText(HWND form);
+// The program the tests start, beside the build's root.
+std::string BuiltProgramPath();
 // Closes a message form or message box with its OK button.
 void DismissWithOk(HWND box);
 

@@ -3,6 +3,8 @@
 
 #include <functional>
 
+#include "base/FileStream.h"
+#include "base/FileSystem.h"
 #include "tests/app/PakmoleProcess.h"
 #include "tests/app/ScreenPicture.h"
 #include "tests/support/PakBuilder.h"
@@ -210,6 +212,58 @@ TEST(PakmoleRunTest, EveryRealPakExtractsByteForByte) {
             EXPECT_EQ(test::Sha1Of(test::ReadWholeFile(root / test::HostSeparators(pak.outputUnderRoot + name))), sha1)
                 << name;
     }
+}
+
+// Through the program's own file layer: paths of any characters and length.
+std::string ReadThroughProgramFiles(const std::string& path) {
+    TFileStream file(path, FileMode::OpenRead);
+    std::string bytes(static_cast<std::size_t>(file.Size()), '\0');
+    file.ReadBuffer(bytes.data(), bytes.size());
+    return bytes;
+}
+
+// A pak in a folder named outside any 8-bit code page, opened by a copy of the
+// program in such a folder (its temporary block files go there), with 16-bit
+// and Latin-1 entry names and an output path longer than MAX_PATH.
+TEST(PakmoleRunTest, NamesInAnyLanguageAndPathsOfAnyLength) {
+    test::TempFolder root;
+    const std::string programFolder = root / "\xe3\x83\x97\xe3\x83\xad\xe3\x82\xb0\xe3\x83\xa9\xe3\x83\xa0\\";  // プログラム
+    const std::string pakFolder = root / "\xe6\x97\xa5\xe6\x9c\xac\\";  // 日本
+    ASSERT_TRUE(ForceDirectories(programFolder) && ForceDirectories(pakFolder));
+    ASSERT_TRUE(CopyFileA(test::BuiltProgramPath().c_str(), (programFolder + "pakmole.exe").c_str(), FALSE));
+
+    std::string deep = "Game/";
+    for (int i = 0; deep.size() < 300; ++i) deep += "folder" + std::to_string(i) + "/";
+    const std::string deepName = deep + "deep.bin";
+    test::PakBuilderEntry japanese;
+    japanese.wideName = u"Game/\u65e5\u672c\u8a9e/\u30c6\u30ad\u30b9\u30c8.txt";
+    japanese.data = std::string(90000, 'j');
+    japanese.compressed = true;
+    const std::string pakBytes = test::PakBuilder()
+                                     .MountPoint("")
+                                     .Add(japanese)
+                                     .Stored("Game/Caf\xe9.txt", "latin")
+                                     .Compressed(deepName, std::string(70000, 'd') + "end", 16 * 1024)
+                                     .Build();
+    const std::string pak = pakFolder + "a.pak";
+    {
+        TFileStream out(pak, FileMode::Create);
+        out.WriteBuffer(pakBytes.data(), pakBytes.size());
+    }
+
+    PakmoleProcess program({pak}, true, programFolder + "pakmole.exe");
+    EXPECT_EQ(program.WaitForExit(60000), 0) << program.Errors();
+    EXPECT_EQ(program.Errors(), "");
+    EXPECT_EQ(ReadThroughProgramFiles(pakFolder + "Game\\\xe6\x97\xa5\xe6\x9c\xac\xe8\xaa\x9e\\"
+                                      "\xe3\x83\x86\xe3\x82\xad\xe3\x82\xb9\xe3\x83\x88.txt"),
+              std::string(90000, 'j'));
+    EXPECT_EQ(ReadThroughProgramFiles(pakFolder + "Game\\Caf\xc3\xa9.txt"), "latin");
+    std::string deepPath = pakFolder + deepName;
+    for (char& c : deepPath)
+        if (c == '/') c = '\\';
+    ASSERT_GT(deepPath.size(), 300u);
+    EXPECT_EQ(ReadThroughProgramFiles(deepPath), std::string(70000, 'd') + "end");
+    EXPECT_TRUE(FileExists(pak + "_unpacked.bak"));
 }
 
 // What is not read is said, never a silent success: not a pak, a newer

@@ -198,6 +198,24 @@ TEST(PakIndex, ARecordRunningPastTheEndStopsTheWalkThere) {
     }
 }
 
+// A 16-bit name keeps its real characters wherever it is stored: in a record
+// (versions up to 9) or split into an 8-bit folder and a 16-bit file name
+// (10 and later, where the folder's Latin-1 bytes join the 16-bit part).
+TEST(PakIndex, SixteenBitNamesKeepTheirCharactersInEveryLayout) {
+    for (const int32_t version : {3, 9, 10, 11}) {
+        SCOPED_TRACE(version);
+        test::PakBuilderEntry entry;
+        entry.name = "Caf\xe9/x.txt";
+        entry.wideName = u"Caf\u00e9/\u65e5.txt";
+        entry.data = "w";
+        const PakIndex index = IndexOf(PakBuilder().Version(version).MountPoint("").Add(entry).Build());
+        ASSERT_EQ(index.entries.size(), 1u);
+        EXPECT_TRUE(index.entries[0].hasWideName);
+        EXPECT_EQ(index.entries[0].wideName, u"Caf\u00e9\\\u65e5.txt");
+        EXPECT_EQ(ReadableName(index.entries[0]), "Caf\xc3\xa9\\\xe6\x97\xa5.txt");
+    }
+}
+
 // Encoded entries as the packer writes them, and back.
 TEST(EncodedEntry, RoundTripsThroughEveryFieldWidth) {
     constexpr uint64_t k5GiB = 5ull << 30;

@@ -474,8 +474,8 @@ TEST(NotAPak, EndsWithAnErrorAndLeavesTheFileAlone) {
     }
 }
 
-// 16-bit names: with their real characters where the host's file names
-// take them (UTF-8 here), else narrowed; a narrowed name with a control byte
+// 16-bit names: with their real characters where the host's paths take
+// them (UTF-8 natively and in the program; not under an ANSI code page), else narrowed; a narrowed name with a control byte
 // (U+4E00 becomes a NUL) would cut the path and let one entry silently
 // replace another, so it fails instead.
 TEST(ExtractionJob, SixteenBitNamesNeverReplaceEachOther) {
@@ -489,7 +489,7 @@ TEST(ExtractionJob, SixteenBitNamesNeverReplaceEachOther) {
     const JobSummary summary = RunPakJob(pak.path, host);
     EXPECT_FALSE(FileExists(Under(pak.folder, "x/a")));
     EXPECT_EQ(ReadWholeFile(Under(pak.folder, "x/ok.txt")), "ok");
-    if (ToHostPathWide(u"a").has_value()) {
+    if (ToHostPathWide(u"a\u4e00").has_value()) {
         EXPECT_TRUE(summary.AllExtracted());
         EXPECT_EQ(ReadWholeFile(Under(pak.folder, "x/a\xe4\xb8\x80" "first.txt")), "1");
         EXPECT_EQ(ReadWholeFile(Under(pak.folder, "x/a\xe4\xb8\x80" "second.txt")), "2");
