@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: native first (the skin data, rendering and pak tests a
 # second time under the sanitizers), a short fuzzing run of every reader,
-# then the Windows tests under Wine in Xvfb, then checks that the 64-bit
-# Windows build compiles.
+# then the Windows tests under Wine in Xvfb, then the 64-bit program with the
+# reader's and its own end-to-end tests under 64-bit Wine.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$here/scripts/setup.sh"
@@ -26,6 +26,12 @@ echo "== Windows (i686) build and tests under Wine"
   ctest --test-dir "$here/build/win32" --output-on-failure
 )
 
-echo "== Windows (x86_64) build"
+echo "== Windows (x86_64) build, the reader and the program under 64-bit Wine"
 "$here/scripts/build.sh" win64
+(
+  export PAKMOLE_WINE_ARCH=win64
+  source "$here/scripts/wine-env.sh"
+  ctest --test-dir "$here/build/win64" --output-on-failure \
+    -R '^(base_tests|pak_tests|pak_real_tests|pakmole_run_tests|pakmole_batch_from_shell)$'
+)
 echo "== all tests passed"

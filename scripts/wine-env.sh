@@ -1,8 +1,12 @@
-# Sourced by the scripts that run Windows programs: the project's Wine prefix,
+# Sourced by the scripts that run Windows programs: the project's Wine prefix
+# (the 32-bit one; PAKMOLE_WINE_ARCH=win64 picks the 64-bit one),
 # a quiet Wine, a display (Xvfb when there is none) and one wineserver kept
 # alive, so that each Wine process starts fast.
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export WINEPREFIX="$here/build/wineprefix"
+case "${PAKMOLE_WINE_ARCH:-win32}" in
+  win64) export WINEPREFIX="$here/build/wineprefix64" ;;
+  *) export WINEPREFIX="$here/build/wineprefix" ;;
+esac
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 if [ -z "${DISPLAY:-}" ]; then

@@ -1,31 +1,39 @@
 #!/usr/bin/env bash
-# Creates the Wine prefix under build/ once and leaves window frames to the
-# program (Decorated = N), so frames painted by the program are seen.
+# Creates the Wine prefixes under build/ once: a 32-bit one (wineprefix) for
+# the 32-bit program and a 64-bit one (wineprefix64) for the 64-bit program.
+# Both leave window frames to the program (Decorated = N), so frames painted
+# by the program are seen.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export WINEPREFIX="$here/build/wineprefix"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
-# The stamp names the settings below: a prefix made with older settings gets them too.
-stamp="$WINEPREFIX/.pakmole-ready-3"
-[ -f "$stamp" ] && exit 0
-mkdir -p "$WINEPREFIX"
-running_before=0
-pgrep -u "$(id -u)" -x wineserver >/dev/null 2>&1 && running_before=1
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "setup: creating the Wine prefix in $WINEPREFIX" >&2
-  wineboot -i >/dev/null 2>&1
-fi
-# Frames are the program's own (Decorated = N); windows are not handed to a
-# window manager (Managed = N): without one, Wine waits 2 s whenever a managed
-# window is hidden or closed.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-# Wine's own fonts (Tahoma, "MS Sans Serif", Marlett for the caption buttons)
-# come with fonts-wine, but this Wine does not look in their folder: without a
-# copy in the prefix the frame's buttons draw as the letters "0 1 r".
-cp -f /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-# Wait until the registry is on disk, unless someone else's server is up (it
-# would not end; it writes the registry itself when it does).
-[ "$running_before" = 1 ] || wineserver -w
-touch "$stamp"
+
+make_prefix() {
+  export WINEPREFIX="$1" WINEARCH="$2"
+  # The stamp names the settings below: a prefix made with older settings gets them too.
+  local stamp="$WINEPREFIX/.pakmole-ready-3"
+  [ -f "$stamp" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  local running_before=0
+  pgrep -u "$(id -u)" -x wineserver >/dev/null 2>&1 && running_before=1
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "setup: creating the $WINEARCH Wine prefix in $WINEPREFIX" >&2
+    wineboot -i >/dev/null 2>&1
+  fi
+  # Frames are the program's own (Decorated = N); windows are not handed to a
+  # window manager (Managed = N): without one, Wine waits 2 s whenever a managed
+  # window is hidden or closed.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  # Wine's own fonts (Tahoma, "MS Sans Serif", Marlett for the caption buttons)
+  # come with fonts-wine, but this Wine does not look in their folder: without a
+  # copy in the prefix the frame's buttons draw as the letters "0 1 r".
+  cp -f /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+  # Wait until the registry is on disk, unless someone else's server is up (it
+  # would not end; it writes the registry itself when it does).
+  [ "$running_before" = 1 ] || wineserver -w
+  touch "$stamp"
+}
+
+make_prefix "$here/build/wineprefix" win32
+make_prefix "$here/build/wineprefix64" win64
