@@ -53,7 +53,13 @@ int main(int argc, char** argv) {
         const std::filesystem::path path = out / name;
         std::filesystem::create_directories(path.parent_path());
         const int file = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (file < 0 || ::write(file, data.data(), data.size()) != static_cast<ssize_t>(data.size())) return 1;
+        if (file < 0) return 1;
+        // One write() call stops short of 2 GiB.
+        for (std::size_t done = 0; done < data.size();) {
+            const ssize_t put = ::write(file, data.data() + done, data.size() - done);
+            if (put <= 0) return 1;
+            done += static_cast<std::size_t>(put);
+        }
         ::close(file);
     }
     ::close(pak);
