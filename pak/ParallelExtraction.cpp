@@ -14,16 +14,29 @@ namespace {
 struct Slot {
     const PakEntry* entry = nullptr;
     bool skipped = false;
+    std::string path;
     EntryPlan plan;
     std::unique_ptr<StreamingFileSink> sink;
     std::exception_ptr failure;
 };
 
+// What a worker hands back: a piece's bytes, or an entry of one piece
+// already written to its temporary file (small files are mostly the cost of
+// making them, which the workers then share).
+struct PieceResult {
+    std::vector<unsigned char> bytes;
+    std::unique_ptr<StreamingFileSink> sink;
+};
+
 // One piece in flight, or (no future) the end of its entry.
 struct Item {
     std::shared_ptr<Slot> slot;
-    std::future<std::vector<unsigned char>> piece;
+    std::future<PieceResult> piece;
 };
+
+void RefuseBeyondLimit(const Slot& slot, std::size_t bytes, int64_t writtenBefore) {
+    if (static_cast<int64_t>(bytes) > slot.plan.limit - writtenBefore) throw InflatesPastRecordedSize();
+}
 
 }  // namespace
 
@@ -41,11 +54,12 @@ void ExtractInParallel(TStream& pak, const PakFooter& footer, const Aes256EcbDec
         Slot& slot = *item.slot;
         if (item.piece.valid()) {
             try {
-                const std::vector<unsigned char> bytes = item.piece.get();
-                if (!slot.failure) {
-                    if (static_cast<int64_t>(bytes.size()) > slot.plan.limit - slot.sink->Written())
-                        throw InflatesPastRecordedSize();
-                    slot.sink->Write(bytes.data(), bytes.size());
+                PieceResult result = item.piece.get();
+                if (result.sink) {
+                    slot.sink = std::move(result.sink);
+                } else if (!slot.failure) {
+                    RefuseBeyondLimit(slot, result.bytes.size(), slot.sink->Written());
+                    slot.sink->Write(result.bytes.data(), result.bytes.size());
                 }
             } catch (...) {
                 if (!slot.failure) slot.failure = std::current_exception();
@@ -77,18 +91,28 @@ void ExtractInParallel(TStream& pak, const PakFooter& footer, const Aes256EcbDec
             if (!path) {
                 slot->skipped = true;
             } else {
+                slot->path = *path;
                 slot->plan = PlanEntry(pak, footer, entry, key != nullptr);
-                slot->sink = std::make_unique<StreamingFileSink>(*path);
+                const bool wholeInOnePiece = slot->plan.pieces.size() == 1;
+                if (!wholeInOnePiece) slot->sink = std::make_unique<StreamingFileSink>(slot->path);
                 for (const DataPiece& piece : slot->plan.pieces) {
                     auto raw = std::make_shared<std::vector<unsigned char>>();
                     ReadPiece(pak, piece, *raw);
-                    const EntryPlan* plan = &slot->plan;
-                    push({slot, pool.Submit<std::vector<unsigned char>>([plan, piece, key, raw] {
+                    const Slot* owner = slot.get();
+                    push({slot, pool.Submit<PieceResult>([owner, piece, key, raw, wholeInOnePiece] {
+                              const EntryPlan& plan = owner->plan;
                               TMemoryStream in(std::move(*raw));
                               TMemoryStream out;
                               MemoryBlockInflater inflater;
-                              FinishPiece(*plan, piece, in, key, inflater, plan->limit, out);
-                              return std::move(out.MutableBytes());
+                              FinishPiece(plan, piece, in, key, inflater, plan.limit, out);
+                              PieceResult result;
+                              result.bytes = std::move(out.MutableBytes());
+                              if (wholeInOnePiece) {
+                                  RefuseBeyondLimit(*owner, result.bytes.size(), 0);
+                                  result.sink = std::make_unique<StreamingFileSink>(owner->path);
+                                  result.sink->Write(result.bytes.data(), result.bytes.size());
+                              }
+                              return result;
                           })});
                 }
             }

@@ -1,9 +1,11 @@
 #pragma once
 // Extraction on several cores: the calling thread reads each entry's pieces
-// in index order and hands them to workers, which decrypt and inflate them;
-// the calling thread writes the results in order, so files appear one after
-// the other in index order and byte-identical to a run on one core. Entries
-// are streamed to their files (a temporary name renamed into place).
+// in index order and hands them to workers, which decrypt and inflate them
+// (and write an entry of one piece to its temporary file themselves); the
+// calling thread writes the other results in order and puts each finished
+// file in place, so files appear one after the other in index order and
+// byte-identical to a run on one core. Entries are streamed to their files
+// (a temporary name renamed into place).
 #include <exception>
 #include <functional>
 #include <optional>

@@ -582,25 +582,38 @@ TEST(StreamedEntries, AppearWholeOrNotAtAll) {
     halfBad.data = "ignored";
     halfBad.compressed = true;
     halfBad.rawBlocks = {test::ZlibCompress(std::string(70000, 'h')), std::string(40, '\0')};
+    // One block only: on several workers, a worker writes its temporary file.
+    PakBuilderEntry oneBlockTooLong;
+    oneBlockTooLong.name = "one.bin";
+    oneBlockTooLong.data = "short";
+    oneBlockTooLong.compressed = true;
+    oneBlockTooLong.rawBlocks = {test::ZlibCompress(std::string(9000, 'o'))};
     PakOnDisk pak(PakBuilder()
                       .MountPoint("")
                       .Compressed("big.bin", big, 65536)
                       .Add(halfBad)
+                      .Add(oneBlockTooLong)
+                      .Compressed("small.bin", "small and whole", 65536)
                       .Stored("stored.bin", big)
                       .Build());
     for (unsigned workers : {1u, 3u}) {
         test::WriteWholeFile(pak.folder + "half.bin", "older");
+        test::WriteWholeFile(pak.folder + "one.bin", "older");
         test::WriteWholeFile(pak.folder + "big.bin", "older and replaced");
         RecordingHost host;
         host.streams = true;
         host.workers = workers;
         const JobSummary summary = RunPakJob(pak.path, host);
-        ASSERT_EQ(summary.failed.size(), 1u) << workers;
+        ASSERT_EQ(summary.failed.size(), 2u) << workers;
         EXPECT_EQ(summary.failed[0].name, "half.bin");
+        EXPECT_EQ(summary.failed[1].name, "one.bin");
+        EXPECT_EQ(summary.failed[1].reason, "The entry's data inflates past its recorded size.");
         EXPECT_EQ(ReadWholeFile(pak.folder + "half.bin"), "older") << workers;
+        EXPECT_EQ(ReadWholeFile(pak.folder + "one.bin"), "older") << workers;
+        EXPECT_EQ(ReadWholeFile(pak.folder + "small.bin"), "small and whole") << workers;
         EXPECT_EQ(ReadWholeFile(pak.folder + "big.bin"), big) << workers;
         EXPECT_EQ(ReadWholeFile(pak.folder + "stored.bin"), big) << workers;
-        EXPECT_EQ(host.progress, 3);
+        EXPECT_EQ(host.progress, 5);
         for (const auto& entry : std::filesystem::directory_iterator(pak.folder))
             EXPECT_EQ(entry.path().string().find(".part"), std::string::npos) << entry.path();
     }
