@@ -35,6 +35,10 @@ int CountDifferences(const TBitmap32& a, const TBitmap32& b, Counted counted) {
 TBitmap32 GrabWindow(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
+    return GrabScreen(r);
+}
+
+TBitmap32 GrabScreen(const RECT& r) {
     TBitmap32 picture(r.right - r.left, r.bottom - r.top);
     HDC screen = GetDC(nullptr);
     BitBlt(Bitmap32DC(picture), 0, 0, picture.Width(), picture.Height(), screen, r.left, r.top, SRCCOPY);
@@ -45,13 +49,18 @@ TBitmap32 GrabWindow(HWND window) {
 
 TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height, POINT position, int state,
                             int32_t behindColor) {
+    return SkinSectionPicture(manager, "BUTTON", width, height, position, state, behindColor);
+}
+
+TBitmap32 SkinSectionPicture(const TsSkinManager& manager, const char* section, int width, int height,
+                             POINT position, int state, int32_t behindColor) {
     const TsSkinModel& skin = manager.Model();
     TsControlPaintData data;
     data.Skin = &skin;
-    data.SectionIndex = manager.FindSection("BUTTON");
+    data.SectionIndex = manager.FindSection(section);
     data.FrameMaskIndex = skin.Sections.at(static_cast<std::size_t>(data.SectionIndex)).FrameMask;
-    data.TextureIndex = manager.FindTexture(data.SectionIndex, "BUTTON", "PATTERN");
-    data.HotTextureIndex = manager.FindTexture(data.SectionIndex, "BUTTON", "HOTPATTERN");
+    data.TextureIndex = manager.FindTexture(data.SectionIndex, section, "PATTERN");
+    data.HotTextureIndex = manager.FindTexture(data.SectionIndex, section, "HOTPATTERN");
     TBgSource behind;
     behind.Color = behindColor;
     TBitmap32 picture(width, height);
@@ -60,8 +69,8 @@ TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height,
 }
 
 TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int height, POINT position,
-                                int32_t behindColor) {
-    TBitmap32 picture = SkinButtonPicture(manager, width, height, position, 0, behindColor);
+                                int32_t behindColor, const char* section) {
+    TBitmap32 picture = SkinSectionPicture(manager, section, width, height, position, 0, behindColor);
     ColorOver(picture, TRect32{0, 0, width, height}, 40, behindColor);
     return picture;
 }

@@ -13,13 +13,17 @@ class TsSkinManager;
 namespace pakmole::test {
 
 TBitmap32 GrabWindow(HWND window);
-// The skin's painting of "BUTTON" of the given size at position in its
+TBitmap32 GrabScreen(const RECT& screenRect);
+// The skin's painting of a section of the given size at position in its
 // parent, over the parent's colour (a platform colour value).
+TBitmap32 SkinSectionPicture(const TsSkinManager& manager, const char* section, int width, int height,
+                             POINT position, int state, int32_t behindColor);
+// The same for "BUTTON".
 TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height, POINT position, int state,
                             int32_t behindColor);
 // The disabled look: 40 percent of the normal look over the colour behind.
 TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int height, POINT position,
-                                int32_t behindColor);
+                                int32_t behindColor, const char* section = "BUTTON");
 int FrameDifferences(const TBitmap32& a, const TBitmap32& b);
 // The frame differences between the window on the screen and expected, once
 // they reach 0 or timeoutMs pass (paints and fades take their time).
