@@ -3,6 +3,7 @@
 // middle; its transparent parts show the skin's face; pressed, picture and
 // caption move one pixel right and down; disabled, both fade with the face.
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -173,6 +174,9 @@ TEST_P(BitButtonGlyphs, ThePictureSitsLeftOfTheCaptionBothCentredOverTheSkinsFac
     // The frame is the skin's own, and its face shows through the picture's transparent parts.
     EXPECT_EQ(SettledFrameDifferences(raw, Skin(0)), 0);
     const TBitmap32 shown = Shown();
+    std::string file = std::string("bitbtn-") + c.name;
+    std::replace_if(file.begin(), file.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '-');
+    SaveShot(shown, file.c_str());
     EXPECT_EQ(PixelsOf(shown, kGreen).right, -1) << "the transparent colour shows";
 
     const RECT square = PixelsOf(shown, kRed);
@@ -206,6 +210,8 @@ TEST_F(BitButton, PressedThePictureAndTheCaptionMoveOnePixelRightAndDown) {
     Settle();
     EXPECT_EQ(SettledFrameDifferences(raw, Skin(2)), 0);
     const TBitmap32 pressed = Shown();
+    SaveShot(pressed, "bitbtn-pressed");
+    SaveShot(GrabWindow(form->Handle()), "bitbtn-form-pressed");
     SendMessageA(raw, BM_SETSTATE, FALSE, 0);
     const RECT a = PixelsOf(rest, kRed), b = PixelsOf(pressed, kRed);
     EXPECT_EQ(b.left - a.left, 1);
@@ -225,6 +231,7 @@ TEST_F(BitButton, DisabledThePictureFadesWithTheFaceTowardTheForm) {
     const auto behind = static_cast<int32_t>(ColorToRGB(form->Color()));
     EXPECT_EQ(SettledFrameDifferences(raw, DisabledButtonPicture(*manager, kWidth, kHeight, Position(), behind)), 0);
     const TBitmap32 shown = Shown();
+    SaveShot(shown, "bitbtn-disabled");
     // 40 percent of the red over the form's colour (colours keep red in the low byte).
     const auto faded = static_cast<uint32_t>(Mix(0x0000FF, behind, 0.4));
     const uint32_t expected = (faded & 0xFF) << 16 | (faded & 0xFF00) | ((faded >> 16) & 0xFF);

@@ -1,7 +1,9 @@
 #include "tests/skin/adapters/ButtonPictures.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
@@ -86,6 +88,34 @@ int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutM
 }
 
 int CaptionDifferences(const TBitmap32& a, const TBitmap32& b) { return CountDifferences(a, b, InCaptionBox); }
+
+void SaveShot(const TBitmap32& picture, const char* name) {
+    const char* folder = std::getenv("PAKMOLE_SHOTS");
+    if (!folder || !*folder || picture.Empty()) return;
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = picture.Width();
+    header.biHeight = -picture.Height();
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biSizeImage = static_cast<DWORD>(picture.Width() * picture.Height() * 4);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = file.bfOffBits + header.biSizeImage;
+    const std::string path = std::string(folder) + "\\" + name + ".bmp";
+    if (FILE* out = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(&file, sizeof(file), 1, out);
+        std::fwrite(&header, sizeof(header), 1, out);
+        // What the screen showed is opaque, whatever alpha its bytes carried.
+        std::vector<uint32_t> row(static_cast<std::size_t>(picture.Width()));
+        for (int y = 0; y < picture.Height(); ++y) {
+            for (int x = 0; x < picture.Width(); ++x) row[static_cast<std::size_t>(x)] = picture.Pixel(x, y) | 0xFF000000u;
+            std::fwrite(row.data(), 4, row.size(), out);
+        }
+        std::fclose(out);
+    }
+}
 
 void MovePointer(POINT screen) {
     INPUT input{};

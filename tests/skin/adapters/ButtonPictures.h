@@ -4,6 +4,8 @@
 // and inside the box where the caption lies.
 #include <windows.h>
 
+#include <string>
+
 #include "skin/data/Bitmap32.h"
 
 namespace pakmole {
@@ -29,6 +31,9 @@ int FrameDifferences(const TBitmap32& a, const TBitmap32& b);
 // they reach 0 or timeoutMs pass (paints and fades take their time).
 int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutMs = 2000);
 int CaptionDifferences(const TBitmap32& a, const TBitmap32& b);
+// With PAKMOLE_SHOTS naming a folder, writes the picture there as name.bmp
+// (32 bits, top-down), for looking at what a test saw; otherwise nothing.
+void SaveShot(const TBitmap32& picture, const char* name);
 // Moves the pointer with the system's input and waits until it is there.
 void MovePointer(POINT screen);
 

@@ -109,6 +109,7 @@ TEST_F(SpeedButtons, EachLookIsTheSkinsPictureOfItsSection) {
         c.enter();
         Settle();
         EXPECT_EQ(SettledDifferences(c.button, Skin(c.button, c.section, c.state)), 0) << c.name;
+        SaveShot(Shown(c.button), (std::string("speed-") + std::to_string(&c - cases)).c_str());
         c.leave();
         Settle();
     }
@@ -144,6 +145,9 @@ TEST_F(SpeedButtons, TheCaptionIsWrittenAndMovesOnePixelWhenPressed) {
     LeftButton(true);
     Settle();
     const TBitmap32 pressed = Shown(plain);
+    SaveShot(rest, "speed-caption");
+    SaveShot(pressed, "speed-caption-pressed");
+    SaveShot(GrabWindow(form->Handle()), "speed-form-pressed");
     LeftButton(false);
     PointerAway();
     const POINT a = firstInk(rest, Skin(plain, "SPEEDBUTTON", 0));
