@@ -39,10 +39,12 @@ SIZE IconSize(HICON icon) {
 
 TButtonGlyph TButtonGlyph::Of(HWND button) {
     TButtonGlyph glyph;
-    const LONG style = GetWindowLongA(button, GWL_STYLE);
-    // The system keeps one image per button and hands it out whatever type is asked for.
-    const auto image = reinterpret_cast<HGDIOBJ>(
-        SendMessageA(button, BM_GETIMAGE, (style & BS_ICON) ? IMAGE_ICON : IMAGE_BITMAP, 0));
+    // The style tells which kind to ask for; a button given its image without
+    // the style (as visual-style buttons allow) answers only for that kind.
+    const bool iconFirst = (GetWindowLongA(button, GWL_STYLE) & BS_ICON) != 0;
+    auto image = reinterpret_cast<HGDIOBJ>(SendMessageA(button, BM_GETIMAGE, iconFirst ? IMAGE_ICON : IMAGE_BITMAP, 0));
+    if (!image)
+        image = reinterpret_cast<HGDIOBJ>(SendMessageA(button, BM_GETIMAGE, iconFirst ? IMAGE_BITMAP : IMAGE_ICON, 0));
     if (!image) return glyph;
     if (GetObjectType(image) == OBJ_BITMAP) {
         BITMAP bits{};

@@ -89,19 +89,6 @@ RECT PixelsOf(const TBitmap32& picture, uint32_t rgb) {
     return box;
 }
 
-// Columns where the picture differs from the bare skin, outside box: the caption's ink.
-RECT InkOutside(const TBitmap32& picture, const TBitmap32& skin, const RECT& box) {
-    RECT ink{picture.Width(), picture.Height(), -1, -1};
-    for (int y = 0; y < picture.Height(); ++y)
-        for (int x = 0; x < picture.Width(); ++x) {
-            const POINT p{x, y};
-            if (PtInRect(&box, p) || (picture.Pixel(x, y) & 0xFFFFFF) == (skin.Pixel(x, y) & 0xFFFFFF)) continue;
-            ink.left = std::min<LONG>(ink.left, x), ink.top = std::min<LONG>(ink.top, y);
-            ink.right = std::max<LONG>(ink.right, x + 1), ink.bottom = std::max<LONG>(ink.bottom, y + 1);
-        }
-    return ink;
-}
-
 struct GlyphCase {
     const char* name;
     DWORD style;
@@ -171,11 +158,12 @@ TEST_P(BitButtonGlyphs, ThePictureSitsLeftOfTheCaptionBothCentredOverTheSkinsFac
     Make(c);
     ASSERT_EQ(TvlMainWnd::FromWindow(raw), adapter.get());
     EXPECT_EQ(adapter->ClassName(), "TvlBitBtnWnd");
-    // The frame is the skin's own, and its face shows through the picture's transparent parts.
+    // The frame is the skin's own, and the picture's transparent colour never shows.
     EXPECT_EQ(SettledFrameDifferences(raw, Skin(0)), 0);
     const TBitmap32 shown = Shown();
     std::string file = std::string("bitbtn-") + c.name;
-    std::replace_if(file.begin(), file.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '-');
+    std::replace_if(
+        file.begin(), file.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); }, '-');
     SaveShot(shown, file.c_str());
     EXPECT_EQ(PixelsOf(shown, kGreen).right, -1) << "the transparent colour shows";
 
@@ -184,9 +172,9 @@ TEST_P(BitButtonGlyphs, ThePictureSitsLeftOfTheCaptionBothCentredOverTheSkinsFac
     ASSERT_EQ(square.bottom - square.top, kSquare);
     const int glyphLeft = square.left - 3;
     EXPECT_EQ(square.top - 3, (kHeight - kGlyph) / 2);
-    // Only the picture differs from the skin inside the picture's square.
+    // The caption's ink: what differs from the skin outside the picture.
     RECT glyphBox{glyphLeft, square.top - 3, glyphLeft + kGlyph, square.top - 3 + kGlyph};
-    const RECT ink = InkOutside(shown, Skin(0), glyphBox);
+    const RECT ink = InkBox(shown, Skin(0), glyphBox);
     if (*c.caption == '\0') {
         EXPECT_EQ(ink.right, -1);
         EXPECT_EQ(glyphLeft, (kWidth - kGlyph) / 2);
@@ -218,7 +206,7 @@ TEST_F(BitButton, PressedThePictureAndTheCaptionMoveOnePixelRightAndDown) {
     EXPECT_EQ(b.top - a.top, 1);
     RECT glyphA{a.left - 3, a.top - 3, a.left - 3 + kGlyph, a.top - 3 + kGlyph};
     RECT glyphB{b.left - 3, b.top - 3, b.left - 3 + kGlyph, b.top - 3 + kGlyph};
-    const RECT inkA = InkOutside(rest, Skin(0), glyphA), inkB = InkOutside(pressed, Skin(2), glyphB);
+    const RECT inkA = InkBox(rest, Skin(0), glyphA), inkB = InkBox(pressed, Skin(2), glyphB);
     EXPECT_EQ(inkB.left - inkA.left, 1);
     EXPECT_EQ(inkB.top - inkA.top, 1);
 }

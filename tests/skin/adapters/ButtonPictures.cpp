@@ -89,6 +89,18 @@ int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutM
 
 int CaptionDifferences(const TBitmap32& a, const TBitmap32& b) { return CountDifferences(a, b, InCaptionBox); }
 
+RECT InkBox(const TBitmap32& picture, const TBitmap32& skin, const RECT& left) {
+    RECT ink{picture.Width(), picture.Height(), -1, -1};
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            const POINT p{x, y};
+            if (PtInRect(&left, p) || (picture.Pixel(x, y) & 0xFFFFFF) == (skin.Pixel(x, y) & 0xFFFFFF)) continue;
+            ink.left = std::min<LONG>(ink.left, x), ink.top = std::min<LONG>(ink.top, y);
+            ink.right = std::max<LONG>(ink.right, x + 1), ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+        }
+    return ink;
+}
+
 void SaveShot(const TBitmap32& picture, const char* name) {
     const char* folder = std::getenv("PAKMOLE_SHOTS");
     if (!folder || !*folder || picture.Empty()) return;
@@ -110,7 +122,8 @@ void SaveShot(const TBitmap32& picture, const char* name) {
         // What the screen showed is opaque, whatever alpha its bytes carried.
         std::vector<uint32_t> row(static_cast<std::size_t>(picture.Width()));
         for (int y = 0; y < picture.Height(); ++y) {
-            for (int x = 0; x < picture.Width(); ++x) row[static_cast<std::size_t>(x)] = picture.Pixel(x, y) | 0xFF000000u;
+            for (int x = 0; x < picture.Width(); ++x)
+                row[static_cast<std::size_t>(x)] = picture.Pixel(x, y) | 0xFF000000u;
             std::fwrite(row.data(), 4, row.size(), out);
         }
         std::fclose(out);

@@ -31,6 +31,10 @@ int FrameDifferences(const TBitmap32& a, const TBitmap32& b);
 // they reach 0 or timeoutMs pass (paints and fades take their time).
 int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutMs = 2000);
 int CaptionDifferences(const TBitmap32& a, const TBitmap32& b);
+// The box around the pixels where picture differs from the bare skin (its
+// ink: caption, glyph), leaving out the pixels inside left; right is -1 when
+// there is none.
+RECT InkBox(const TBitmap32& picture, const TBitmap32& skin, const RECT& left = RECT{});
 // With PAKMOLE_SHOTS naming a folder, writes the picture there as name.bmp
 // (32 bits, top-down), for looking at what a test saw; otherwise nothing.
 void SaveShot(const TBitmap32& picture, const char* name);

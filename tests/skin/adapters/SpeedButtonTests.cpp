@@ -129,16 +129,6 @@ TEST_F(SpeedButtons, DisabledTheNormalLookFadesHalfwayTowardTheForm) {
 TEST_F(SpeedButtons, TheCaptionIsWrittenAndMovesOnePixelWhenPressed) {
     plain->SetCaption("Go");
     Settle();
-    const auto firstInk = [](const TBitmap32& picture, const TBitmap32& skin) {
-        POINT first{picture.Width(), picture.Height()};
-        for (int y = 0; y < picture.Height(); ++y)
-            for (int x = 0; x < picture.Width(); ++x)
-                if ((picture.Pixel(x, y) & 0xFFFFFF) != (skin.Pixel(x, y) & 0xFFFFFF)) {
-                    first.x = std::min<LONG>(first.x, x);
-                    first.y = std::min<LONG>(first.y, y);
-                }
-        return first;
-    };
     const TBitmap32 rest = Shown(plain);
     EXPECT_GT(CaptionDifferences(rest, Skin(plain, "SPEEDBUTTON", 0)), 10);
     PointerOn(plain);
@@ -150,10 +140,10 @@ TEST_F(SpeedButtons, TheCaptionIsWrittenAndMovesOnePixelWhenPressed) {
     SaveShot(GrabWindow(form->Handle()), "speed-form-pressed");
     LeftButton(false);
     PointerAway();
-    const POINT a = firstInk(rest, Skin(plain, "SPEEDBUTTON", 0));
-    const POINT b = firstInk(pressed, Skin(plain, "SPEEDBUTTON", 2));
-    EXPECT_EQ(b.x - a.x, 1);
-    EXPECT_EQ(b.y - a.y, 1);
+    const RECT a = InkBox(rest, Skin(plain, "SPEEDBUTTON", 0));
+    const RECT b = InkBox(pressed, Skin(plain, "SPEEDBUTTON", 2));
+    EXPECT_EQ(b.left - a.left, 1);
+    EXPECT_EQ(b.top - a.top, 1);
 }
 
 TEST_F(SpeedButtons, TheButtonFreedFirstOrTheRegistryFreedFirstLeaveNothingBroken) {

@@ -75,8 +75,8 @@ TEST(SkinImages, MagentaIsKeyUnlessTheFilesAlphaSaysOtherwise) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(DecodeSkinImage(c.file, "M.BMP").HasAlpha, c.hasAlpha) << c.name;
-        const auto model =
-            LoadPackage(SkinBuilder().Options("[GLOBALINFO]\nVERSION=8.00\nMASTERBITMAP=M.BMP\n").File("M.BMP", c.file));
+        const auto model = LoadPackage(
+            SkinBuilder().Options("[GLOBALINFO]\nVERSION=8.00\nMASTERBITMAP=M.BMP\n").File("M.BMP", c.file));
         ASSERT_EQ(model->MasterBitmap.Width(), 2) << c.name;
         EXPECT_EQ(model->MasterBitmap.Pixel(0, 0), c.key) << c.name;
         EXPECT_EQ(model->MasterBitmap.Pixel(1, 0), c.grey) << c.name;
