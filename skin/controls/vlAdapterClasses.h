@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "skin/controls/vlBitBtnWnd.h"
 #include "skin/controls/vlBtnWnd.h"
 #include "skin/controls/vlMainWnd.h"
 

@@ -31,6 +31,10 @@ public:
     // 2 pushed, 0 disabled, 1 focused, hot or default, else 0.
     int StateIndex() const;
 
+protected:
+    HFONT CaptionFont();
+    bool Pushed() const;
+
 private:
     void Paint(HDC target);
     // A change of look, faded when the skin and the manager's button effects
@@ -39,20 +43,12 @@ private:
     bool FadeLook(uint8_t direction, unsigned event, const std::function<void()>& apply);
     void EnterHot();
     void LeaveHot();
-    HFONT CaptionFont();
     bool IsDefaultButton() const;
-    bool Pushed() const;
     // Runs the previous handling with the platform's own drawing held back.
     void WithoutRedraw(TMessage& message);
     void RepaintNow();
 
     FontHandle messageFont_;
-};
-
-class TvlBitBtnWnd : public TvlBtnWnd {
-public:
-    using TvlBtnWnd::TvlBtnWnd;
-    std::string ClassName() const override { return "TvlBitBtnWnd"; }
 };
 
 }  // namespace pakmole

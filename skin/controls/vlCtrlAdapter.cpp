@@ -84,6 +84,22 @@ TvlGraphItem::TvlGraphItem(TvlCtrlAdapter* registry, TControl* control)
     SkinData->Control = control;
 }
 
+TvlGraphItem::~TvlGraphItem() {
+    // A registry torn down at the program's end may outlive the button.
+    if (Handler && !Control) Handler->Detach();
+    Handler.reset();
+    SkinData.reset();
+}
+
+void TvlGraphItem::Hook() {
+    auto* button = dynamic_cast<TSpeedButton*>(Control);
+    if (!button || Handler || !button->Parent()) return;
+    TsSkinManager* manager = Registry->SkinManager();
+    if (!manager) return;
+    if (manager != TsSkinManager::DefaultManager()) SkinData->SetSkinManager(manager);
+    Handler = std::make_unique<TvlSpeedButtonHandler>(button, SkinData.get());
+}
+
 TvlCtrlAdapter::TvlCtrlAdapter(TsSkinProvider* provider) : provider_(provider) {}
 
 TvlCtrlAdapter::~TvlCtrlAdapter() {

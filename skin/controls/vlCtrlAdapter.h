@@ -9,6 +9,7 @@
 
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/vlMainWnd.h"
+#include "skin/controls/vlSpeedButtonHandler.h"
 #include "ui/Object.h"
 
 namespace pakmole {
@@ -35,17 +36,19 @@ public:
     TvlCtrlAdapter* Registry;
 };
 
-// A speed button (a control without a window) of the lists. Its painting
-// handler comes with the skinned speed buttons; until then the item only
-// records the control.
+// A speed button (a control without a window) of the lists, painted by its
+// handler.
 class TvlGraphItem : public TPersistent {
 public:
     TvlGraphItem(TvlCtrlAdapter* registry, TControl* control);
+    ~TvlGraphItem() override;
     std::string ClassName() const override { return "TvlGraphItem"; }
-    virtual void Hook() {}
+    // Chains the painting handler in front of the speed button.
+    virtual void Hook();
 
     TControl* Control;
     std::unique_ptr<TsCommonData> SkinData;
+    std::unique_ptr<TvlSpeedButtonHandler> Handler;
     TvlCtrlAdapter* Registry;
 };
 
@@ -77,6 +80,7 @@ public:
 
     int ItemCount() const { return static_cast<int>(items_.size()); }
     int GraphItemCount() const { return static_cast<int>(graphItems_.size()); }
+    TvlGraphItem* GetGraphItem(int index) const { return graphItems_.at(static_cast<std::size_t>(index)).get(); }
     int IndexOf(const TControl* control) const;
     TsSkinProvider* Provider() const { return provider_; }
     TsSkinManager* SkinManager() const;

@@ -46,6 +46,21 @@ bool StartsWith(const std::vector<unsigned char>& bytes, const char* magic, std:
     throw Exception("Skin image \"" + name + "\" cannot be read" + (reason ? std::string(": ") + reason : ""));
 }
 
+// An alpha channel that says the same of every pixel carries no
+// transparency: 32-bit BMP writers leave the spare byte 0 (the decoder then
+// reports 255 everywhere), and an image saved with alpha but nothing cut out
+// is 255 throughout. Such images are keyed like those without alpha, or
+// their magenta would stay opaque.
+bool AlphaVaries(const TBitmap32& bitmap) {
+    const auto pixels = bitmap.Pixels();
+    if (pixels.empty()) return false;
+    const uint32_t first = pixels[0] >> 24;
+    if (first != 0 && first != 0xFF) return true;
+    for (const uint32_t pixel : pixels)
+        if ((pixel >> 24) != first) return true;
+    return false;
+}
+
 }  // namespace
 
 TDecodedImage DecodeSkinImage(const std::vector<unsigned char>& bytes, const std::string& name) {
@@ -61,7 +76,6 @@ TDecodedImage DecodeSkinImage(const std::vector<unsigned char>& bytes, const std
 
     TDecodedImage image;
     image.IsPng = StartsWith(bytes, "\x89PNG", 4);
-    image.HasAlpha = channels == 4 || channels == 2;
     image.Bitmap.SetSize(w, h);
     const unsigned char* src = rgba.get();
     for (uint32_t& pixel : image.Bitmap.Pixels()) {
@@ -69,6 +83,7 @@ TDecodedImage DecodeSkinImage(const std::vector<unsigned char>& bytes, const std
                 static_cast<uint32_t>(src[0]) << 16 | static_cast<uint32_t>(src[3]) << 24;
         src += 4;
     }
+    image.HasAlpha = (channels == 4 || channels == 2) && AlphaVaries(image.Bitmap);
     return image;
 }
 

@@ -13,7 +13,7 @@ constexpr uint32_t kKeyPixel = 0x00FF00FFu;  // magenta with alpha 0: transparen
 
 struct TDecodedImage {
     TBitmap32 Bitmap;  // pixels 0xAARRGGBB
-    bool HasAlpha = false;  // the file held an alpha channel (32-bit BMP, PNG with alpha)
+    bool HasAlpha = false;  // the file's alpha channel tells pixels apart (not all 0, not all 255)
     bool IsPng = false;
 };
 

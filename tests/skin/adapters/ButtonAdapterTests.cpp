@@ -67,20 +67,10 @@ TEST_F(ButtonLooks, ThePressedCaptionMovesOnePixelRightAndDown) {
     Settle();
     const TBitmap32 pressed = GrabButton();
     SendMessageA(button->Handle(), BM_SETSTATE, FALSE, 0);
-    // The caption's leftmost and topmost pixels: where the picture differs from the bare skin.
-    const auto firstInk = [](const TBitmap32& picture, const TBitmap32& skin) {
-        POINT first{picture.Width(), picture.Height()};
-        for (int y = 0; y < picture.Height(); ++y)
-            for (int x = 0; x < picture.Width(); ++x)
-                if ((picture.Pixel(x, y) & 0xFFFFFF) != (skin.Pixel(x, y) & 0xFFFFFF)) {
-                    first.x = std::min<LONG>(first.x, x);
-                    first.y = std::min<LONG>(first.y, y);
-                }
-        return first;
-    };
-    const POINT a = firstInk(rest, SkinPicture(0)), b = firstInk(pressed, SkinPicture(2));
-    EXPECT_EQ(b.x - a.x, 1);
-    EXPECT_EQ(b.y - a.y, 1);
+    // The caption's leftmost and topmost pixels.
+    const RECT a = InkBox(rest, SkinPicture(0)), b = InkBox(pressed, SkinPicture(2));
+    EXPECT_EQ(b.left - a.left, 1);
+    EXPECT_EQ(b.top - a.top, 1);
 }
 
 using ButtonFades = AdapterFixture;

@@ -1,7 +1,9 @@
 #include "tests/skin/adapters/ButtonPictures.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
@@ -35,6 +37,10 @@ int CountDifferences(const TBitmap32& a, const TBitmap32& b, Counted counted) {
 TBitmap32 GrabWindow(HWND window) {
     RECT r;
     GetWindowRect(window, &r);
+    return GrabScreen(r);
+}
+
+TBitmap32 GrabScreen(const RECT& r) {
     TBitmap32 picture(r.right - r.left, r.bottom - r.top);
     HDC screen = GetDC(nullptr);
     BitBlt(Bitmap32DC(picture), 0, 0, picture.Width(), picture.Height(), screen, r.left, r.top, SRCCOPY);
@@ -45,13 +51,18 @@ TBitmap32 GrabWindow(HWND window) {
 
 TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height, POINT position, int state,
                             int32_t behindColor) {
+    return SkinSectionPicture(manager, "BUTTON", width, height, position, state, behindColor);
+}
+
+TBitmap32 SkinSectionPicture(const TsSkinManager& manager, const char* section, int width, int height,
+                             POINT position, int state, int32_t behindColor) {
     const TsSkinModel& skin = manager.Model();
     TsControlPaintData data;
     data.Skin = &skin;
-    data.SectionIndex = manager.FindSection("BUTTON");
+    data.SectionIndex = manager.FindSection(section);
     data.FrameMaskIndex = skin.Sections.at(static_cast<std::size_t>(data.SectionIndex)).FrameMask;
-    data.TextureIndex = manager.FindTexture(data.SectionIndex, "BUTTON", "PATTERN");
-    data.HotTextureIndex = manager.FindTexture(data.SectionIndex, "BUTTON", "HOTPATTERN");
+    data.TextureIndex = manager.FindTexture(data.SectionIndex, section, "PATTERN");
+    data.HotTextureIndex = manager.FindTexture(data.SectionIndex, section, "HOTPATTERN");
     TBgSource behind;
     behind.Color = behindColor;
     TBitmap32 picture(width, height);
@@ -60,8 +71,8 @@ TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height,
 }
 
 TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int height, POINT position,
-                                int32_t behindColor) {
-    TBitmap32 picture = SkinButtonPicture(manager, width, height, position, 0, behindColor);
+                                int32_t behindColor, const char* section) {
+    TBitmap32 picture = SkinSectionPicture(manager, section, width, height, position, 0, behindColor);
     ColorOver(picture, TRect32{0, 0, width, height}, 40, behindColor);
     return picture;
 }
@@ -77,6 +88,47 @@ int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutM
 }
 
 int CaptionDifferences(const TBitmap32& a, const TBitmap32& b) { return CountDifferences(a, b, InCaptionBox); }
+
+RECT InkBox(const TBitmap32& picture, const TBitmap32& skin, const RECT& left) {
+    RECT ink{picture.Width(), picture.Height(), -1, -1};
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) {
+            const POINT p{x, y};
+            if (PtInRect(&left, p) || (picture.Pixel(x, y) & 0xFFFFFF) == (skin.Pixel(x, y) & 0xFFFFFF)) continue;
+            ink.left = std::min<LONG>(ink.left, x), ink.top = std::min<LONG>(ink.top, y);
+            ink.right = std::max<LONG>(ink.right, x + 1), ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+        }
+    return ink;
+}
+
+void SaveShot(const TBitmap32& picture, const char* name) {
+    const char* folder = std::getenv("PAKMOLE_SHOTS");
+    if (!folder || !*folder || picture.Empty()) return;
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = picture.Width();
+    header.biHeight = -picture.Height();
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biSizeImage = static_cast<DWORD>(picture.Width() * picture.Height() * 4);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = file.bfOffBits + header.biSizeImage;
+    const std::string path = std::string(folder) + "\\" + name + ".bmp";
+    if (FILE* out = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(&file, sizeof(file), 1, out);
+        std::fwrite(&header, sizeof(header), 1, out);
+        // What the screen showed is opaque, whatever alpha its bytes carried.
+        std::vector<uint32_t> row(static_cast<std::size_t>(picture.Width()));
+        for (int y = 0; y < picture.Height(); ++y) {
+            for (int x = 0; x < picture.Width(); ++x)
+                row[static_cast<std::size_t>(x)] = picture.Pixel(x, y) | 0xFF000000u;
+            std::fwrite(row.data(), 4, row.size(), out);
+        }
+        std::fclose(out);
+    }
+}
 
 void MovePointer(POINT screen) {
     INPUT input{};

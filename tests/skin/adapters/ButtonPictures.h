@@ -4,6 +4,8 @@
 // and inside the box where the caption lies.
 #include <windows.h>
 
+#include <string>
+
 #include "skin/data/Bitmap32.h"
 
 namespace pakmole {
@@ -13,18 +15,29 @@ class TsSkinManager;
 namespace pakmole::test {
 
 TBitmap32 GrabWindow(HWND window);
-// The skin's painting of "BUTTON" of the given size at position in its
+TBitmap32 GrabScreen(const RECT& screenRect);
+// The skin's painting of a section of the given size at position in its
 // parent, over the parent's colour (a platform colour value).
+TBitmap32 SkinSectionPicture(const TsSkinManager& manager, const char* section, int width, int height,
+                             POINT position, int state, int32_t behindColor);
+// The same for "BUTTON".
 TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height, POINT position, int state,
                             int32_t behindColor);
 // The disabled look: 40 percent of the normal look over the colour behind.
 TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int height, POINT position,
-                                int32_t behindColor);
+                                int32_t behindColor, const char* section = "BUTTON");
 int FrameDifferences(const TBitmap32& a, const TBitmap32& b);
 // The frame differences between the window on the screen and expected, once
 // they reach 0 or timeoutMs pass (paints and fades take their time).
 int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutMs = 2000);
 int CaptionDifferences(const TBitmap32& a, const TBitmap32& b);
+// The box around the pixels where picture differs from the bare skin (its
+// ink: caption, glyph), leaving out the pixels inside left; right is -1 when
+// there is none.
+RECT InkBox(const TBitmap32& picture, const TBitmap32& skin, const RECT& left = RECT{});
+// With PAKMOLE_SHOTS naming a folder, writes the picture there as name.bmp
+// (32 bits, top-down), for looking at what a test saw; otherwise nothing.
+void SaveShot(const TBitmap32& picture, const char* name);
 // Moves the pointer with the system's input and waits until it is there.
 void MovePointer(POINT screen);
 
