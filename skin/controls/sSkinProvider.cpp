@@ -82,6 +82,7 @@ void TsSkinProvider::PrepareForm() {
     EnsureRegistry();
     adapter_->AddAllItems();
     ApplyFormColor();
+    InvalidateFrame();
 }
 
 void TsSkinProvider::Notification(TComponent* component, TOperation operation) {
@@ -127,11 +128,14 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
         m.Result = 1;
         return true;
     case SKC_APPLYSKIN:
-        if (ownManager) Reskin();
+        if (!ownManager) return true;
+        Reskin();
+        InvalidateFrame();
         return true;
     case SKC_REFRESH:
         if (!ownManager) return true;
         Reskin();
+        InvalidateFrame();
         if (form_->HandleAllocated())
             RedrawWindow(form_->Handle(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -142,6 +146,8 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
         if (adapter_) adapter_->BroadcastToItems(SKM_COMMAND, m.WParam, m.LParam);
         adapter_.reset();
         skinData_->SectionIndex = -1;
+        ForgetFrame();
+        if (form_->HandleAllocated()) SetWindowRgn(form_->Handle(), nullptr, IsWindowVisible(form_->Handle()));
         ApplyFormColor();
         if (form_->HandleAllocated())
             RedrawWindow(form_->Handle(), nullptr, nullptr,
@@ -180,6 +186,7 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
 void TsSkinProvider::HandleMessage(TMessage& m) {
     // Held while it runs: the provider may be freed by what the form does.
     TWndMethod previous = link_->Previous;
+    if (HandleFrameMessage(m, previous)) return;
     switch (m.Msg) {
     case SKM_COMMAND:
         if (HandleSkinCommand(m)) return;
