@@ -1,6 +1,9 @@
 #include "skin/controls/sSkinProvider.h"
 
+#include <utility>
+
 #include "base/Exceptions.h"
+#include "skin/controls/sFormAutoSkin.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/SkinCommandDelivery_win.h"
@@ -45,6 +48,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
     link_->Previous = form_->WindowProc;
     form_->WindowProc = Hook{link_};
     AddFormSkinLink(this);
+    InstallFormAutoSkin();
     // Made at run time rather than from a stored description: ready at once.
     if (!IsLoading()) PrepareForm();
 }
@@ -53,8 +57,15 @@ TsSkinProvider::~TsSkinProvider() {
     if (!IsDestroying()) BeforeDestruction();
 }
 
+void TsSkinProvider::MarkAutoCreated() {
+    if (autoWindow_ || !form_->HandleAllocated()) return;
+    autoWindow_ = form_->Handle();
+    AddAutoProviderWindow(autoWindow_);
+}
+
 void TsSkinProvider::BeforeDestruction() {
     RemoveFormSkinLink(this);
+    if (autoWindow_) RemoveAutoProviderWindow(std::exchange(autoWindow_, nullptr));
     // The registry first: every adapter gives its window back while the form still stands.
     adapter_.reset();
     Unhook();

@@ -43,6 +43,9 @@ public:
     TvlCtrlAdapter* Adapter() const { return adapter_.get(); }
     // A second provider on the same form stays inactive.
     bool InactiveDuplicate() const { return duplicate_; }
+    // Made by the engine for a form that had none; listed with the manager.
+    bool AutoCreated() const { return autoWindow_ != nullptr; }
+    void MarkAutoCreated();
 
     // Paint the frame and caption (else the platform does).
     bool DrawNonClientArea() const { return drawNonClient_; }
@@ -123,6 +126,7 @@ private:
     TCustomForm* form_ = nullptr;
     std::shared_ptr<HookLink> link_;
     bool duplicate_ = false;
+    HWND autoWindow_ = nullptr;
     bool useGlobalColor_ = true;
     std::unique_ptr<TsCommonData> skinData_;
     std::unique_ptr<TvlCtrlAdapter> adapter_;

@@ -111,8 +111,8 @@ int FrameDifferencesOf(HWND window, const TBitmap32& screen, const TBitmap32& ex
             if (hasRegion && !PtInRegion(region, x, y)) continue;
             const TRect32& icon = layout.IconRect;
             if (x >= icon.Left && x < icon.Right && y >= icon.Top && y < icon.Bottom) continue;
-            // The caption text and its glow.
-            if (y < layout.StripBottom && x >= layout.TextRect.Left - 6 && x < layout.TextRect.Right) continue;
+            // The caption text and its glow, which may reach past the text's bounds.
+            if (y < layout.StripBottom && x >= layout.TextRect.Left - 6 && x < layout.TextRect.Right + 6) continue;
             differences += (screen.Pixel(x, y) & 0xFFFFFF) != (expected.Pixel(x, y) & 0xFFFFFF);
         }
     DeleteObject(region);

@@ -2,6 +2,7 @@
 // look of its title buttons, active and inactive, and the buttons work.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 #include "skin/manager/MainSkinManager.h"
@@ -158,6 +159,34 @@ TEST_F(FrameRun, MinimizeHidesTheWindowAndRestoreBringsItBackSkinned) {
     PostMessageA(application, WM_SYSCOMMAND, SC_RESTORE, 0);
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(main) != FALSE; }, 5000));
     EXPECT_EQ(SettledDifferences(true, States{}), 0);
+}
+
+int Brightness(uint32_t pixel) { return ((pixel >> 16 & 0xFF) + (pixel >> 8 & 0xFF) + (pixel & 0xFF)) / 3; }
+
+TEST_F(FrameRun, MessageFormWearsTheSkinsFrameAndItsTextReads) {
+    HWND unpack = PakmoleProcess::FindChild(main, "TButton", "Unpack");
+    ASSERT_NE(unpack, nullptr);
+    ClickButton(unpack);
+    HWND box = program->WaitForWindow("TMessageForm");
+    ASSERT_NE(box, nullptr);
+    const TsFrameFacts facts = FactsOfWindow(box, TsFrameStyle::fsDialog, false);
+    const TsCaptionLayout boxLayout = LayoutWith(*manager, facts);
+    EXPECT_TRUE(boxLayout.Buttons[tbClose].Shown);
+    EXPECT_FALSE(boxLayout.Buttons[tbMin].Shown);
+    const TBitmap32 expected = SkinFramePicture(*manager, facts, true, States{});
+    int differences = 0;
+    PumpUntil([&] { return (differences = FrameDifferencesOf(box, GrabWindow(box), expected, boxLayout)) == 0; },
+              5000);
+    EXPECT_EQ(differences, 0);
+    // "Please select file!" stands out from the skin's face above the OK button.
+    const TBitmap32 picture = GrabWindow(box);
+    const int face = Brightness(static_cast<uint32_t>(manager->Palette()[pcMainColor]));
+    int ink = 0;
+    for (int y = boxLayout.StripBottom + 4; y < boxLayout.StripBottom + 34; ++y)
+        for (int x = facts.FrameWidth; x < facts.Width - facts.FrameWidth; ++x)
+            ink += std::abs(Brightness(picture.Pixel(x, y)) - face) >= 100;
+    EXPECT_GT(ink, 40);
+    DismissWithOk(box);
 }
 
 TEST_F(FrameRun, CloseButtonEndsTheProgram) {
