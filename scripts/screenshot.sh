@@ -128,7 +128,7 @@ side=$(((width - 459) / 2))
 xdotool mousemove $((left + side + 232)) $((top + height - side - 84 + 44)) click 1
 box="$(wait_for_window "Pakmole by Tarvel")"
 if [ -z "$box" ]; then
-  echo "no message box after pressing Unpack" >&2
+  shoot "$out/no-box.png"; echo "no message box after pressing Unpack" >&2
   stop_program
   exit 1
 fi

@@ -66,6 +66,7 @@ void TsSkinProvider::MarkAutoCreated() {
 void TsSkinProvider::BeforeDestruction() {
     RemoveFormSkinLink(this);
     if (autoWindow_) RemoveAutoProviderWindow(std::exchange(autoWindow_, nullptr));
+    for (auto& animation : animations_) animation.reset();
     // The registry first: every adapter gives its window back while the form still stands.
     adapter_.reset();
     Unhook();

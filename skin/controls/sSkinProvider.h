@@ -14,6 +14,7 @@
 
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sFrameLayout.h"
+#include "skin/controls/vlSBAnimation.h"
 #include "skin/render/GlowMask.h"
 #include "ui/GdiHandles.h"
 #include "skin/controls/vlCtrlAdapter.h"
@@ -91,6 +92,12 @@ private:
     void PaintIcon(TBitmap32& image);
     void PaintCaptionText(TBitmap32& image);
     void PaintTitleButton(TBitmap32& image, int button);
+    // The button's mask in state over the caption strip, at point at of
+    // target; bg is what the strip shows there.
+    void PaintButtonLook(TBitmap32& target, TPoint32 at, int button, int state, const TBgSource& bg);
+    // Title buttons change their look through a fade (TvlSBAnimation).
+    bool AnimatesButtons() const;
+    void AnimateButton(int button, int state);
     void CopyFrameToWindow();
     void CopyButtonToWindow(int button);
     void UpdateRegion();
@@ -122,6 +129,7 @@ private:
     TBitmap32 stripBg_;  // the caption strip without its buttons, for repainting one button
     std::array<TGlowMask, 2> captionGlow_;  // inactive, active
     FontHandle captionFont_;
+    std::array<std::unique_ptr<TvlSBAnimation>, tbCount> animations_;
 
     TCustomForm* form_ = nullptr;
     std::shared_ptr<HookLink> link_;

@@ -284,19 +284,55 @@ void TsSkinProvider::PaintCaptionText(TBitmap32& image) {
     GdiFlush();
 }
 
-void TsSkinProvider::PaintTitleButton(TBitmap32& image, int button) {
+void TsSkinProvider::PaintButtonLook(TBitmap32& target, TPoint32 at, int button, int state, const TBgSource& bg) {
     const TsTitleButtonPlace& b = layout_.Buttons[static_cast<std::size_t>(button)];
     TsSkinManager* manager = SkinManager();
     if (!b.Shown || !b.Mask.Found || !manager) return;
     TsSkinModel& model = manager->Model();
     const int index = model.FindMask(model.KnownIndexes.GlobalInfo, "GLOBALINFO", b.MaskName);
     if (!model.IsValidMask(index)) return;
-    const int state = buttonState_[static_cast<std::size_t>(button)];
+    const int mode = !formActive_ && state == 0 ? miFaded : miNormal;
+    PaintMaskImage(target, at, state, bg, model.Masks[static_cast<std::size_t>(index)], mode);
+}
+
+void TsSkinProvider::PaintTitleButton(TBitmap32& image, int button) {
+    const TsTitleButtonPlace& b = layout_.Buttons[static_cast<std::size_t>(button)];
+    if (!b.Shown) return;
     // Behind the button lies the caption strip as it was before any button.
     CopyPixels(image, b.Rect.Left, b.Rect.Top, b.Rect.Width(), b.Rect.Height(), stripBg_, b.Rect.Left, b.Rect.Top);
-    const int mode = !formActive_ && state == 0 ? miFaded : miNormal;
-    PaintMaskImage(image, TPoint32{b.Rect.Left, b.Rect.Top}, state, BgSourceOfBitmap(&stripBg_, 0, 0),
-                   model.Masks[static_cast<std::size_t>(index)], mode);
+    // A fading button keeps its resting look in the window; the fade shows the new one over it.
+    const int state = AnimatesButtons() ? 0 : buttonState_[static_cast<std::size_t>(button)];
+    PaintButtonLook(image, TPoint32{b.Rect.Left, b.Rect.Top}, button, state, BgSourceOfBitmap(&stripBg_, 0, 0));
+}
+
+bool TsSkinProvider::AnimatesButtons() const {
+    TsSkinManager* manager = SkinManager();
+    return manager && manager->Effects().AllowGlowing() && form_->HandleAllocated() && !GetParent(form_->Handle());
+}
+
+void TsSkinProvider::AnimateButton(int button, int state) {
+    auto& animation = animations_[static_cast<std::size_t>(button)];
+    // While the button is held its fade window stays up, the resting look
+    // included: the system may have given it the press, and its release
+    // would be lost with the window.
+    if (state == 0 && pressedButton_ != button) {
+        if (animation) animation->Leave(10);
+        return;
+    }
+    const TRect32 r = layout_.Buttons[static_cast<std::size_t>(button)].Rect;
+    if (r.Width() <= 0 || r.Height() <= 0) return;
+    if (!animation)
+        animation = std::make_unique<TvlSBAnimation>(form_->Handle(), [this, button] {
+            POINT cursor;
+            GetCursorPos(&cursor);
+            return TitleButtonOfHit(HitTestScreen(cursor)) == button;
+        });
+    TBitmap32 picture(r.Width(), r.Height());
+    CopyPixels(picture, 0, 0, r.Width(), r.Height(), stripBg_, r.Left, r.Top);
+    PaintButtonLook(picture, TPoint32{0, 0}, button, state, BgSourceOfBitmap(&stripBg_, r.Left, r.Top));
+    RECT window;
+    GetWindowRect(form_->Handle(), &window);
+    animation->Enter(std::move(picture), POINT{window.left + r.Left, window.top + r.Top}, state == 1 ? 10 : 1);
 }
 
 void TsSkinProvider::CopyFrameToWindow() {
@@ -358,6 +394,7 @@ void TsSkinProvider::InvalidateFrame() {
 }
 
 void TsSkinProvider::ForgetFrame() {
+    for (auto& animation : animations_) animation.reset();
     skinData_->CacheBitmap.reset();
     stripBg_ = TBitmap32();
     captionGlow_ = {};

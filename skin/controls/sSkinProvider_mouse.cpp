@@ -30,6 +30,10 @@ int TsSkinProvider::HitTestScreen(POINT screen) {
 void TsSkinProvider::SetButtonState(int button, int state) {
     if (button < 0 || buttonState_[static_cast<std::size_t>(button)] == state) return;
     buttonState_[static_cast<std::size_t>(button)] = state;
+    if (AnimatesButtons() && !frameStale_ && IsWindowVisible(form_->Handle())) {
+        AnimateButton(button, state);
+        return;
+    }
     TBitmap32* image = skinData_->CacheBitmap.get();
     // A stale picture is painted whole, buttons included, at the next frame paint.
     if (frameStale_ || !image || image->Empty() || !IsWindowVisible(form_->Handle())) return;
@@ -102,7 +106,22 @@ bool TsSkinProvider::HandleFrameMessage(TMessage& m, const TWndMethod& previous)
     case WM_NCMOUSELEAVE:
         if (pressedButton_ < 0) SetHotButton(-1);
         return false;
+    case WM_MOUSELEAVE:
+        // Also the word of a title button's fade that the pointer has gone.
+        if (pressedButton_ < 0 && hotButton_ >= 0) {
+            POINT cursor;
+            GetCursorPos(&cursor);
+            if (TitleButtonOfHit(HitTestScreen(cursor)) != hotButton_) SetHotButton(-1);
+        }
+        return false;
     case WM_MOUSEMOVE:
+        if (pressedButton_ >= 0 && (m.WParam & MK_LBUTTON) == 0) {
+            // The release went elsewhere (the system can lose it with a
+            // window that had the press): let go now, no command.
+            m.Result = 0;
+            ReleasePressedButton();
+            return true;
+        }
         if (pressedButton_ >= 0) {
             // Held down: pressed while over its button, normal elsewhere.
             POINT cursor;

@@ -102,6 +102,22 @@ TEST_F(FrameRun, EveryLookOfTheTitleButtons) {
         EXPECT_EQ(SettledDifferences(true, step.states), 0) << step.name;
     }
     EXPECT_TRUE(IsWindowVisible(main));
+    // A hot button's look fades in over it in a layered window of its size, which goes once the pointer leaves.
+    MovePointer(ButtonCentre(tbMin));
+    HWND fade = nullptr;
+    PumpUntil([&] { return (fade = FindWindowA("TvlPictureWindow", nullptr)) != nullptr && IsWindowVisible(fade); },
+              2000);
+    ASSERT_NE(fade, nullptr);
+    RECT w, f;
+    GetWindowRect(main, &w);
+    GetWindowRect(fade, &f);
+    const TRect32 min = layout.Buttons[tbMin].Rect;
+    EXPECT_EQ(f.left - w.left, min.Left);
+    EXPECT_EQ(f.top - w.top, min.Top);
+    EXPECT_EQ(f.right - f.left, min.Width());
+    EXPECT_NE(GetWindowLongA(fade, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    MovePointer(POINT{2, 2});
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(fade); }, 3000));
     // The hot and pressed pictures differ from the resting one where the button is.
     const TsFrameFacts facts = Facts();
     EXPECT_GT(DifferencesIn(SkinFramePicture(*manager, facts, true, States{}),
