@@ -1,5 +1,7 @@
 #include "skin/controls/sFrameLayout.h"
 
+#include "skin/data/SkinModel.h"
+
 namespace pakmole {
 
 namespace {
@@ -141,6 +143,22 @@ int32_t FrameHitTest(const TsCaptionLayout& l, const TsFrameFacts& f, int32_t x,
     if (Contains(grip, x, y)) return hcBottomRight;
     if (left || right || bottom || top) return hcBorder;
     return hcClient;
+}
+
+TsTitleMetrics TitleMetricsOf(const TsSkinModel& skin) {
+    return TsTitleMetrics{skin.SkinData.TitleButtonSpace, skin.SkinData.TitleButtonRight, skin.SkinData.TitleButtonLeft,
+                          skin.SkinData.TitleButtonVAlign, skin.FindSection("CAPTION") >= 0};
+}
+
+TsTitleMaskLookup TitleMasksOf(const TsSkinModel& skin) {
+    return [&skin](const std::string& name) {
+        TsTitleMaskInfo info;
+        const int index = skin.FindMask(skin.KnownIndexes.GlobalInfo, "GLOBALINFO", name);
+        if (!skin.IsValidMask(index)) return info;
+        const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(index)];
+        if (mask.StateWidth() > 0 && mask.StateHeight() > 0) info = {true, mask.StateWidth(), mask.StateHeight()};
+        return info;
+    };
 }
 
 int TitleButtonOfHit(int32_t hitCode) {

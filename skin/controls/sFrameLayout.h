@@ -106,6 +106,11 @@ struct TsCaptionLayout {
 TsCaptionLayout LayoutCaption(const TsFrameFacts& facts, const TsTitleMetrics& metrics,
                               const TsTitleMaskLookup& masks);
 
+class TsSkinModel;
+// The numbers and title pictures of a loaded skin (its "GLOBALINFO" records).
+TsTitleMetrics TitleMetricsOf(const TsSkinModel& skin);
+TsTitleMaskLookup TitleMasksOf(const TsSkinModel& skin);
+
 // What the point (window coordinates) is. grip: the size grip's rectangle,
 // empty when none is shown. Every point of the window gets an answer: the
 // frame of a window that cannot be sized is a plain border.

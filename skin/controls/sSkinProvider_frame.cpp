@@ -151,25 +151,9 @@ TsFrameFacts TsSkinProvider::FrameFacts() const {
 void TsSkinProvider::UpdateLayout() {
     TsSkinManager* manager = SkinManager();
     if (!manager) return;
-    const TsSkinModel& model = manager->Model();
     titleIndex_ = manager->FindSection("FORMTITLE");
     captionIndex_ = manager->FindSection("CAPTION");
-    const int global = model.KnownIndexes.GlobalInfo;
-    TsTitleMetrics metrics{model.SkinData.TitleButtonSpace, model.SkinData.TitleButtonRight,
-                           model.SkinData.TitleButtonLeft, model.SkinData.TitleButtonVAlign, captionIndex_ >= 0};
-    auto masks = [&](const std::string& name) {
-        TsTitleMaskInfo info;
-        const int index = model.FindMask(global, "GLOBALINFO", name);
-        if (!model.IsValidMask(index)) return info;
-        const TsMaskData& mask = model.Masks[static_cast<std::size_t>(index)];
-        info.Found = mask.StateWidth() > 0 && mask.StateHeight() > 0;
-        if (info.Found) {
-            info.Width = mask.StateWidth();
-            info.Height = mask.StateHeight();
-        }
-        return info;
-    };
-    layout_ = LayoutCaption(FrameFacts(), metrics, masks);
+    layout_ = LayoutCaption(FrameFacts(), TitleMetricsOf(manager->Model()), TitleMasksOf(manager->Model()));
 }
 
 const TBitmap32* TsSkinProvider::WindowImage() {

@@ -47,17 +47,7 @@ TsFrameFacts FactsOfWindow(HWND window, TsFrameStyle style, bool mainForm) {
 }
 
 TsCaptionLayout LayoutWith(const TsSkinManager& manager, const TsFrameFacts& facts) {
-    const TsSkinModel& skin = manager.Model();
-    const TsTitleMetrics metrics{skin.SkinData.TitleButtonSpace, skin.SkinData.TitleButtonRight,
-                                 skin.SkinData.TitleButtonLeft, skin.SkinData.TitleButtonVAlign,
-                                 manager.FindSection("CAPTION") >= 0};
-    return LayoutCaption(facts, metrics, [&](const std::string& name) {
-        TsTitleMaskInfo info;
-        const int index = manager.FindMaskExact("GLOBALINFO", name);
-        if (index < 0) return info;
-        const TsMaskData& mask = skin.Masks.at(static_cast<std::size_t>(index));
-        return TsTitleMaskInfo{true, mask.StateWidth(), mask.StateHeight()};
-    });
+    return LayoutCaption(facts, TitleMetricsOf(manager.Model()), TitleMasksOf(manager.Model()));
 }
 
 TBitmap32 SkinFramePicture(const TsSkinManager& manager, const TsFrameFacts& facts, bool active,
