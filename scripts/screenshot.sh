@@ -6,7 +6,9 @@
 # Pictures in <build>/screenshots/: main-window.png and message-box.png (whole
 # screen), main-window-crop.png and message-box-crop.png (the window alone),
 # main-window-hot.png (the window, pointer on "Unpack"), unpack-rest.png and
-# unpack-hot.png (the button alone).
+# unpack-hot.png (the button alone), frame-minimize-hot.png,
+# frame-close-hot.png and frame-close-pressed.png (the window, its title
+# buttons under the pointer).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(cd "${1:-$here/build/win32}" && pwd)"
@@ -90,6 +92,35 @@ unpack_pictures() {
 }
 unpack_pictures
 
+# The skinned frame's title buttons: minimize hot, close hot, close held down
+# (released off the button, so nothing happens). The buttons lie right to
+# left from one pixel inside the frame, 26 pixels wide with 2 between them.
+frame_pictures() {
+  local size origin w h x y border cy
+  size="${geometry%%+*}"; origin="${geometry#*+}"
+  w="${size%x*}"; h="${size#*x}"; x="${origin%%+*}"; y="${origin#*+}"
+  border=$(( (w - 459) / 2 )); cy=$(( y + 10 ))
+  local close_x=$(( x + w - 1 - border - 13 )) min_x=$(( x + w - 1 - border - 26 - 2 - 13 ))
+  xdotool mousemove "$min_x" "$cy"
+  sleep 0.5
+  shoot "$out/frame-screen.png"
+  convert "$out/frame-screen.png" -crop "$geometry" +repage "$out/frame-minimize-hot.png"
+  xdotool mousemove "$close_x" "$cy"
+  sleep 0.5
+  shoot "$out/frame-screen.png"
+  convert "$out/frame-screen.png" -crop "$geometry" +repage "$out/frame-close-hot.png"
+  xdotool mousedown 1
+  sleep 0.5
+  shoot "$out/frame-screen.png"
+  convert "$out/frame-screen.png" -crop "$geometry" +repage "$out/frame-close-pressed.png"
+  xdotool mousemove 5 5
+  sleep 0.2
+  xdotool mouseup 1
+  sleep 0.3
+  rm -f "$out/frame-screen.png"
+}
+frame_pictures
+
 # "Unpack" lies 44 pixels into the client area, across its middle; the
 # client area (459 x 84) sits at the bottom of the window, centred across it.
 IFS='x+' read -r width height left top <<<"$geometry"
@@ -97,7 +128,7 @@ side=$(((width - 459) / 2))
 xdotool mousemove $((left + side + 232)) $((top + height - side - 84 + 44)) click 1
 box="$(wait_for_window "Pakmole by Tarvel")"
 if [ -z "$box" ]; then
-  echo "no message box after pressing Unpack" >&2
+  shoot "$out/no-box.png"; echo "no message box after pressing Unpack" >&2
   stop_program
   exit 1
 fi
@@ -106,6 +137,7 @@ shoot "$out/message-box.png"
 convert "$out/message-box.png" -crop "$box" +repage "$out/message-box-crop.png"
 
 stop_program
-for picture in main-window main-window-crop main-window-hot unpack-rest unpack-hot message-box message-box-crop; do
+for picture in main-window main-window-crop main-window-hot unpack-rest unpack-hot frame-minimize-hot frame-close-hot \
+               frame-close-pressed message-box message-box-crop; do
   echo "$out/$picture.png"
 done

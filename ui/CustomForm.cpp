@@ -4,6 +4,7 @@
 
 #include "base/Exceptions.h"
 #include "ui/Application.h"
+#include "ui/FormCreationHook.h"
 #include "ui/Screen.h"
 
 namespace pakmole {
@@ -123,6 +124,7 @@ void TCustomForm::CreateHandleDone() {
         SendMessageA(handle_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.Get()));
         SendMessageA(handle_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_.Get()));
     }
+    NotifyFormCreated(*this);
 }
 
 void TCustomForm::SetIcon(HICON icon) {

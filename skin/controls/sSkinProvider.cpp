@@ -1,6 +1,9 @@
 #include "skin/controls/sSkinProvider.h"
 
+#include <utility>
+
 #include "base/Exceptions.h"
+#include "skin/controls/sFormAutoSkin.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/SkinCommandDelivery_win.h"
@@ -45,6 +48,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
     link_->Previous = form_->WindowProc;
     form_->WindowProc = Hook{link_};
     AddFormSkinLink(this);
+    InstallFormAutoSkin();
     // Made at run time rather than from a stored description: ready at once.
     if (!IsLoading()) PrepareForm();
 }
@@ -53,8 +57,16 @@ TsSkinProvider::~TsSkinProvider() {
     if (!IsDestroying()) BeforeDestruction();
 }
 
+void TsSkinProvider::MarkAutoCreated() {
+    if (autoWindow_ || !form_->HandleAllocated()) return;
+    autoWindow_ = form_->Handle();
+    AddAutoProviderWindow(autoWindow_);
+}
+
 void TsSkinProvider::BeforeDestruction() {
     RemoveFormSkinLink(this);
+    if (autoWindow_) RemoveAutoProviderWindow(std::exchange(autoWindow_, nullptr));
+    for (auto& animation : animations_) animation.reset();
     // The registry first: every adapter gives its window back while the form still stands.
     adapter_.reset();
     Unhook();
@@ -82,6 +94,7 @@ void TsSkinProvider::PrepareForm() {
     EnsureRegistry();
     adapter_->AddAllItems();
     ApplyFormColor();
+    InvalidateFrame();
 }
 
 void TsSkinProvider::Notification(TComponent* component, TOperation operation) {
@@ -127,11 +140,14 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
         m.Result = 1;
         return true;
     case SKC_APPLYSKIN:
-        if (ownManager) Reskin();
+        if (!ownManager) return true;
+        Reskin();
+        InvalidateFrame();
         return true;
     case SKC_REFRESH:
         if (!ownManager) return true;
         Reskin();
+        InvalidateFrame();
         if (form_->HandleAllocated())
             RedrawWindow(form_->Handle(), nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -142,6 +158,8 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
         if (adapter_) adapter_->BroadcastToItems(SKM_COMMAND, m.WParam, m.LParam);
         adapter_.reset();
         skinData_->SectionIndex = -1;
+        ForgetFrame();
+        if (form_->HandleAllocated()) SetWindowRgn(form_->Handle(), nullptr, IsWindowVisible(form_->Handle()));
         ApplyFormColor();
         if (form_->HandleAllocated())
             RedrawWindow(form_->Handle(), nullptr, nullptr,
@@ -180,6 +198,7 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
 void TsSkinProvider::HandleMessage(TMessage& m) {
     // Held while it runs: the provider may be freed by what the form does.
     TWndMethod previous = link_->Previous;
+    if (HandleFrameMessage(m, previous)) return;
     switch (m.Msg) {
     case SKM_COMMAND:
         if (HandleSkinCommand(m)) return;

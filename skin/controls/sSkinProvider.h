@@ -1,15 +1,22 @@
 #pragma once
-// TsSkinProvider: the component that skins a whole form. For now it carries
-// the form's control registry: it chains in front of the form's message
-// handling, hears the skin manager's commands through the form, and attaches
-// window adapters to the form's plain controls as the skin is applied and as
-// their windows appear. The skinned frame, caption, title buttons and client
-// background will be painted here too (WM_NCPAINT, WM_ERASEBKGND and WM_PAINT
-// in HandleMessage); until then the form keeps the platform's frame.
+// TsSkinProvider: the component that skins a whole form. It chains in front
+// of the form's message handling, hears the skin manager's commands through
+// the form, and attaches window adapters to the form's plain controls as the
+// skin is applied and as their windows appear (the control registry). It
+// paints the form's frame: borders, caption strip, icon, caption text and
+// title buttons, cut to the skin's corners, and answers the hit tests and
+// mouse clicks of its own title buttons (sSkinProvider_frame.cpp,
+// sSkinProvider_mouse.cpp). The client area keeps the form's own painting in
+// the skin's main colour.
+#include <array>
 #include <memory>
 #include <string>
 
 #include "skin/controls/sCommonData.h"
+#include "skin/controls/sFrameLayout.h"
+#include "skin/controls/vlSBAnimation.h"
+#include "skin/render/GlowMask.h"
+#include "ui/GdiHandles.h"
 #include "skin/controls/vlCtrlAdapter.h"
 #include "skin/manager/FormSkinLinks.h"
 #include "ui/Component.h"
@@ -37,6 +44,23 @@ public:
     TvlCtrlAdapter* Adapter() const { return adapter_.get(); }
     // A second provider on the same form stays inactive.
     bool InactiveDuplicate() const { return duplicate_; }
+    // Made by the engine for a form that had none; listed with the manager.
+    bool AutoCreated() const { return autoWindow_ != nullptr; }
+    void MarkAutoCreated();
+
+    // Paint the frame and caption (else the platform does).
+    bool DrawNonClientArea() const { return drawNonClient_; }
+    void SetDrawNonClientArea(bool on);
+    bool ShowAppIcon() const { return showAppIcon_; }
+    void SetShowAppIcon(bool on);
+    // Where the caption's parts lie, as last laid out.
+    const TsCaptionLayout& CaptionLayout() const { return layout_; }
+    // 0 normal, 1 hot, 2 pressed.
+    int TitleButtonState(int button) const { return buttonState_[static_cast<std::size_t>(button)]; }
+    bool FormActive() const { return formActive_; }
+    // The whole window as the frame paints it, brought up to date; null
+    // while the frame is not painted by the skin.
+    const TBitmap32* WindowImage();
 
     // TsFormSkinLink
     TCustomForm* Form() const override { return form_; }
@@ -60,9 +84,57 @@ private:
     void ApplyFormColor();
     void Unhook();
 
+    // The frame (sSkinProvider_frame.cpp).
+    bool PaintsFrame() const;
+    TsFrameFacts FrameFacts() const;
+    void UpdateLayout();
+    bool RenderFrame();
+    void PaintIcon(TBitmap32& image);
+    void PaintCaptionText(TBitmap32& image);
+    void PaintTitleButton(TBitmap32& image, int button);
+    // The button's mask in state over the caption strip, at point at of
+    // target; bg is what the strip shows there.
+    void PaintButtonLook(TBitmap32& target, TPoint32 at, int button, int state, const TBgSource& bg);
+    // Title buttons change their look through a fade (TvlSBAnimation).
+    bool AnimatesButtons() const;
+    void AnimateButton(int button, int state);
+    void CopyFrameToWindow();
+    void CopyButtonToWindow(int button);
+    void UpdateRegion();
+    // Everything of the frame again: layout, picture, region, the window's frame.
+    void InvalidateFrame();
+    void ForgetFrame();
+    // Runs the platform's handling of a message that paints the platform's
+    // caption with the window's visible bit off, then paints the skin's.
+    void CallUnseen(const TWndMethod& previous, TMessage& message);
+
+    // Frame messages (sSkinProvider_mouse.cpp); true when handled.
+    bool HandleFrameMessage(TMessage& message, const TWndMethod& previous);
+    void SetHotButton(int button);
+    void SetButtonState(int button, int state);
+    void ReleasePressedButton();
+    int HitTestScreen(POINT screen);
+
+    TsCaptionLayout layout_;
+    std::array<int, tbCount> buttonState_{};
+    int hotButton_ = -1;
+    int pressedButton_ = -1;
+    bool formActive_ = true;
+    bool frameStale_ = true;
+    bool regionStale_ = true;
+    bool drawNonClient_ = true;
+    bool showAppIcon_ = true;
+    int32_t titleIndex_ = -1;
+    int32_t captionIndex_ = -1;
+    TBitmap32 stripBg_;  // the caption strip without its buttons, for repainting one button
+    std::array<TGlowMask, 2> captionGlow_;  // inactive, active
+    FontHandle captionFont_;
+    std::array<std::unique_ptr<TvlSBAnimation>, tbCount> animations_;
+
     TCustomForm* form_ = nullptr;
     std::shared_ptr<HookLink> link_;
     bool duplicate_ = false;
+    HWND autoWindow_ = nullptr;
     bool useGlobalColor_ = true;
     std::unique_ptr<TsCommonData> skinData_;
     std::unique_ptr<TvlCtrlAdapter> adapter_;

@@ -1,0 +1,178 @@
+// The frame's messages: non-client painting and activation, the hit test,
+// and the title buttons' hot and pressed looks under the mouse.
+#include <windowsx.h>
+
+#include "skin/controls/sSkinProvider.h"
+#include "ui/CustomForm.h"
+
+namespace pakmole {
+
+namespace {
+
+WPARAM CommandOf(int button, HWND window) {
+    switch (button) {
+    case tbClose: return SC_CLOSE;
+    case tbMax: return IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE;
+    case tbMin: return IsIconic(window) ? SC_RESTORE : SC_MINIMIZE;
+    default: return SC_CONTEXTHELP;
+    }
+}
+
+}  // namespace
+
+int TsSkinProvider::HitTestScreen(POINT screen) {
+    RECT window;
+    GetWindowRect(form_->Handle(), &window);
+    if (frameStale_) UpdateLayout();
+    return FrameHitTest(layout_, FrameFacts(), screen.x - window.left, screen.y - window.top);
+}
+
+void TsSkinProvider::SetButtonState(int button, int state) {
+    if (button < 0 || buttonState_[static_cast<std::size_t>(button)] == state) return;
+    buttonState_[static_cast<std::size_t>(button)] = state;
+    if (AnimatesButtons() && !frameStale_ && IsWindowVisible(form_->Handle())) {
+        AnimateButton(button, state);
+        return;
+    }
+    TBitmap32* image = skinData_->CacheBitmap.get();
+    // A stale picture is painted whole, buttons included, at the next frame paint.
+    if (frameStale_ || !image || image->Empty() || !IsWindowVisible(form_->Handle())) return;
+    PaintTitleButton(*image, button);
+    CopyButtonToWindow(button);
+}
+
+void TsSkinProvider::SetHotButton(int button) {
+    if (button == hotButton_) return;
+    const int old = hotButton_;
+    hotButton_ = button;
+    SetButtonState(old, 0);
+    SetButtonState(button, 1);
+}
+
+void TsSkinProvider::ReleasePressedButton() {
+    const int button = pressedButton_;
+    pressedButton_ = -1;
+    const HWND h = form_->Handle();
+    if (GetCapture() == h) ReleaseCapture();
+    POINT cursor;
+    GetCursorPos(&cursor);
+    // Released elsewhere than on the button it pressed: nothing happens.
+    const bool over = TitleButtonOfHit(HitTestScreen(cursor)) == button;
+    hotButton_ = -1;
+    SetButtonState(button, 0);
+    // Posted: the command may free the form, and this provider with it.
+    if (over) PostMessageA(h, WM_SYSCOMMAND, CommandOf(button, h), MAKELPARAM(cursor.x, cursor.y));
+}
+
+bool TsSkinProvider::HandleFrameMessage(TMessage& m, const TWndMethod& previous) {
+    if (!PaintsFrame()) return false;
+    const HWND h = form_->Handle();
+    switch (m.Msg) {
+    case WM_NCPAINT:
+        if (IsWindowVisible(h)) {
+            UpdateRegion();
+            if (RenderFrame()) CopyFrameToWindow();
+        }
+        m.Result = 0;
+        return true;
+    case WM_NCACTIVATE: {
+        formActive_ = m.WParam != 0;
+        frameStale_ = true;
+        // -1: the platform keeps its own caption unpainted.
+        TMessage quiet = m;
+        quiet.LParam = -1;
+        previous(quiet);
+        m.Result = quiet.Result;
+        if (IsWindowVisible(h) && RenderFrame()) CopyFrameToWindow();
+        return true;
+    }
+    case WM_SETTEXT:
+    case WM_SETICON:
+        captionGlow_ = {};
+        CallUnseen(previous, m);
+        return true;
+    case WM_NCHITTEST:
+        m.Result = HitTestScreen(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
+        return true;
+    case WM_NCMOUSEMOVE: {
+        const int button = TitleButtonOfHit(static_cast<int32_t>(m.WParam));
+        if (pressedButton_ < 0) SetHotButton(button);
+        if (button < 0) return false;
+        TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE | TME_NONCLIENT, h, 0};
+        TrackMouseEvent(&track);
+        m.Result = 0;
+        return true;
+    }
+    case WM_NCMOUSELEAVE:
+        if (pressedButton_ < 0) SetHotButton(-1);
+        return false;
+    case WM_MOUSELEAVE:
+        // Also the word of a title button's fade that the pointer has gone.
+        if (pressedButton_ < 0 && hotButton_ >= 0) {
+            POINT cursor;
+            GetCursorPos(&cursor);
+            if (TitleButtonOfHit(HitTestScreen(cursor)) != hotButton_) SetHotButton(-1);
+        }
+        return false;
+    case WM_MOUSEMOVE:
+        if (pressedButton_ >= 0 && (m.WParam & MK_LBUTTON) == 0) {
+            // The release went elsewhere (the system can lose it with a
+            // window that had the press): let go now, no command.
+            m.Result = 0;
+            ReleasePressedButton();
+            return true;
+        }
+        if (pressedButton_ >= 0) {
+            // Held down: pressed while over its button, normal elsewhere.
+            POINT cursor;
+            GetCursorPos(&cursor);
+            SetButtonState(pressedButton_, TitleButtonOfHit(HitTestScreen(cursor)) == pressedButton_ ? 2 : 0);
+            m.Result = 0;
+            return true;
+        }
+        SetHotButton(-1);
+        return false;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK: {
+        // A double click on a title button is a second press of it.
+        const int button = TitleButtonOfHit(static_cast<int32_t>(m.WParam));
+        if (button < 0) return false;
+        pressedButton_ = button;
+        hotButton_ = button;
+        SetButtonState(button, 2);
+        SetCapture(h);
+        m.Result = 0;
+        return true;
+    }
+    case WM_NCLBUTTONUP:
+    case WM_LBUTTONUP:
+        if (pressedButton_ < 0) return false;
+        m.Result = 0;
+        ReleasePressedButton();
+        return true;
+    case WM_CAPTURECHANGED:
+        if (pressedButton_ >= 0 && reinterpret_cast<HWND>(m.LParam) != h) {
+            const int button = pressedButton_;
+            pressedButton_ = hotButton_ = -1;
+            SetButtonState(button, 0);
+        }
+        return false;
+    case WM_SIZE:
+        previous(m);
+        frameStale_ = regionStale_ = true;
+        captionGlow_ = {};
+        if (IsWindowVisible(h)) {
+            UpdateRegion();
+            RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+        }
+        return true;
+    case WM_SHOWWINDOW:
+        // The corners are cut before the window is first seen.
+        if (m.WParam) UpdateRegion();
+        return false;
+    default:
+        return false;
+    }
+}
+
+}  // namespace pakmole

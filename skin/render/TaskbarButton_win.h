@@ -1,0 +1,16 @@
+#pragma once
+// Where the shell shows a window's taskbar button: the shell tray's task
+// switch toolbar (Shell_TrayWnd, ReBarWindow32, MSTaskSwWClass,
+// ToolbarWindow32) is walked and each button's data, which lives in the
+// shell's process and starts with the window the button stands for, is read
+// there. Without a tray (Wine has none) there is no button.
+#include <windows.h>
+
+namespace pakmole {
+
+// The taskbar's window rectangle; false when there is no taskbar.
+bool TaskbarRect(RECT& rect);
+// The screen rectangle of window's taskbar button; false when none is found.
+bool FindTaskbarButton(HWND window, RECT& button);
+
+}  // namespace pakmole

@@ -1,0 +1,64 @@
+// The provider's frame on a form of this process: the skin's painting of a
+// sizeable form, the frame given back when the skin is removed and taken
+// again when it returns, and a caption change that keeps it.
+#include "tests/skin/adapters/AdapterFixture.h"
+#include "tests/skin/frame/FramePictures.h"
+
+namespace pakmole::test {
+namespace {
+
+class ProviderFrame : public AdapterFixture {
+protected:
+    int SettledFrameDifferences() {
+        HWND h = form->Handle();
+        const TsFrameFacts facts = FactsOfWindow(h, TsFrameStyle::fsSizeable, false);
+        const TsCaptionLayout layout = LayoutWith(*manager, facts);
+        const TBitmap32 expected = SkinFramePicture(*manager, facts, GetForegroundWindow() == h, {});
+        int differences = 0;
+        PumpUntil([&] { return (differences = FrameDifferencesOf(h, GrabWindow(h), expected, layout)) == 0; }, 3000);
+        return differences;
+    }
+    bool HasRegion() {
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        const bool has = GetWindowRgn(form->Handle(), region) != ERROR;
+        DeleteObject(region);
+        return has;
+    }
+};
+
+TEST_F(ProviderFrame, SizeableFormWearsTheSkinsFrame) {
+    EXPECT_EQ(SettledFrameDifferences(), 0);
+    EXPECT_TRUE(HasRegion());
+    EXPECT_NE(provider->WindowImage(), nullptr);
+    const TsCaptionLayout& layout = provider->CaptionLayout();
+    EXPECT_TRUE(layout.Buttons[tbMax].Shown);
+    RECT w;
+    GetWindowRect(form->Handle(), &w);
+    const TRect32 max = layout.Buttons[tbMax].Rect;
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_NCHITTEST, 0,
+                           MAKELPARAM(w.left + (max.Left + max.Right) / 2, w.top + (max.Top + max.Bottom) / 2)),
+              HTMAXBUTTON);
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(w.left, w.top + 60)), HTLEFT);
+}
+
+TEST_F(ProviderFrame, RemovedSkinGivesTheFrameBackAndAppliedSkinTakesItAgain) {
+    for (int cycle = 0; cycle < 20; ++cycle) {
+        SCOPED_TRACE(cycle);
+        manager->SetActive(false);
+        PumpFor(20);
+        ASSERT_FALSE(HasRegion());
+        ASSERT_EQ(provider->WindowImage(), nullptr);
+        manager->SetActive(true);
+        PumpFor(20);
+        ASSERT_TRUE(HasRegion());
+    }
+    EXPECT_EQ(SettledFrameDifferences(), 0);
+}
+
+TEST_F(ProviderFrame, NewCaptionKeepsTheSkinsFrame) {
+    form->SetCaption("A caption long enough to end in an ellipsis before the title buttons of this form");
+    EXPECT_EQ(SettledFrameDifferences(), 0);
+}
+
+}  // namespace
+}  // namespace pakmole::test
