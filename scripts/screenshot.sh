@@ -6,7 +6,9 @@
 # Pictures in <build>/screenshots/: main-window.png and message-box.png (whole
 # screen), main-window-crop.png and message-box-crop.png (the window alone),
 # main-window-hot.png (the window, pointer on "Unpack"), unpack-rest.png and
-# unpack-hot.png (the button alone).
+# unpack-hot.png (the button alone), edit-focused.png, edit-rest.png,
+# edit-hot.png, edit-button-hot.png and edit-button-pressed.png (the file-name
+# edit alone).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(cd "${1:-$here/build/win32}" && pwd)"
@@ -90,6 +92,35 @@ unpack_pictures() {
 }
 unpack_pictures
 
+# The file-name edit (433 x 21 at 16, 8 of the client area) in its looks. The
+# Tab above left the focus on it; Shift+Tab gives it back to "Unpack". The
+# button is held down and let go off it, so no dialog opens.
+edit_pictures() {
+  local size origin w h x y border caption
+  size="${geometry%%+*}"; origin="${geometry#*+}"
+  w="${size%x*}"; h="${size#*x}"; x="${origin%%+*}"; y="${origin#*+}"
+  border=$(( (w - 459) / 2 )); caption=$(( h - 84 - border ))
+  local ex=$(( x + border + 16 )) ey=$(( y + caption + 8 ))
+  edit_shot() {
+    sleep 0.5
+    shoot "$out/edit-screen.png"
+    convert "$out/edit-screen.png" -crop "433x21+$ex+$ey" +repage "$out/$1.png"
+  }
+  xdotool mousemove 5 5
+  edit_shot edit-focused
+  xdotool key shift+Tab
+  edit_shot edit-rest
+  xdotool mousemove $(( ex + 150 )) $(( ey + 10 ))
+  edit_shot edit-hot
+  xdotool mousemove $(( ex + 433 - 11 )) $(( ey + 10 ))
+  edit_shot edit-button-hot
+  xdotool mousedown 1
+  edit_shot edit-button-pressed
+  xdotool mousemove 5 5 mouseup 1
+  rm -f "$out/edit-screen.png"
+}
+edit_pictures
+
 # "Unpack" lies 44 pixels into the client area, across its middle; the
 # client area (459 x 84) sits at the bottom of the window, centred across it.
 IFS='x+' read -r width height left top <<<"$geometry"
@@ -106,6 +137,7 @@ shoot "$out/message-box.png"
 convert "$out/message-box.png" -crop "$box" +repage "$out/message-box-crop.png"
 
 stop_program
-for picture in main-window main-window-crop main-window-hot unpack-rest unpack-hot message-box message-box-crop; do
+for picture in main-window main-window-crop main-window-hot unpack-rest unpack-hot edit-focused edit-rest edit-hot \
+    edit-button-hot edit-button-pressed message-box message-box-crop; do
   echo "$out/$picture.png"
 done

@@ -43,20 +43,25 @@ TBitmap32 GrabWindow(HWND window) {
     return picture;
 }
 
-TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height, POINT position, int state,
-                            int32_t behindColor) {
+TBitmap32 SectionPicture(const TsSkinManager& manager, const char* section, int width, int height, POINT position,
+                         int state, const TBgSource& behind) {
     const TsSkinModel& skin = manager.Model();
     TsControlPaintData data;
     data.Skin = &skin;
-    data.SectionIndex = manager.FindSection("BUTTON");
+    data.SectionIndex = manager.FindSection(section);
     data.FrameMaskIndex = skin.Sections.at(static_cast<std::size_t>(data.SectionIndex)).FrameMask;
-    data.TextureIndex = manager.FindTexture(data.SectionIndex, "BUTTON", "PATTERN");
-    data.HotTextureIndex = manager.FindTexture(data.SectionIndex, "BUTTON", "HOTPATTERN");
-    TBgSource behind;
-    behind.Color = behindColor;
+    data.TextureIndex = manager.FindTexture(data.SectionIndex, section, "PATTERN");
+    data.HotTextureIndex = manager.FindTexture(data.SectionIndex, section, "HOTPATTERN");
     TBitmap32 picture(width, height);
     PaintControl(data, behind, true, picture, TPoint32{position.x, position.y}, TRect32{0, 0, width, height}, state);
     return picture;
+}
+
+TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height, POINT position, int state,
+                            int32_t behindColor) {
+    TBgSource behind;
+    behind.Color = behindColor;
+    return SectionPicture(manager, "BUTTON", width, height, position, state, behind);
 }
 
 TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int height, POINT position,

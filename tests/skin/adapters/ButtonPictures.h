@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "skin/data/Bitmap32.h"
+#include "skin/render/BgSource.h"
 
 namespace pakmole {
 class TsSkinManager;
@@ -13,6 +14,10 @@ class TsSkinManager;
 namespace pakmole::test {
 
 TBitmap32 GrabWindow(HWND window);
+// The skin's painting of a section of the given size at position in its
+// parent, over behind (what the parent shows there).
+TBitmap32 SectionPicture(const TsSkinManager& manager, const char* section, int width, int height, POINT position,
+                         int state, const TBgSource& behind);
 // The skin's painting of "BUTTON" of the given size at position in its
 // parent, over the parent's colour (a platform colour value).
 TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height, POINT position, int state,
