@@ -45,7 +45,7 @@ protected:
     void PaintContent(HDC dc, const RECT& face, int stateIndex) override;
 
 private:
-    void PaintGlyph(TBitmap32& cache, int state) const;
+    void PaintGlyph(TBitmap32& cache, int state);
 
     TsCustomComboEdit* ownerEdit_;
     std::unique_ptr<TsCommonData> skinData_;

@@ -19,12 +19,11 @@ bool TsEditButton::SkinPainted() const {
     return manager && manager->Active();
 }
 
-void TsEditButton::PaintGlyph(TBitmap32& cache, int state) const {
+void TsEditButton::PaintGlyph(TBitmap32& cache, int state) {
     const int blend = Blend();
     const bool gray = Grayed() && state == 0;
     if (blend <= 0 && !gray) {
-        const_cast<TsEditButton*>(this)->PaintContent(Bitmap32DC(cache), RECT{0, 0, cache.Width(), cache.Height()},
-                                                      state);
+        PaintContent(Bitmap32DC(cache), RECT{0, 0, cache.Width(), cache.Height()}, state);
         GdiFlush();
         return;
     }
@@ -32,22 +31,18 @@ void TsEditButton::PaintGlyph(TBitmap32& cache, int state) const {
     // alone and leave the look under it as it is.
     TBitmap32 glyphed(cache);
     const TRect32 whole{0, 0, cache.Width(), cache.Height()};
-    const_cast<TsEditButton*>(this)->PaintContent(Bitmap32DC(glyphed), RECT{0, 0, cache.Width(), cache.Height()},
-                                                  state);
+    PaintContent(Bitmap32DC(glyphed), RECT{0, 0, cache.Width(), cache.Height()}, state);
     GdiFlush();
     if (gray) {
+        TBitmap32 grayed(glyphed);
+        GrayArea(grayed, whole);
         for (int y = 0; y < cache.Height(); ++y)
             for (int x = 0; x < cache.Width(); ++x)
-                if (glyphed.Pixel(x, y) != cache.Pixel(x, y)) {
-                    TBitmap32 one(1, 1, glyphed.Pixel(x, y));
-                    GrayArea(one, TRect32{0, 0, 1, 1});
-                    glyphed.Pixel(x, y) = one.Pixel(0, 0);
-                }
+                if (glyphed.Pixel(x, y) != cache.Pixel(x, y)) glyphed.Pixel(x, y) = grayed.Pixel(x, y);
     }
     // Blend is the glyph's transparency in percent: the look under it shows
     // through that much.
-    const int weight = 256 - std::min(blend, 100) * 256 / 100;
-    BlendOver(glyphed, cache, std::min(weight, 255), TPoint32{0, 0}, whole);
+    if (blend > 0) BlendOver(glyphed, cache, 256 - std::min(blend, 100) * 256 / 100, TPoint32{0, 0}, whole);
     cache = glyphed;
 }
 

@@ -22,22 +22,6 @@ void CopyRing(HDC target, HDC source, int width, int height, int ring) {
     BitBlt(target, width - ring, ring, ring, height - 2 * ring, source, width - ring, ring, SRCCOPY);
 }
 
-// The DC given, else the whole window's own (frame included), released after.
-class TargetDC {
-public:
-    TargetDC(HWND window, HDC given) : window_(given ? nullptr : window), dc_(given ? given : GetWindowDC(window)) {}
-    ~TargetDC() {
-        if (window_) ReleaseDC(window_, dc_);
-    }
-    TargetDC(const TargetDC&) = delete;
-    TargetDC& operator=(const TargetDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
 }  // namespace
 
 bool TsMaskEdit::BuildCache() {
@@ -76,7 +60,7 @@ void TsMaskEdit::PaintFrame(HDC dc) {
     if (skinData_->BackgroundStale && !BuildCache()) return;
     const TBitmap32& cache = *skinData_->CacheBitmap;
     if (cache.Empty()) return;
-    TargetDC target(handle_, dc);
+    FrameDC target(handle_, dc);
     CopyRing(target.Get(), Bitmap32DC(cache), cache.Width(), cache.Height(), kFrameRing);
 }
 
@@ -90,7 +74,7 @@ void TsMaskEdit::PaintFromCache(HDC dc) {
     }
     const TBitmap32& cache = *skinData_->CacheBitmap;
     if (cache.Empty()) return;
-    TargetDC target(handle_, dc);
+    FrameDC target(handle_, dc);
     BitBlt(target.Get(), 0, 0, cache.Width(), cache.Height(), Bitmap32DC(cache), 0, 0, SRCCOPY);
     const int offset = ClientOffset();
     PaintChildCaches(target.Get(), offset, offset);

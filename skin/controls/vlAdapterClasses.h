@@ -9,6 +9,7 @@
 #include <string>
 
 #include "skin/controls/vlBtnWnd.h"
+#include "skin/controls/vlComboBoxWnd.h"
 #include "skin/controls/vlEditWnd.h"
 #include "skin/controls/vlMainWnd.h"
 #include "skin/controls/vlScrollWnd.h"
@@ -32,7 +33,6 @@ PAKMOLE_ADAPTER(TvlListViewWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlGridWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlGridEhWnd, TvlGridWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlTreeViewWnd, TvlEditWnd, "EDIT");
-PAKMOLE_ADAPTER(TvlComboBoxWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlWWComboBoxWnd, TvlComboBoxWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlVirtualTreeViewWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlDialogWnd, TvlScrollWnd, "DIALOG");

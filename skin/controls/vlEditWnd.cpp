@@ -3,6 +3,7 @@
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
 #include "ui/CustomEdit.h"
+#include "ui/GdiHandles.h"
 
 namespace pakmole {
 
@@ -65,10 +66,9 @@ void TvlEditWnd::PaintFrame(HDC dc) {
 void TvlEditWnd::PaintNonClient(TMessage&) {
     if (skinData_->PaintSuspended) return;
     if (!paramsApplied_) ApplySkinParams();
-    HDC dc = GetWindowDC(handle_);
-    PaintFrame(dc);
-    PaintBars(dc);
-    ReleaseDC(handle_, dc);
+    const FrameDC dc(handle_);
+    PaintFrame(dc.Get());
+    PaintBars(dc.Get());
 }
 
 void TvlEditWnd::HandleMessage(TMessage& m) {

@@ -18,6 +18,12 @@ namespace pakmole {
 
 class TvlScrollWnd;
 
+// One part of a skin-drawn control: the section painted over what target
+// holds at rect, in the state, with glyphSection's "GLYPHMASK" centred on it
+// (the section's own when both name the same section).
+void PaintSkinPart(const TsSkinManager& manager, const char* name, const char* glyphSection, TBitmap32& target,
+                   const TRect32& rect, int state);
+
 struct TvlScrollBar {
     SCROLLINFO Info{};
     int StyleFlag = 0;    // 8 when the window has the bar's style bit

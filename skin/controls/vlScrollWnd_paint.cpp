@@ -4,6 +4,8 @@
 // and copied to the window in one go.
 #include "skin/controls/vlScrollWnd.h"
 
+#include <string>
+
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/Blend.h"
@@ -27,9 +29,15 @@ constexpr BarSections kSections[2] = {
     {"SCROLLBAR1V", "SCROLLBAR2V", "SCROLLBTNTOP", "SCROLLBTNBOTTOM", "SCROLLSLIDERV"},
 };
 
-// One part of the bar: the section painted over what the bar holds there,
-// with the section's glyph in the middle.
-void PaintPart(const TsSkinManager& manager, const char* name, TBitmap32& bar, const TRect32& rect, int state) {
+int PartState(const TvlScrollBar& bar, int part) {
+    if (bar.PressedPart == part) return 2;
+    return bar.HotPart == part ? 1 : 0;
+}
+
+}  // namespace
+
+void PaintSkinPart(const TsSkinManager& manager, const char* name, const char* glyphSection, TBitmap32& target,
+                   const TRect32& rect, int state) {
     if (rect.Width() <= 0 || rect.Height() <= 0) return;
     const TsSkinModel& skin = manager.Model();
     const int index = manager.FindSection(name);
@@ -41,29 +49,23 @@ void PaintPart(const TsSkinManager& manager, const char* name, TBitmap32& bar, c
     data.TextureIndex = manager.FindTexture(index, name, "PATTERN");
     data.HotTextureIndex = manager.FindTexture(index, name, "HOTPATTERN");
     TBitmap32 piece(rect.Width(), rect.Height());
-    PaintControl(data, BgSourceOfBitmap(&bar, 0, 0), true, piece, TPoint32{rect.Left, rect.Top},
+    PaintControl(data, BgSourceOfBitmap(&target, 0, 0), true, piece, TPoint32{rect.Left, rect.Top},
                  TRect32{0, 0, piece.Width(), piece.Height()}, state);
-    const int glyph = manager.FindMask(index, name, "GLYPHMASK");
+    const int glyph = std::string(glyphSection) == name ? manager.FindMask(index, name, "GLYPHMASK")
+                                                        : manager.FindMaskExact(glyphSection, "GLYPHMASK");
     if (skin.IsValidMask(glyph)) {
         const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(glyph)];
         const TPoint32 at{(piece.Width() - mask.StateWidth()) / 2, (piece.Height() - mask.StateHeight()) / 2};
         PaintMaskImage(piece, at, state, BgSourceOfBitmap(&piece, 0, 0), mask, miNormal);
     }
-    CopyPixels(bar, rect.Left, rect.Top, rect.Width(), rect.Height(), piece, 0, 0);
+    CopyPixels(target, rect.Left, rect.Top, rect.Width(), rect.Height(), piece, 0, 0);
 }
-
-int PartState(const TvlScrollBar& bar, int part) {
-    if (bar.PressedPart == part) return 2;
-    return bar.HotPart == part ? 1 : 0;
-}
-
-}  // namespace
 
 void TvlScrollWnd::PaintBars(HDC dc) {
     if (!Visible() || !ManagerActive() || skinData_->PaintSuspended) return;
     const TsSkinManager& manager = *SkinManager();
-    const bool ownDC = dc == nullptr;
-    if (ownDC) dc = GetWindowDC(handle_);
+    const FrameDC target(handle_, dc);
+    dc = target.Get();
     const int32_t behind = static_cast<int32_t>(ColorToRGB(skinData_->GetBgColor()));
     for (int o = 0; o < 2; ++o) {
         const TvlScrollBar& bar = Bar(o);
@@ -80,14 +82,14 @@ void TvlScrollWnd::PaintBars(HDC dc) {
         const int trackEnd = l.TrackStart + l.TrackLength;
         const int split = l.HasThumb ? l.ThumbStart + l.ThumbLength / 2 : trackEnd;
         const BarSections& names = kSections[o];
-        PaintPart(manager, names.TrackBefore, picture, span(l.TrackStart, split), PartState(bar, spPageBefore));
-        PaintPart(manager, names.TrackAfter, picture, span(split, trackEnd), PartState(bar, spPageAfter));
-        PaintPart(manager, names.FirstArrow, picture, span(0, l.ArrowLength), PartState(bar, spFirstArrow));
-        PaintPart(manager, names.SecondArrow, picture, span(l.Length - l.ArrowLength, l.Length),
-                  PartState(bar, spSecondArrow));
-        if (l.HasThumb)
-            PaintPart(manager, names.Thumb, picture, span(l.ThumbStart, l.ThumbStart + l.ThumbLength),
-                      PartState(bar, spThumb));
+        const auto part = [&](const char* name, TRect32 rect, int state) {
+            PaintSkinPart(manager, name, name, picture, rect, state);
+        };
+        part(names.TrackBefore, span(l.TrackStart, split), PartState(bar, spPageBefore));
+        part(names.TrackAfter, span(split, trackEnd), PartState(bar, spPageAfter));
+        part(names.FirstArrow, span(0, l.ArrowLength), PartState(bar, spFirstArrow));
+        part(names.SecondArrow, span(l.Length - l.ArrowLength, l.Length), PartState(bar, spSecondArrow));
+        if (l.HasThumb) part(names.Thumb, span(l.ThumbStart, l.ThumbStart + l.ThumbLength), PartState(bar, spThumb));
         GdiFlush();
         BitBlt(dc, r.left, r.top, picture.Width(), picture.Height(), Bitmap32DC(picture), 0, 0, SRCCOPY);
     }
@@ -98,7 +100,6 @@ void TvlScrollWnd::PaintBars(HDC dc) {
         BrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(behind)));
         FillRect(dc, &corner, brush.Get());
     }
-    if (ownDC) ReleaseDC(handle_, dc);
 }
 
 }  // namespace pakmole
