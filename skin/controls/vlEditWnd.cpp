@@ -2,7 +2,6 @@
 
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
-#include "ui/CustomEdit.h"
 #include "ui/GdiHandles.h"
 
 namespace pakmole {
@@ -12,8 +11,6 @@ TvlEditWnd::TvlEditWnd(HWND window, bool repaint, const std::string& defaultSect
     : TvlScrollWnd(window, repaint, defaultSection.empty() ? std::string("EDIT") : defaultSection, manager, state) {
     if (skinData_->ControlKind == ckPlain || skinData_->ControlKind == ckAdapterItem)
         skinData_->ControlKind = ckEditAdapter;
-    singleLine_ = dynamic_cast<TCustomEdit*>(OwnerControl()) &&
-                  (GetWindowLongA(window, GWL_STYLE) & ES_MULTILINE) == 0;
 }
 
 void TvlEditWnd::CaptureOriginalParams() {

@@ -20,8 +20,6 @@ public:
     void ApplySkinParams() override;
     void HandleMessage(TMessage& message) override;
 
-    bool SingleLine() const { return singleLine_; }
-
 protected:
     void PaintNonClient(TMessage& message) override;
     // 1 while focused or hot and the section has a hot state, else 0.
@@ -33,7 +31,6 @@ private:
     int32_t originalColor_ = 0;
     int32_t originalFontColor_ = 0;
     bool captured_ = false;
-    bool singleLine_ = false;
 };
 
 }  // namespace pakmole

@@ -36,7 +36,9 @@ struct TvlScrollBar {
     bool Shown = false;
     TvlScrollWnd* Owner = nullptr;
 
-    TScrollState State() const { return TScrollState{Info.nMin, Info.nMax, static_cast<int32_t>(Info.nPage), Info.nPos}; }
+    TScrollState State() const {
+        return TScrollState{Info.nMin, Info.nMax, static_cast<int32_t>(Info.nPage), Info.nPos};
+    }
     int Code() const { return Orientation == 0 ? SB_HORZ : SB_VERT; }
     UINT Message() const { return Orientation == 0 ? WM_HSCROLL : WM_VSCROLL; }
 };

@@ -47,7 +47,8 @@ TEST(Form1Test, StoredComponentsInOrderWithTheirProperties) {
     EXPECT_EQ(SendMessageA(form->Button2->Handle(), SKM_COMMAND, SkinCommandParam(SKC_ISSKINNED), 0), 1);
     EXPECT_EQ(form->sSkinProvider1->SkinData().SkinSection(), "FORM");
     // Both file edits wear the skin's "EDIT" look, their buttons "SPEEDBUTTON_SMALL".
-    for (TsCustomComboEdit* edit : {static_cast<TsCustomComboEdit*>(form->edt1), static_cast<TsCustomComboEdit*>(form->edt2)}) {
+    for (TsCustomComboEdit* edit :
+         {static_cast<TsCustomComboEdit*>(form->edt1), static_cast<TsCustomComboEdit*>(form->edt2)}) {
         EXPECT_EQ(edit->SkinData().SkinSection(), "EDIT");
         EXPECT_EQ(edit->Button()->SkinData().SkinSection(), "SPEEDBUTTON_SMALL");
     }

@@ -101,4 +101,12 @@ void MovePointer(POINT screen) {
     PumpFor(60);
 }
 
+void PressPointer(bool down) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof(input));
+    PumpFor(80);
+}
+
 }  // namespace pakmole::test

@@ -32,5 +32,7 @@ int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutM
 int CaptionDifferences(const TBitmap32& a, const TBitmap32& b);
 // Moves the pointer with the system's input and waits until it is there.
 void MovePointer(POINT screen);
+// Presses or lets go of the left mouse button with the system's input.
+void PressPointer(bool down);
 
 }  // namespace pakmole::test

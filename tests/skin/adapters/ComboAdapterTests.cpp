@@ -3,6 +3,8 @@
 // skin's "COMBOBTN" in the state of the box (normal, focused, list down).
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "skin/controls/sSkinProvider.h"
@@ -78,7 +80,8 @@ protected:
                 const bool frame = x < 3 || y < 3 || x >= shown.Width() - 3 || y >= shown.Height() - 3;
                 const bool button = x >= b.left && x < b.right && y >= b.top && y < b.bottom &&
                                     (std::abs(x - cx) > 6 || std::abs(y - cy) > 6);
-                if (frame || button) differences += (shown.Pixel(x, y) & 0xFFFFFF) != (expected.Pixel(x, y) & 0xFFFFFF);
+                if (frame || button)
+                    differences += (shown.Pixel(x, y) & 0xFFFFFF) != (expected.Pixel(x, y) & 0xFFFFFF);
             }
         return differences;
     }

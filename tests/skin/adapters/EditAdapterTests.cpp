@@ -60,14 +60,6 @@ protected:
     }
 };
 
-void PressPointer(bool down) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof(input));
-    PumpFor(80);
-}
-
 int Brightness(uint32_t pixel) {
     return static_cast<int>(((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF)) / 3;
 }
@@ -158,8 +150,8 @@ TEST_F(EditAdapterTest, TheBarIsTheSkinsAndLeavesTheTextItsRoom) {
     ASSERT_EQ(GetFocus(), memo->Handle());
     TBgSource behind;
     behind.Color = static_cast<int32_t>(ColorToRGB(form->Color()));
-    const TBitmap32 frame = SectionPicture(*manager, "EDIT", shown.Width(), shown.Height(), POINT{memo->Left(), memo->Top()},
-                                           1, behind);
+    const TBitmap32 frame =
+        SectionPicture(*manager, "EDIT", shown.Width(), shown.Height(), POINT{memo->Left(), memo->Top()}, 1, behind);
     int differences = 0;
     for (int y = 0; y < shown.Height(); ++y)
         for (int x = 0; x < shown.Width(); ++x)

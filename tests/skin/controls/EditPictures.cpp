@@ -52,8 +52,9 @@ TBitmap32 SkinEditButtonPicture(const TsSkinManager& manager, const EditGeometry
                                 int state) {
     TBitmap32 picture = editPicture;
     const int w = edit.Button.right - edit.Button.left, h = edit.Button.bottom - edit.Button.top;
-    const TBitmap32 button = SectionPicture(manager, "SPEEDBUTTON_SMALL", w, h, POINT{edit.Button.left, edit.Button.top},
-                                            state, BgSourceOfBitmap(&editPicture, 0, 0));
+    const POINT at{edit.Button.left, edit.Button.top};
+    const TBitmap32 button =
+        SectionPicture(manager, "SPEEDBUTTON_SMALL", w, h, at, state, BgSourceOfBitmap(&editPicture, 0, 0));
     CopyPixels(picture, edit.Button.left, edit.Button.top, w, h, button, 0, 0);
     return picture;
 }

@@ -17,14 +17,6 @@
 namespace pakmole::test {
 namespace {
 
-void PressPointer(bool down) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    SendInput(1, &input, sizeof(input));
-    PumpFor(60);
-}
-
 class FileEditRun : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -58,7 +58,9 @@ protected:
     int32_t Behind() const { return static_cast<int32_t>(ColorToRGB(form->Color())); }
     TBitmap32 Edit(int state) const { return SkinEditPicture(*manager, geometry, state, Behind()); }
     TBitmap32 Grab() const { return GrabWindow(edit->Handle()); }
-    int32_t Field() const { return manager->Model().Sections.at(static_cast<std::size_t>(manager->FindSection("EDIT"))).Props[0].Color; }
+    int32_t Field() const {
+        return manager->Model().Sections.at(static_cast<std::size_t>(manager->FindSection("EDIT"))).Props[0].Color;
+    }
     POINT OnButton() const {
         RECT r;
         GetWindowRect(edit->Handle(), &r);
