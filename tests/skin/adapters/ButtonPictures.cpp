@@ -19,18 +19,16 @@ bool InCaptionBox(int x, int y, int width, int height) {
     return x >= width / 2 - kCaptionHalfWidth && x < width / 2 + kCaptionHalfWidth && y >= 4 && y < height - 4;
 }
 
-template <class Counted>
-int CountDifferences(const TBitmap32& a, const TBitmap32& b, Counted counted) {
+}  // namespace
+
+int CountDifferences(const TBitmap32& a, const TBitmap32& b, const std::function<bool(int x, int y)>& counted) {
     if (a.Width() != b.Width() || a.Height() != b.Height()) return a.Width() * a.Height() + 1;
     int differences = 0;
     for (int y = 0; y < a.Height(); ++y)
         for (int x = 0; x < a.Width(); ++x)
-            if (counted(x, y, a.Width(), a.Height()))
-                differences += (a.Pixel(x, y) & 0xFFFFFF) != (b.Pixel(x, y) & 0xFFFFFF);
+            if (counted(x, y)) differences += (a.Pixel(x, y) & 0xFFFFFF) != (b.Pixel(x, y) & 0xFFFFFF);
     return differences;
 }
-
-}  // namespace
 
 TBitmap32 GrabWindow(HWND window) {
     RECT r;
@@ -72,7 +70,7 @@ TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int hei
 }
 
 int FrameDifferences(const TBitmap32& a, const TBitmap32& b) {
-    return CountDifferences(a, b, [](int x, int y, int w, int h) { return !InCaptionBox(x, y, w, h); });
+    return CountDifferences(a, b, [&a](int x, int y) { return !InCaptionBox(x, y, a.Width(), a.Height()); });
 }
 
 int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutMs) {
@@ -81,7 +79,9 @@ int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutM
     return differences;
 }
 
-int CaptionDifferences(const TBitmap32& a, const TBitmap32& b) { return CountDifferences(a, b, InCaptionBox); }
+int CaptionDifferences(const TBitmap32& a, const TBitmap32& b) {
+    return CountDifferences(a, b, [&a](int x, int y) { return InCaptionBox(x, y, a.Width(), a.Height()); });
+}
 
 void MovePointer(POINT screen) {
     INPUT input{};

@@ -4,6 +4,8 @@
 // and inside the box where the caption lies.
 #include <windows.h>
 
+#include <functional>
+
 #include "skin/data/Bitmap32.h"
 #include "skin/render/BgSource.h"
 
@@ -25,6 +27,8 @@ TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height,
 // The disabled look: 40 percent of the normal look over the colour behind.
 TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int height, POINT position,
                                 int32_t behindColor);
+// Pixels that differ in colour where counted holds; pictures of other sizes differ everywhere.
+int CountDifferences(const TBitmap32& a, const TBitmap32& b, const std::function<bool(int x, int y)>& counted);
 int FrameDifferences(const TBitmap32& a, const TBitmap32& b);
 // The frame differences between the window on the screen and expected, once
 // they reach 0 or timeoutMs pass (paints and fades take their time).

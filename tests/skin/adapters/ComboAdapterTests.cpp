@@ -7,13 +7,12 @@
 #include <functional>
 #include <memory>
 
-#include "skin/controls/sSkinProvider.h"
 #include "skin/controls/vlAdapterClasses.h"
-#include "skin/manager/MainSkinManager.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/PixelCopy.h"
 #include "skin/render/sFade_win.h"
 #include "tests/skin/adapters/ButtonPictures.h"
+#include "tests/skin/adapters/SkinnedForm.h"
 #include "tests/skin/manager/ManagerTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CustomForm.h"
@@ -24,13 +23,9 @@ namespace {
 class ComboAdapterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        manager = MakeManager();
-        manager->SetIsDefault(true);
-        manager->SetSkinName(kInternalSkinName);
+        manager = AppliedInternalSkin();
         ASSERT_TRUE(manager->Active());
-        form = app.App().CreateForm<TForm>();
-        form->SetBounds(100, 100, 320, 240);
-        new TsSkinProvider(form);
+        form = SkinnedForm(app, 320, 240);
         MovePointer(POINT{2, 2});
         form->Show();
         combo = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 20, 20, 200,
@@ -74,16 +69,13 @@ protected:
     int Differences(const TBitmap32& shown, const TBitmap32& expected) const {
         const RECT b = adapter->DropButtonRect();
         const int cx = (b.left + b.right) / 2, cy = (b.top + b.bottom) / 2;
-        int differences = 0;
-        for (int y = 0; y < shown.Height(); ++y)
-            for (int x = 0; x < shown.Width(); ++x) {
-                const bool frame = x < 3 || y < 3 || x >= shown.Width() - 3 || y >= shown.Height() - 3;
-                const bool button = x >= b.left && x < b.right && y >= b.top && y < b.bottom &&
-                                    (std::abs(x - cx) > 6 || std::abs(y - cy) > 6);
-                if (frame || button)
-                    differences += (shown.Pixel(x, y) & 0xFFFFFF) != (expected.Pixel(x, y) & 0xFFFFFF);
-            }
-        return differences;
+        const int w = shown.Width(), h = shown.Height();
+        return CountDifferences(shown, expected, [&](int x, int y) {
+            const bool frame = x < 3 || y < 3 || x >= w - 3 || y >= h - 3;
+            const bool button = x >= b.left && x < b.right && y >= b.top && y < b.bottom &&
+                                (std::abs(x - cx) > 6 || std::abs(y - cy) > 6);
+            return frame || button;
+        });
     }
 
     ComponentPtr<TsSkinManager> manager;

@@ -9,13 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "skin/controls/sSkinProvider.h"
 #include "skin/controls/vlAdapterClasses.h"
-#include "skin/manager/MainSkinManager.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/sFade_win.h"
 #include "tests/skin/adapters/ButtonPictures.h"
+#include "tests/skin/adapters/SkinnedForm.h"
 #include "tests/skin/manager/ManagerTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CustomForm.h"
@@ -67,13 +66,9 @@ int Brightness(uint32_t pixel) {
 class EditAdapterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        manager = MakeManager();
-        manager->SetIsDefault(true);
-        manager->SetSkinName(kInternalSkinName);
+        manager = AppliedInternalSkin();
         ASSERT_TRUE(manager->Active());
-        form = app.App().CreateForm<TForm>();
-        form->SetBounds(100, 100, 320, 240);
-        new TsSkinProvider(form);
+        form = SkinnedForm(app, 320, 240);
         memo = new ScrollingMemo(form);
         memo->SetParent(form);
         memo->SetBounds(20, 20, 200, 150);
@@ -152,12 +147,9 @@ TEST_F(EditAdapterTest, TheBarIsTheSkinsAndLeavesTheTextItsRoom) {
     behind.Color = static_cast<int32_t>(ColorToRGB(form->Color()));
     const TBitmap32 frame =
         SectionPicture(*manager, "EDIT", shown.Width(), shown.Height(), POINT{memo->Left(), memo->Top()}, 1, behind);
-    int differences = 0;
-    for (int y = 0; y < shown.Height(); ++y)
-        for (int x = 0; x < shown.Width(); ++x)
-            if (x < 2 || y < 2 || x >= shown.Width() - 2 || y >= shown.Height() - 2)
-                differences += (shown.Pixel(x, y) & 0xFFFFFF) != (frame.Pixel(x, y) & 0xFFFFFF);
-    EXPECT_EQ(differences, 0);
+    const int w = shown.Width(), h = shown.Height();
+    EXPECT_EQ(CountDifferences(shown, frame, [w, h](int x, int y) { return x < 2 || y < 2 || x >= w - 2 || y >= h - 2; }),
+              0);
     // The memo took the section's colours (of the hot look).
     const TsGeneralData& edit = manager->Model().Sections.at(static_cast<std::size_t>(manager->FindSection("EDIT")));
     EXPECT_EQ(memo->Color(), edit.Props[1].Color);

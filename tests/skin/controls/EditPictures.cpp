@@ -10,16 +10,6 @@ namespace {
 
 int Channel(uint32_t pixel, int shift) { return static_cast<int>((pixel >> shift) & 0xFF); }
 
-template <class Counted>
-int CountDifferences(const TBitmap32& a, const TBitmap32& b, Counted counted) {
-    if (a.Width() != b.Width() || a.Height() != b.Height()) return a.Width() * a.Height() + 1;
-    int differences = 0;
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (counted(x, y)) differences += (a.Pixel(x, y) & 0xFFFFFF) != (b.Pixel(x, y) & 0xFFFFFF);
-    return differences;
-}
-
 bool Inside(const RECT& r, int x, int y) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; }
 
 }  // namespace

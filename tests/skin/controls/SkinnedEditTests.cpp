@@ -7,12 +7,11 @@
 
 #include "skin/controls/sAlphaImageList.h"
 #include "skin/controls/sFilenameEdit.h"
-#include "skin/controls/sSkinProvider.h"
-#include "skin/manager/MainSkinManager.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/sFade_win.h"
 #include "tests/skin/adapters/ButtonPictures.h"
+#include "tests/skin/adapters/SkinnedForm.h"
 #include "tests/skin/controls/EditPictures.h"
 #include "tests/skin/manager/ManagerTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -27,13 +26,9 @@ const char* const kPlaceholder = "Select pak-file (Unreal Engine 4) for Unpackin
 class SkinnedEditTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        manager = MakeManager();
-        manager->SetIsDefault(true);
-        manager->SetSkinName(kInternalSkinName);
+        manager = AppliedInternalSkin();
         ASSERT_TRUE(manager->Active());
-        form = app.App().CreateForm<TForm>();
-        form->SetBounds(100, 100, 480, 140);
-        new TsSkinProvider(form);
+        form = SkinnedForm(app, 480, 140);
         memo = new TMemo(form);
         memo->SetParent(form);
         memo->SetBounds(16, 50, 120, 40);
