@@ -72,12 +72,19 @@ convert "$out/main-window.png" -crop "$geometry" +repage "$out/main-window-crop.
 # The "Unpack" button at rest and hot: the focus goes on to the file edit
 # (the button, first in tab order, holds it at start and shows its hot look
 # for it), the pointer leaves the window, then rests on the button.
-unpack_pictures() {
-  local size origin w h x y border caption
+# The screen position of the client area's top-left corner: the client area
+# (459 x 84) sits at the bottom of the window, centred across it.
+client_origin() {
+  local size origin w h x y border
   size="${geometry%%+*}"; origin="${geometry#*+}"
   w="${size%x*}"; h="${size#*x}"; x="${origin%%+*}"; y="${origin#*+}"
-  border=$(( (w - 459) / 2 )); caption=$(( h - 84 - border ))
-  local bx=$(( x + border + 16 )) by=$(( y + caption + 32 ))
+  border=$(( (w - 459) / 2 ))
+  echo "$(( x + border )) $(( y + h - 84 - border ))"
+}
+unpack_pictures() {
+  local cx cy
+  read -r cx cy < <(client_origin)
+  local bx=$(( cx + 16 )) by=$(( cy + 32 ))
   xdotool key Tab
   xdotool mousemove 5 5
   sleep 0.5
@@ -96,11 +103,9 @@ unpack_pictures
 # Tab above left the focus on it; Shift+Tab gives it back to "Unpack". The
 # button is held down and let go off it, so no dialog opens.
 edit_pictures() {
-  local size origin w h x y border caption
-  size="${geometry%%+*}"; origin="${geometry#*+}"
-  w="${size%x*}"; h="${size#*x}"; x="${origin%%+*}"; y="${origin#*+}"
-  border=$(( (w - 459) / 2 )); caption=$(( h - 84 - border ))
-  local ex=$(( x + border + 16 )) ey=$(( y + caption + 8 ))
+  local cx cy
+  read -r cx cy < <(client_origin)
+  local ex=$(( cx + 16 )) ey=$(( cy + 8 ))
   edit_shot() {
     sleep 0.5
     shoot "$out/edit-screen.png"
