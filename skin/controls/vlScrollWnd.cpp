@@ -219,16 +219,17 @@ void TvlScrollWnd::Track(POINT screen) {
 void TvlScrollWnd::Release() {
     KillTimer(handle_, kFirstRepeatTimer);
     KillTimer(handle_, kRepeatTimer);
-    if (GetCapture() == handle_) ReleaseCapture();
-    for (int o = 0; o < 2; ++o) {
-        TvlScrollBar& bar = Bar(o);
-        if (bar.PressedPart == spNone) continue;
-        if (bar.PressedPart == spThumb) SendScroll(o, SB_THUMBPOSITION);
-        SendScroll(o, SB_ENDSCROLL);
-        bar.PressedPart = spNone;
-    }
+    // Cleared before the capture goes: letting go of it comes back here.
+    const std::array<int, 2> pressed{Bar(0).PressedPart, Bar(1).PressedPart};
+    Bar(0).PressedPart = Bar(1).PressedPart = spNone;
     tracking_ = false;
     trackBar_ = -1;
+    if (GetCapture() == handle_) ReleaseCapture();
+    for (int o = 0; o < 2; ++o) {
+        if (pressed[static_cast<std::size_t>(o)] == spNone) continue;
+        if (pressed[static_cast<std::size_t>(o)] == spThumb) SendScroll(o, SB_THUMBPOSITION);
+        SendScroll(o, SB_ENDSCROLL);
+    }
     RefreshBars();
 }
 
@@ -360,6 +361,10 @@ void TvlScrollWnd::HandleMessage(TMessage& m) {
         Release();
         m.Result = 0;
         return;
+    case WM_CAPTURECHANGED:
+        // Another window took the mouse: the press ends there.
+        if (tracking_ || Bar(0).PressedPart != spNone || Bar(1).PressedPart != spNone) Release();
+        break;
     case WM_TIMER:
         if (m.WParam == kHotPartTimer) {
             TickHot();
