@@ -3,6 +3,7 @@
 // look, and the glyph settings change the glyph alone.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 #include "skin/controls/sAlphaImageList.h"
@@ -208,6 +209,40 @@ TEST_F(SkinnedEditTest, DisabledEditIsBlendedWithTheFormAndComesBack) {
     Settle();
     EXPECT_TRUE(edit->Button()->Enabled());
     EXPECT_EQ(RingDifferences(Grab(), rest), 0);
+}
+
+TEST_F(SkinnedEditTest, BoundLabelFollowsTheEdit) {
+    TsBoundLabel& bound = edit->BoundLabel();
+    bound.SetActive(true);
+    bound.SetCaption("Pak file");
+    TsEditLabel* label = bound.Label();
+    ASSERT_NE(label, nullptr);
+    const int gap = edit->Left() - (label->Left() + label->Width());
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        bool visible, enabled;
+    } steps[] = {
+        {"moved and widened", [&] { edit->SetBounds(120, 30, 300, 21); }, true, true},
+        {"hidden", [&] { edit->SetVisible(false); }, false, true},
+        {"shown", [&] { edit->SetVisible(true); }, true, true},
+        {"disabled, blending", [&] { edit->SetEnabled(false); }, true, false},
+        {"disabled, not blending",
+         [&] {
+             edit->SetEnabled(true);
+             edit->SetDisabledKind(0);
+             edit->SetEnabled(false);
+         },
+         true, true},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(label->Visible(), step.visible) << step.name;
+        EXPECT_EQ(label->Enabled(), step.enabled) << step.name;
+        if (!step.visible) continue;
+        EXPECT_EQ(edit->Left() - (label->Left() + label->Width()), gap) << step.name;
+        EXPECT_LT(std::abs(label->Top() + label->Height() / 2 - (edit->Top() + edit->Height() / 2)), 3) << step.name;
+    }
 }
 
 TEST_F(SkinnedEditTest, WithoutTheSkinTheEditIsThePlatformsAgain) {
