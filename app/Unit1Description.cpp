@@ -41,6 +41,7 @@ void TForm1::ReadStoredDescription() {
     edt2->SetMaxLength(255);
     edt2->SetColor(kEditColor);
     edt2->Font().SetColor(clSilver);
+    edt2->SkinData().SetSkinSection("EDIT");
     edt2->SetTabOrder(4);
 
     Button1 = new TButton(this);
@@ -77,6 +78,7 @@ void TForm1::ReadStoredDescription() {
     edt1->SetMaxLength(255);
     edt1->SetColor(kEditColor);
     edt1->Font().SetColor(clSilver);
+    edt1->SkinData().SetSkinSection("EDIT");
     edt1->OnAfterDialog = [this](TObject* sender, std::string& name, bool& action) {
         edt1AfterDialog(sender, name, action);
     };

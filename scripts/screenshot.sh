@@ -8,7 +8,8 @@
 # main-window-hot.png (the window, pointer on "Unpack"), unpack-rest.png and
 # unpack-hot.png (the button alone), frame-minimize-hot.png,
 # frame-close-hot.png and frame-close-pressed.png (the window, its title
-# buttons under the pointer).
+# buttons under the pointer), edit-focused.png, edit-rest.png, edit-hot.png,
+# edit-button-hot.png and edit-button-pressed.png (the file-name edit alone).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(cd "${1:-$here/build/win32}" && pwd)"
@@ -72,12 +73,19 @@ convert "$out/main-window.png" -crop "$geometry" +repage "$out/main-window-crop.
 # The "Unpack" button at rest and hot: the focus goes on to the file edit
 # (the button, first in tab order, holds it at start and shows its hot look
 # for it), the pointer leaves the window, then rests on the button.
-unpack_pictures() {
-  local size origin w h x y border caption
+# The screen position of the client area's top-left corner: the client area
+# (459 x 84) sits at the bottom of the window, centred across it.
+client_origin() {
+  local size origin w h x y border
   size="${geometry%%+*}"; origin="${geometry#*+}"
   w="${size%x*}"; h="${size#*x}"; x="${origin%%+*}"; y="${origin#*+}"
-  border=$(( (w - 459) / 2 )); caption=$(( h - 84 - border ))
-  local bx=$(( x + border + 16 )) by=$(( y + caption + 32 ))
+  border=$(( (w - 459) / 2 ))
+  echo "$(( x + border )) $(( y + h - 84 - border ))"
+}
+unpack_pictures() {
+  local cx cy
+  read -r cx cy < <(client_origin)
+  local bx=$(( cx + 16 )) by=$(( cy + 32 ))
   xdotool key Tab
   xdotool mousemove 5 5
   sleep 0.5
@@ -121,6 +129,33 @@ frame_pictures() {
 }
 frame_pictures
 
+# The file-name edit (433 x 21 at 16, 8 of the client area) in its looks. The
+# Tab above left the focus on it; Shift+Tab gives it back to "Unpack". The
+# button is held down and let go off it, so no dialog opens.
+edit_pictures() {
+  local cx cy
+  read -r cx cy < <(client_origin)
+  local ex=$(( cx + 16 )) ey=$(( cy + 8 ))
+  edit_shot() {
+    sleep 0.5
+    shoot "$out/edit-screen.png"
+    convert "$out/edit-screen.png" -crop "433x21+$ex+$ey" +repage "$out/$1.png"
+  }
+  xdotool mousemove 5 5
+  edit_shot edit-focused
+  xdotool key shift+Tab
+  edit_shot edit-rest
+  xdotool mousemove $(( ex + 150 )) $(( ey + 10 ))
+  edit_shot edit-hot
+  xdotool mousemove $(( ex + 433 - 11 )) $(( ey + 10 ))
+  edit_shot edit-button-hot
+  xdotool mousedown 1
+  edit_shot edit-button-pressed
+  xdotool mousemove 5 5 mouseup 1
+  rm -f "$out/edit-screen.png"
+}
+edit_pictures
+
 # "Unpack" lies 44 pixels into the client area, across its middle; the
 # client area (459 x 84) sits at the bottom of the window, centred across it.
 IFS='x+' read -r width height left top <<<"$geometry"
@@ -139,5 +174,8 @@ convert "$out/message-box.png" -crop "$box" +repage "$out/message-box-crop.png"
 stop_program
 for picture in main-window main-window-crop main-window-hot unpack-rest unpack-hot frame-minimize-hot frame-close-hot \
                frame-close-pressed message-box message-box-crop; do
+
+for picture in main-window main-window-crop main-window-hot unpack-rest unpack-hot edit-focused edit-rest edit-hot \
+    edit-button-hot edit-button-pressed message-box message-box-crop; do
   echo "$out/$picture.png"
 done

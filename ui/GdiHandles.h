@@ -81,6 +81,24 @@ private:
     HDC dc_;
 };
 
+// GetWindowDC / ReleaseDC: the whole window, frame included. With a DC given
+// instead, that one is used and left alone.
+class FrameDC {
+public:
+    explicit FrameDC(HWND window, HDC given = nullptr)
+        : window_(given ? nullptr : window), dc_(given ? given : GetWindowDC(window)) {}
+    ~FrameDC() {
+        if (window_) ReleaseDC(window_, dc_);
+    }
+    FrameDC(const FrameDC&) = delete;
+    FrameDC& operator=(const FrameDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
 // CreateCompatibleDC / DeleteDC.
 class MemoryDC {
 public:

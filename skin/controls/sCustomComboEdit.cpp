@@ -1,10 +1,13 @@
 #include "skin/controls/sCustomComboEdit.h"
 
+#include "skin/manager/SkinCommands.h"
 #include "ui/CustomForm.h"
 
 namespace pakmole {
 
 TsCustomComboEdit::TsCustomComboEdit(TComponent* owner) : TsMaskEdit(owner) {
+    SkinData().ControlKind = ckComboEdit;
+    SetDisabledKind(dkBlended);
     SetHeight(21);
     button_ = new TsEditButton(this);
     button_->SetParent(this);
@@ -71,7 +74,28 @@ void TsCustomComboEdit::SetAlignment(TAlignment alignment) {
 
 bool TsCustomComboEdit::ReadOnly() const { return TsMaskEdit::ReadOnly(); }
 
-void TsCustomComboEdit::SetReadOnly(bool on) { TsMaskEdit::SetReadOnly(on); }
+void TsCustomComboEdit::SetReadOnly(bool on) {
+    TsMaskEdit::SetReadOnly(on);
+    // A read-only edit shows its button disabled.
+    if (button_) button_->Invalidate();
+}
+
+void TsCustomComboEdit::PaintChildCaches(HDC dc, int offsetX, int offsetY) {
+    if (!showButton_ || !button_ || !button_->Visible()) return;
+    button_->PaintSkinned(dc, button_->Left() + offsetX, button_->Top() + offsetY);
+}
+
+void TsCustomComboEdit::SkinCommandTaken(TMessage& m) {
+    if (button_) button_->Perform(SKM_COMMAND, m.WParam, m.LParam);
+}
+
+UINT TsCustomComboEdit::TextAlignment() const {
+    switch (alignment_) {
+    case TAlignment::taRightJustify: return DT_RIGHT;
+    case TAlignment::taCenter: return DT_CENTER;
+    default: return DT_LEFT;
+    }
+}
 
 void TsCustomComboEdit::OpenPopup() {
     if (!popupWindow_) return;
@@ -156,6 +180,17 @@ void TsCustomComboEdit::KeyPress(char& key) {
 
 void TsCustomComboEdit::WndProc(TMessage& m) {
     switch (m.Msg) {
+    case SKM_COMMAND:
+        // The button asks its parent before it paints; the edit is never in the way.
+        if (SkinCommandCode(m.WParam) == SKC_ISUPDATING) {
+            m.Result = 0;
+            return;
+        }
+        break;
+    case CM_ENABLEDCHANGED:
+        TsMaskEdit::WndProc(m);
+        if (button_) button_->SetEnabled(Enabled());
+        return;
     case CM_WANTSPECIALKEY:
         if (m.WParam == VK_RETURN || m.WParam == VK_ESCAPE) {
             m.Result = 1;

@@ -42,6 +42,7 @@ public:
     TAlignment PopupAlign() const { return popupAlign_; }
 
     void FitTextArea() override;
+    int ButtonAreaWidth() const override { return showButton_ && button_ ? button_->Width() : 0; }
     // Also fits the button to its glyphs, or takes it away when not shown.
     void Invalidate() override;
 
@@ -62,6 +63,9 @@ protected:
     bool WindowReadOnly() const override { return TsMaskEdit::ReadOnly() || !directInput_; }
     // What a click of the button does.
     virtual void RunButtonAction();
+    void PaintChildCaches(HDC dc, int offsetX, int offsetY) override;
+    void SkinCommandTaken(TMessage& message) override;
+    UINT TextAlignment() const override;
 
     int defaultGlyphIndex_ = -1;
 

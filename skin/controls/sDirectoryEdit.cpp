@@ -9,6 +9,7 @@ const char* const TsDirectoryEdit::kDialogMissingMessage =
     "The folder selection dialog is not available in this version";
 
 TsDirectoryEdit::TsDirectoryEdit(TComponent* owner) : TsFileDirEdit(owner) {
+    SkinData().ControlKind = ckDirectoryEdit;
     defaultGlyphIndex_ = 1;
 }
 

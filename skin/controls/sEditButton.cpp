@@ -5,17 +5,22 @@
 #include "skin/controls/sAlphaImageList.h"
 #include "skin/controls/sCustomComboEdit.h"
 #include "skin/controls/sGlyphUtils.h"
+#include "skin/manager/SkinCommands.h"
 
 namespace pakmole {
 
 TsEditButton::TsEditButton(TsCustomComboEdit* ownerEdit)
-    : TsSpeedButton(ownerEdit), ownerEdit_(ownerEdit) {
+    : TsSpeedButton(ownerEdit), ownerEdit_(ownerEdit), skinData_(std::make_unique<TsCommonData>(this, true)) {
     SetFlat(true);
     SetCursor(crArrow);
     SetAlign(TAlign::alRight);
     SetWidth(22);
     SetCaption("");
+    skinData_->ControlKind = ckButton;
+    skinData_->SetSkinSection("SPEEDBUTTON_SMALL");
 }
+
+TsEditButton::~TsEditButton() = default;
 
 TsEditButton::GlyphChoice TsEditButton::ChooseGlyph() const {
     GlyphChoice choice;
@@ -44,6 +49,18 @@ void TsEditButton::PaintContent(HDC dc, const RECT& face, int) {
     const int x = face.left + ((face.right - face.left) - glyphWidth) / 2;
     const int y = face.top + ((face.bottom - face.top) - list.Height()) / 2;
     list.Draw(dc, x, y, choice.imageIndex, choice.glyph * glyphWidth, glyphWidth);
+}
+
+void TsEditButton::Paint(HDC dc) {
+    if (SkinPainted())
+        PaintSkinned(dc, 0, 0);
+    else
+        TsSpeedButton::Paint(dc);
+}
+
+void TsEditButton::WndProc(TMessage& m) {
+    if (m.Msg == SKM_COMMAND && skinData_->HandleSkinCommand(m)) return;
+    TsSpeedButton::WndProc(m);
 }
 
 }  // namespace pakmole

@@ -18,7 +18,10 @@ private:
 };
 }  // namespace
 
-TsFileDirEdit::TsFileDirEdit(TComponent* owner) : TsCustomComboEdit(owner) { SetMaxLength(255); }
+TsFileDirEdit::TsFileDirEdit(TComponent* owner) : TsCustomComboEdit(owner) {
+    SkinData().ControlKind = ckFileDirEdit;
+    SetMaxLength(255);
+}
 
 void TsFileDirEdit::SetAcceptFiles(bool on) {
     if (on == acceptFiles_) return;

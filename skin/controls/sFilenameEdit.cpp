@@ -10,6 +10,7 @@ namespace pakmole {
 const char* const TsFilenameEdit::kAllFilesFilter = "All files (*.*)|*.*";
 
 TsFilenameEdit::TsFilenameEdit(TComponent* owner) : TsFileDirEdit(owner) {
+    SkinData().ControlKind = ckFilenameEdit;
     defaultGlyphIndex_ = 0;
     CreateEditDialog();
 }

@@ -67,8 +67,8 @@ TsSysMenuRules SysMenuRulesOf(const TsFrameFacts& f) {
     return r;
 }
 
-TsCaptionLayout LayoutCaption(const TsFrameFacts& f, const TsTitleMetrics& m, const TsTitleMaskLookup& masks) {
-    TsCaptionLayout l;
+TsTitleLayout LayoutCaption(const TsFrameFacts& f, const TsTitleMetrics& m, const TsTitleMaskLookup& masks) {
+    TsTitleLayout l;
     l.Rules = SysMenuRulesOf(f);
     l.Centre = f.CaptionHeight / 2 + f.FrameWidth / 2 + (f.Maximized() ? 2 : 0);
     l.StripBottom = f.FrameWidth + f.CaptionHeight;
@@ -113,7 +113,7 @@ TsCaptionLayout LayoutCaption(const TsFrameFacts& f, const TsTitleMetrics& m, co
     return l;
 }
 
-int32_t FrameHitTest(const TsCaptionLayout& l, const TsFrameFacts& f, int32_t x, int32_t y, const TRect32& grip) {
+int32_t FrameHitTest(const TsTitleLayout& l, const TsFrameFacts& f, int32_t x, int32_t y, const TRect32& grip) {
     for (int i = 0; i < tbCount; ++i) {
         const TsTitleButtonPlace& b = l.Buttons[i];
         if (!b.Shown || !Contains(b.Rect, x, y)) continue;

@@ -91,7 +91,7 @@ struct TsTitleButtonPlace {
     TRect32 Rect;  // window coordinates; empty when not shown
 };
 
-struct TsCaptionLayout {
+struct TsTitleLayout {
     int32_t Centre = 0;       // vertical centre of the caption
     int32_t StripBottom = 0;  // bottom of the caption strip
     bool BigButtons = false;
@@ -103,7 +103,7 @@ struct TsCaptionLayout {
     TsSysMenuRules Rules;
 };
 
-TsCaptionLayout LayoutCaption(const TsFrameFacts& facts, const TsTitleMetrics& metrics,
+TsTitleLayout LayoutCaption(const TsFrameFacts& facts, const TsTitleMetrics& metrics,
                               const TsTitleMaskLookup& masks);
 
 class TsSkinModel;
@@ -114,7 +114,7 @@ TsTitleMaskLookup TitleMasksOf(const TsSkinModel& skin);
 // What the point (window coordinates) is. grip: the size grip's rectangle,
 // empty when none is shown. Every point of the window gets an answer: the
 // frame of a window that cannot be sized is a plain border.
-int32_t FrameHitTest(const TsCaptionLayout& layout, const TsFrameFacts& facts, int32_t x, int32_t y,
+int32_t FrameHitTest(const TsTitleLayout& layout, const TsFrameFacts& facts, int32_t x, int32_t y,
                      const TRect32& grip = {});
 
 // The title button a hit code names, or -1.

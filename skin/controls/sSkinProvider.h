@@ -54,7 +54,7 @@ public:
     bool ShowAppIcon() const { return showAppIcon_; }
     void SetShowAppIcon(bool on);
     // Where the caption's parts lie, as last laid out.
-    const TsCaptionLayout& CaptionLayout() const { return layout_; }
+    const TsTitleLayout& CaptionLayout() const { return layout_; }
     // 0 normal, 1 hot, 2 pressed.
     int TitleButtonState(int button) const { return buttonState_[static_cast<std::size_t>(button)]; }
     bool FormActive() const { return formActive_; }
@@ -115,7 +115,7 @@ private:
     void ReleasePressedButton();
     int HitTestScreen(POINT screen);
 
-    TsCaptionLayout layout_;
+    TsTitleLayout layout_;
     std::array<int, tbCount> buttonState_{};
     int hotButton_ = -1;
     int pressedButton_ = -1;

@@ -1,15 +1,19 @@
 #pragma once
 // The rest of the adapter family: each class has its place in the tree and
 // its default section now; until the control kind it serves is painted by
-// the skin (edits and scroll bars next, dialog controls later) it keeps the
-// base handling, which chains in front of the window and answers the skin
+// the skin (dialog controls later) it keeps the handling of its base: the
+// scroll bars and frame of the scroll-window and edit adapters, or the base
+// handling, which chains in front of the window and answers the skin
 // commands but leaves the painting to the platform.
 #include <memory>
 #include <string>
 
 #include "skin/controls/vlBitBtnWnd.h"
 #include "skin/controls/vlBtnWnd.h"
+#include "skin/controls/vlComboBoxWnd.h"
+#include "skin/controls/vlEditWnd.h"
 #include "skin/controls/vlMainWnd.h"
+#include "skin/controls/vlScrollWnd.h"
 
 namespace pakmole {
 
@@ -21,18 +25,15 @@ namespace pakmole {
         std::string ClassName() const override { return #Name; }                                              \
     }
 
-PAKMOLE_ADAPTER(TvlScrollWnd, TvlMainWnd, "");
 PAKMOLE_ADAPTER(TvlMnuWnd, TvlScrollWnd, "");
 PAKMOLE_ADAPTER(TvlScrollBoxWnd, TvlScrollWnd, "PANEL_LOW");
 PAKMOLE_ADAPTER(TvlBaseWnd, TvlScrollWnd, "");
 PAKMOLE_ADAPTER(TvlMDIWnd, TvlBaseWnd, "");
-PAKMOLE_ADAPTER(TvlEditWnd, TvlBaseWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlComboListWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlListViewWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlGridWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlGridEhWnd, TvlGridWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlTreeViewWnd, TvlEditWnd, "EDIT");
-PAKMOLE_ADAPTER(TvlComboBoxWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlWWComboBoxWnd, TvlComboBoxWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlVirtualTreeViewWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlDialogWnd, TvlScrollWnd, "DIALOG");

@@ -71,6 +71,7 @@ void TvlMainWnd::Start() {
         styleSaved_ = true;
         control->SetControlStyle(savedStyle_ | csOpaque);
     }
+    Started();
 }
 
 TvlMainWnd::~TvlMainWnd() {

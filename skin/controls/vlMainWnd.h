@@ -33,6 +33,8 @@ public:
     // Finishes construction where the descendant's overrides count: keeps the
     // control's own look, subclasses, makes the control opaque.
     void Start();
+    // Called at the end of Start, with the window subclassed.
+    virtual void Started() {}
 
     virtual void CaptureOriginalParams() {}
     virtual void RestoreOriginalParams() {}

@@ -46,6 +46,13 @@ TEST(Form1Test, StoredComponentsInOrderWithTheirProperties) {
     // The apply at start-up reached the form: "Unpack" wears the skin.
     EXPECT_EQ(SendMessageA(form->Button2->Handle(), SKM_COMMAND, SkinCommandParam(SKC_ISSKINNED), 0), 1);
     EXPECT_EQ(form->sSkinProvider1->SkinData().SkinSection(), "FORM");
+    // Both file edits wear the skin's "EDIT" look, their buttons "SPEEDBUTTON_SMALL".
+    for (TsCustomComboEdit* edit :
+         {static_cast<TsCustomComboEdit*>(form->edt1), static_cast<TsCustomComboEdit*>(form->edt2)}) {
+        EXPECT_EQ(edit->SkinData().SkinSection(), "EDIT");
+        EXPECT_EQ(edit->Button()->SkinData().SkinSection(), "SPEEDBUTTON_SMALL");
+    }
+    EXPECT_EQ(SendMessageA(form->edt1->Handle(), SKM_COMMAND, SkinCommandParam(SKC_ISSKINNED), 0), 1);
     // Tab order as stored: Button1, PB, Button2, edt1, edt2, mmo1.
     EXPECT_EQ(form->Button1->TabOrder(), 0);
     EXPECT_EQ(form->PB->TabOrder(), 1);

@@ -21,18 +21,16 @@ bool InCaptionBox(int x, int y, int width, int height) {
     return x >= width / 2 - kCaptionHalfWidth && x < width / 2 + kCaptionHalfWidth && y >= 4 && y < height - 4;
 }
 
-template <class Counted>
-int CountDifferences(const TBitmap32& a, const TBitmap32& b, Counted counted) {
+}  // namespace
+
+int CountDifferences(const TBitmap32& a, const TBitmap32& b, const std::function<bool(int x, int y)>& counted) {
     if (a.Width() != b.Width() || a.Height() != b.Height()) return a.Width() * a.Height() + 1;
     int differences = 0;
     for (int y = 0; y < a.Height(); ++y)
         for (int x = 0; x < a.Width(); ++x)
-            if (counted(x, y, a.Width(), a.Height()))
-                differences += (a.Pixel(x, y) & 0xFFFFFF) != (b.Pixel(x, y) & 0xFFFFFF);
+            if (counted(x, y)) differences += (a.Pixel(x, y) & 0xFFFFFF) != (b.Pixel(x, y) & 0xFFFFFF);
     return differences;
 }
-
-}  // namespace
 
 TBitmap32 GrabWindow(HWND window) {
     RECT r;
@@ -49,13 +47,8 @@ TBitmap32 GrabScreen(const RECT& r) {
     return picture;
 }
 
-TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height, POINT position, int state,
-                            int32_t behindColor) {
-    return SkinSectionPicture(manager, "BUTTON", width, height, position, state, behindColor);
-}
-
-TBitmap32 SkinSectionPicture(const TsSkinManager& manager, const char* section, int width, int height,
-                             POINT position, int state, int32_t behindColor) {
+TBitmap32 SectionPicture(const TsSkinManager& manager, const char* section, int width, int height, POINT position,
+                         int state, const TBgSource& behind) {
     const TsSkinModel& skin = manager.Model();
     TsControlPaintData data;
     data.Skin = &skin;
@@ -63,11 +56,21 @@ TBitmap32 SkinSectionPicture(const TsSkinManager& manager, const char* section, 
     data.FrameMaskIndex = skin.Sections.at(static_cast<std::size_t>(data.SectionIndex)).FrameMask;
     data.TextureIndex = manager.FindTexture(data.SectionIndex, section, "PATTERN");
     data.HotTextureIndex = manager.FindTexture(data.SectionIndex, section, "HOTPATTERN");
-    TBgSource behind;
-    behind.Color = behindColor;
     TBitmap32 picture(width, height);
     PaintControl(data, behind, true, picture, TPoint32{position.x, position.y}, TRect32{0, 0, width, height}, state);
     return picture;
+}
+
+TBitmap32 SkinSectionPicture(const TsSkinManager& manager, const char* section, int width, int height,
+                             POINT position, int state, int32_t behindColor) {
+    TBgSource behind;
+    behind.Color = behindColor;
+    return SectionPicture(manager, section, width, height, position, state, behind);
+}
+
+TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height, POINT position, int state,
+                            int32_t behindColor) {
+    return SkinSectionPicture(manager, "BUTTON", width, height, position, state, behindColor);
 }
 
 TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int height, POINT position,
@@ -78,7 +81,7 @@ TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int hei
 }
 
 int FrameDifferences(const TBitmap32& a, const TBitmap32& b) {
-    return CountDifferences(a, b, [](int x, int y, int w, int h) { return !InCaptionBox(x, y, w, h); });
+    return CountDifferences(a, b, [&a](int x, int y) { return !InCaptionBox(x, y, a.Width(), a.Height()); });
 }
 
 int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutMs) {
@@ -87,7 +90,9 @@ int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutM
     return differences;
 }
 
-int CaptionDifferences(const TBitmap32& a, const TBitmap32& b) { return CountDifferences(a, b, InCaptionBox); }
+int CaptionDifferences(const TBitmap32& a, const TBitmap32& b) {
+    return CountDifferences(a, b, [&a](int x, int y) { return InCaptionBox(x, y, a.Width(), a.Height()); });
+}
 
 RECT InkBox(const TBitmap32& picture, const TBitmap32& skin, const RECT& left) {
     RECT ink{picture.Width(), picture.Height(), -1, -1};
@@ -146,6 +151,14 @@ void MovePointer(POINT screen) {
         },
         2000);
     PumpFor(60);
+}
+
+void PressPointer(bool down) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &input, sizeof(input));
+    PumpFor(80);
 }
 
 }  // namespace pakmole::test

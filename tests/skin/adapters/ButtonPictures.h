@@ -4,9 +4,11 @@
 // and inside the box where the caption lies.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "skin/data/Bitmap32.h"
+#include "skin/render/BgSource.h"
 
 namespace pakmole {
 class TsSkinManager;
@@ -17,7 +19,10 @@ namespace pakmole::test {
 TBitmap32 GrabWindow(HWND window);
 TBitmap32 GrabScreen(const RECT& screenRect);
 // The skin's painting of a section of the given size at position in its
-// parent, over the parent's colour (a platform colour value).
+// parent, over behind (what the parent shows there).
+TBitmap32 SectionPicture(const TsSkinManager& manager, const char* section, int width, int height, POINT position,
+                         int state, const TBgSource& behind);
+// The same over the parent's colour (a platform colour value).
 TBitmap32 SkinSectionPicture(const TsSkinManager& manager, const char* section, int width, int height,
                              POINT position, int state, int32_t behindColor);
 // The same for "BUTTON".
@@ -26,6 +31,8 @@ TBitmap32 SkinButtonPicture(const TsSkinManager& manager, int width, int height,
 // The disabled look: 40 percent of the normal look over the colour behind.
 TBitmap32 DisabledButtonPicture(const TsSkinManager& manager, int width, int height, POINT position,
                                 int32_t behindColor, const char* section = "BUTTON");
+// Pixels that differ in colour where counted holds; pictures of other sizes differ everywhere.
+int CountDifferences(const TBitmap32& a, const TBitmap32& b, const std::function<bool(int x, int y)>& counted);
 int FrameDifferences(const TBitmap32& a, const TBitmap32& b);
 // The frame differences between the window on the screen and expected, once
 // they reach 0 or timeoutMs pass (paints and fades take their time).
@@ -40,5 +47,7 @@ RECT InkBox(const TBitmap32& picture, const TBitmap32& skin, const RECT& left = 
 void SaveShot(const TBitmap32& picture, const char* name);
 // Moves the pointer with the system's input and waits until it is there.
 void MovePointer(POINT screen);
+// Presses or lets go of the left mouse button with the system's input.
+void PressPointer(bool down);
 
 }  // namespace pakmole::test

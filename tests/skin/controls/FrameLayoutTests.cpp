@@ -149,7 +149,7 @@ TEST(CaptionLayout, ButtonRowsIconAndText) {
     };
     for (const ButtonCase& c : cases) {
         SCOPED_TRACE(c.name);
-        const TsCaptionLayout l = LayoutCaption(c.facts, c.metrics, c.masks);
+        const TsTitleLayout l = LayoutCaption(c.facts, c.metrics, c.masks);
         for (int i = 0; i < tbCount; ++i) {
             const bool shown = *c.maskNames[i] != '\0';
             EXPECT_EQ(l.Buttons[i].Shown, shown) << "button " << i;
@@ -167,7 +167,7 @@ TEST(CaptionLayout, ButtonRowsIconAndText) {
 TEST(CaptionLayout, LoneCloseTakesItsOwnPictureWhenTheSkinHasOne) {
     TsFrameFacts f = MainWindow();
     f.Minimize = false;
-    const TsCaptionLayout l = LayoutCaption(f, kMetrics, WithSmall);
+    const TsTitleLayout l = LayoutCaption(f, kMetrics, WithSmall);
     EXPECT_EQ(l.Buttons[tbClose].MaskName, "BICLOSEALONE");
     ExpectRect(l.Buttons[tbClose].Rect, {431, 2, 461, 19}, "close");
     EXPECT_FALSE(l.Buttons[tbMin].Shown);
@@ -183,13 +183,13 @@ TEST(CaptionLayout, IconSizeFollowsTheCaptionUnlessSet) {
         f.CaptionHeight = c.caption;
         f.IconWidth = c.iconW;
         f.IconHeight = c.iconH;
-        const TsCaptionLayout l = LayoutCaption(f, kMetrics, Emberline);
+        const TsTitleLayout l = LayoutCaption(f, kMetrics, Emberline);
         EXPECT_EQ(l.IconRect.Width(), c.wantW) << c.caption;
         EXPECT_EQ(l.IconRect.Height(), c.wantH) << c.caption;
     }
     TsFrameFacts noIcon = MainWindow();
     noIcon.IconWanted = false;
-    const TsCaptionLayout l = LayoutCaption(noIcon, kMetrics, Emberline);
+    const TsTitleLayout l = LayoutCaption(noIcon, kMetrics, Emberline);
     EXPECT_FALSE(l.IconShown);
     EXPECT_EQ(l.TextRect.Left, 9);
 }
@@ -199,7 +199,7 @@ struct HitCase {
 };
 
 void ExpectHits(const TsFrameFacts& f, std::initializer_list<HitCase> cases, const TRect32& grip = {}) {
-    const TsCaptionLayout l = LayoutCaption(f, kMetrics, Emberline);
+    const TsTitleLayout l = LayoutCaption(f, kMetrics, Emberline);
     for (const HitCase& c : cases) EXPECT_EQ(FrameHitTest(l, f, c.x, c.y, grip), c.code) << c.x << "," << c.y;
 }
 

@@ -46,13 +46,13 @@ TsFrameFacts FactsOfWindow(HWND window, TsFrameStyle style, bool mainForm) {
     return f;
 }
 
-TsCaptionLayout LayoutWith(const TsSkinManager& manager, const TsFrameFacts& facts) {
+TsTitleLayout LayoutWith(const TsSkinManager& manager, const TsFrameFacts& facts) {
     return LayoutCaption(facts, TitleMetricsOf(manager.Model()), TitleMasksOf(manager.Model()));
 }
 
 TBitmap32 SkinFramePicture(const TsSkinManager& manager, const TsFrameFacts& facts, bool active,
                            const std::array<int, tbCount>& buttonStates) {
-    const TsCaptionLayout layout = LayoutWith(manager, facts);
+    const TsTitleLayout layout = LayoutWith(manager, facts);
     TBitmap32 picture(facts.Width, facts.Height);
     TBgSource behind;
     behind.Color = manager.Palette()[pcMainColor];
@@ -83,7 +83,7 @@ int DifferencesIn(const TBitmap32& a, const TBitmap32& b, const TRect32& rect) {
     return differences;
 }
 
-int FrameDifferencesOf(HWND window, const TBitmap32& screen, const TBitmap32& expected, const TsCaptionLayout& layout) {
+int FrameDifferencesOf(HWND window, const TBitmap32& screen, const TBitmap32& expected, const TsTitleLayout& layout) {
     if (screen.Width() != expected.Width() || screen.Height() != expected.Height())
         return screen.Width() * screen.Height() + 1;
     RECT w, client;

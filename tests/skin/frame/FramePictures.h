@@ -17,7 +17,7 @@ namespace pakmole::test {
 
 // The frame facts of a window of another process, as a form provider sees them.
 TsFrameFacts FactsOfWindow(HWND window, TsFrameStyle style, bool mainForm);
-TsCaptionLayout LayoutWith(const TsSkinManager& manager, const TsFrameFacts& facts);
+TsTitleLayout LayoutWith(const TsSkinManager& manager, const TsFrameFacts& facts);
 
 TBitmap32 SkinFramePicture(const TsSkinManager& manager, const TsFrameFacts& facts, bool active,
                            const std::array<int, tbCount>& buttonStates);
@@ -26,6 +26,6 @@ TBitmap32 SkinFramePicture(const TsSkinManager& manager, const TsFrameFacts& fac
 int DifferencesIn(const TBitmap32& a, const TBitmap32& b, const TRect32& rect);
 // Differences over the frame outside the client area, the icon and the
 // caption text's band, counting only points inside the window's region.
-int FrameDifferencesOf(HWND window, const TBitmap32& screen, const TBitmap32& expected, const TsCaptionLayout& layout);
+int FrameDifferencesOf(HWND window, const TBitmap32& screen, const TBitmap32& expected, const TsTitleLayout& layout);
 
 }  // namespace pakmole::test

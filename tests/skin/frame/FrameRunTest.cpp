@@ -64,7 +64,7 @@ protected:
     ComponentPtr<TsSkinManager> manager;
     std::unique_ptr<PakmoleProcess> program;
     HWND main = nullptr;
-    TsCaptionLayout layout;
+    TsTitleLayout layout;
 };
 
 TEST_F(FrameRun, TheMainWindowShowsCloseAndMinimizeOnly) {
@@ -186,7 +186,7 @@ TEST_F(FrameRun, MessageFormWearsTheSkinsFrameAndItsTextReads) {
     HWND box = program->WaitForWindow("TMessageForm");
     ASSERT_NE(box, nullptr);
     const TsFrameFacts facts = FactsOfWindow(box, TsFrameStyle::fsDialog, false);
-    const TsCaptionLayout boxLayout = LayoutWith(*manager, facts);
+    const TsTitleLayout boxLayout = LayoutWith(*manager, facts);
     EXPECT_TRUE(boxLayout.Buttons[tbClose].Shown);
     EXPECT_FALSE(boxLayout.Buttons[tbMin].Shown);
     const TBitmap32 expected = SkinFramePicture(*manager, facts, true, States{});

@@ -12,7 +12,7 @@ protected:
     int SettledFrameDifferences() {
         HWND h = form->Handle();
         const TsFrameFacts facts = FactsOfWindow(h, TsFrameStyle::fsSizeable, false);
-        const TsCaptionLayout layout = LayoutWith(*manager, facts);
+        const TsTitleLayout layout = LayoutWith(*manager, facts);
         const TBitmap32 expected = SkinFramePicture(*manager, facts, GetForegroundWindow() == h, {});
         int differences = 0;
         PumpUntil([&] { return (differences = FrameDifferencesOf(h, GrabWindow(h), expected, layout)) == 0; }, 3000);
@@ -30,7 +30,7 @@ TEST_F(ProviderFrame, SizeableFormWearsTheSkinsFrame) {
     EXPECT_EQ(SettledFrameDifferences(), 0);
     EXPECT_TRUE(HasRegion());
     EXPECT_NE(provider->WindowImage(), nullptr);
-    const TsCaptionLayout& layout = provider->CaptionLayout();
+    const TsTitleLayout& layout = provider->CaptionLayout();
     EXPECT_TRUE(layout.Buttons[tbMax].Shown);
     RECT w;
     GetWindowRect(form->Handle(), &w);

@@ -1,0 +1,94 @@
+#include "skin/controls/vlComboBoxWnd.h"
+
+#include "skin/data/Bitmap32_win.h"
+#include "skin/manager/SkinCommands.h"
+#include "skin/manager/sSkinManager.h"
+#include "skin/render/PixelCopy.h"
+#include "ui/GdiHandles.h"
+
+namespace pakmole {
+namespace {
+
+// The box draws its sunken edge inside its own window: the skin's frame
+// covers that band.
+constexpr int kComboFrame = 3;
+
+}  // namespace
+
+bool TvlComboBoxWnd::HasDropButton() const {
+    const LONG kind = GetWindowLongA(handle_, GWL_STYLE) & 3;
+    return kind == CBS_DROPDOWN || kind == CBS_DROPDOWNLIST;
+}
+
+RECT TvlComboBoxWnd::DropButtonRect() const {
+    RECT window;
+    GetWindowRect(handle_, &window);
+    const int w = window.right - window.left, h = window.bottom - window.top;
+    const int size = GetSystemMetrics(SM_CXVSCROLL);
+    if (GetWindowLongA(handle_, GWL_EXSTYLE) & WS_EX_RTLREADING) return RECT{2, 2, 2 + size, h - 2};
+    return RECT{w - size - 2, 2, w - 2, h - 2};
+}
+
+int TvlComboBoxWnd::ButtonState() const {
+    if (SendMessageA(handle_, CB_GETDROPPEDSTATE, 0, 0)) return 2;
+    return (GetFocus() == handle_ || IsChild(handle_, GetFocus()) || IsHot() || skinData_->MouseOver) ? 1 : 0;
+}
+
+void TvlComboBoxWnd::PaintOver() {
+    if (!Visible() || skinData_->PaintSuspended) return;
+    if (!paramsApplied_) ApplySkinParams();
+    RefreshGeometry();
+    skinData_->BackgroundStale = true;
+    if (!skinData_->BuildCache(LookState())) return;
+    const TBitmap32& cache = *skinData_->CacheBitmap;
+    const FrameDC dc(handle_);
+    borders_ = {kComboFrame, kComboFrame, kComboFrame, kComboFrame};
+    PaintFrame(dc.Get());
+    if (!HasDropButton()) return;
+    const RECT r = DropButtonRect();
+    TBitmap32 button(r.right - r.left, r.bottom - r.top);
+    if (button.Empty()) return;
+    CopyPixels(button, 0, 0, button.Width(), button.Height(), cache, r.left, r.top);
+    PaintSkinPart(*SkinManager(), "COMBOBTN", "COMBOBOX", button, TRect32{0, 0, button.Width(), button.Height()},
+                  ButtonState());
+    GdiFlush();
+    BitBlt(dc.Get(), r.left, r.top, button.Width(), button.Height(), Bitmap32DC(button), 0, 0, SRCCOPY);
+}
+
+void TvlComboBoxWnd::HandleMessage(TMessage& m) {
+    if (!skinData_ || !ManagerActive() || destroyed_) {
+        TvlEditWnd::HandleMessage(m);
+        return;
+    }
+    switch (m.Msg) {
+    case WM_PAINT:
+        TvlEditWnd::HandleMessage(m);
+        if (!destroyed_) PaintOver();
+        return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_LBUTTONUP:
+    case CM_MOUSEENTER:
+    case CM_MOUSELEAVE:
+        TvlEditWnd::HandleMessage(m);
+        if (!destroyed_) InvalidateRect(handle_, nullptr, FALSE);
+        return;
+    case SKM_COMMAND:
+        if (SkinCommandCode(m.WParam) == SKC_MOUSEENTER || SkinCommandCode(m.WParam) == SKC_MOUSELEAVE) {
+            skinData_->MouseOver = SkinCommandCode(m.WParam) == SKC_MOUSEENTER;
+            InvalidateRect(handle_, nullptr, FALSE);
+            return;
+        }
+        break;
+    case WM_CTLCOLORLISTBOX:
+        TvlEditWnd::HandleMessage(m);
+        // The list closes by itself; the button shows it is up again.
+        if (!destroyed_) InvalidateRect(handle_, nullptr, FALSE);
+        return;
+    default:
+        break;
+    }
+    TvlEditWnd::HandleMessage(m);
+}
+
+}  // namespace pakmole

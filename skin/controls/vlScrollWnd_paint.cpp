@@ -1,0 +1,105 @@
+// The skin's scroll bars: the track in two halves split at the thumb's
+// centre, the arrows and the thumb, each part in its state (1 hot, 2
+// pressed) with its section's glyph centred on it, composed in a bitmap
+// and copied to the window in one go.
+#include "skin/controls/vlScrollWnd.h"
+
+#include <string>
+
+#include "skin/data/Bitmap32_win.h"
+#include "skin/manager/sSkinManager.h"
+#include "skin/render/Blend.h"
+#include "skin/render/ControlPaint.h"
+#include "skin/render/PixelCopy.h"
+#include "ui/GdiHandles.h"
+
+namespace pakmole {
+namespace {
+
+struct BarSections {
+    const char* TrackBefore;
+    const char* TrackAfter;
+    const char* FirstArrow;
+    const char* SecondArrow;
+    const char* Thumb;
+};
+
+constexpr BarSections kSections[2] = {
+    {"SCROLLBAR1H", "SCROLLBAR2H", "SCROLLBTNLEFT", "SCROLLBTNRIGHT", "SCROLLSLIDERH"},
+    {"SCROLLBAR1V", "SCROLLBAR2V", "SCROLLBTNTOP", "SCROLLBTNBOTTOM", "SCROLLSLIDERV"},
+};
+
+int PartState(const TvlScrollBar& bar, int part) {
+    if (bar.PressedPart == part) return 2;
+    return bar.HotPart == part ? 1 : 0;
+}
+
+}  // namespace
+
+void PaintSkinPart(const TsSkinManager& manager, const char* name, const char* glyphSection, TBitmap32& target,
+                   const TRect32& rect, int state) {
+    if (rect.Width() <= 0 || rect.Height() <= 0) return;
+    const TsSkinModel& skin = manager.Model();
+    const int index = manager.FindSection(name);
+    if (!skin.IsValidSection(index)) return;
+    TsControlPaintData data;
+    data.Skin = &skin;
+    data.SectionIndex = index;
+    data.FrameMaskIndex = skin.Sections[static_cast<std::size_t>(index)].FrameMask;
+    data.TextureIndex = manager.FindTexture(index, name, "PATTERN");
+    data.HotTextureIndex = manager.FindTexture(index, name, "HOTPATTERN");
+    TBitmap32 piece(rect.Width(), rect.Height());
+    PaintControl(data, BgSourceOfBitmap(&target, 0, 0), true, piece, TPoint32{rect.Left, rect.Top},
+                 TRect32{0, 0, piece.Width(), piece.Height()}, state);
+    const int glyph = std::string(glyphSection) == name ? manager.FindMask(index, name, "GLYPHMASK")
+                                                        : manager.FindMaskExact(glyphSection, "GLYPHMASK");
+    if (skin.IsValidMask(glyph)) {
+        const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(glyph)];
+        const TPoint32 at{(piece.Width() - mask.StateWidth()) / 2, (piece.Height() - mask.StateHeight()) / 2};
+        PaintMaskImage(piece, at, state, BgSourceOfBitmap(&piece, 0, 0), mask, miNormal);
+    }
+    CopyPixels(target, rect.Left, rect.Top, rect.Width(), rect.Height(), piece, 0, 0);
+}
+
+void TvlScrollWnd::PaintBars(HDC dc) {
+    if (!Visible() || !ManagerActive() || skinData_->PaintSuspended) return;
+    const TsSkinManager& manager = *SkinManager();
+    const FrameDC target(handle_, dc);
+    dc = target.Get();
+    const int32_t behind = static_cast<int32_t>(ColorToRGB(skinData_->GetBgColor()));
+    for (int o = 0; o < 2; ++o) {
+        const TvlScrollBar& bar = Bar(o);
+        if (!bar.Shown) continue;
+        const RECT r = BarRect(o);
+        TBitmap32 picture(r.right - r.left, r.bottom - r.top);
+        if (picture.Empty()) continue;
+        FillColor(picture, TRect32{0, 0, picture.Width(), picture.Height()}, behind);
+        const TScrollBarLayout l = Layout(o);
+        const int thickness = o == 0 ? picture.Height() : picture.Width();
+        const auto span = [o, thickness](int start, int end) {
+            return o == 0 ? TRect32{start, 0, end, thickness} : TRect32{0, start, thickness, end};
+        };
+        const int trackEnd = l.TrackStart + l.TrackLength;
+        const int split = l.HasThumb ? l.ThumbStart + l.ThumbLength / 2 : trackEnd;
+        const BarSections& names = kSections[o];
+        const auto part = [&](const char* name, TRect32 rect, int state) {
+            PaintSkinPart(manager, name, name, picture, rect, state);
+        };
+        part(names.TrackBefore, span(l.TrackStart, split), PartState(bar, spPageBefore));
+        part(names.TrackAfter, span(split, trackEnd), PartState(bar, spPageAfter));
+        part(names.FirstArrow, span(0, l.ArrowLength), PartState(bar, spFirstArrow));
+        part(names.SecondArrow, span(l.Length - l.ArrowLength, l.Length), PartState(bar, spSecondArrow));
+        if (l.HasThumb) part(names.Thumb, span(l.ThumbStart, l.ThumbStart + l.ThumbLength), PartState(bar, spThumb));
+        GdiFlush();
+        BitBlt(dc, r.left, r.top, picture.Width(), picture.Height(), Bitmap32DC(picture), 0, 0, SRCCOPY);
+    }
+    if (Bar(0).Shown && Bar(1).Shown) {
+        // The square between the bars shows what lies behind the window.
+        const RECT h = BarRect(0), v = BarRect(1);
+        const RECT corner{v.left, h.top, v.right, h.bottom};
+        BrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(behind)));
+        FillRect(dc, &corner, brush.Get());
+    }
+}
+
+}  // namespace pakmole
