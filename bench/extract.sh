@@ -9,6 +9,7 @@
 # memory (maximum resident set size).
 # The native command line runs on one worker and on one per core.
 # Usage: bench/extract.sh [megabytes] [runs] [mixed|small|huge]
+# (BENCH_EXE=0 leaves out the exe under Wine.)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 megabytes="${1:-300}"
@@ -47,7 +48,7 @@ time_run reference "$here/build/native/bench/extract/reference_extract" "$work/o
 time_run "native -j 1" "$here/build/native/pakmole" -j 1 "$work/out/Game/Content/Paks/Big.pak"
 time_run "native -j $cores" "$here/build/native/pakmole" -j "$cores" "$work/out/Game/Content/Paks/Big.pak"
 labels=(reference "native -j 1" "native -j $cores")
-if [ -x "$here/build/win32/pakmole.exe" ]; then
+if [ "${BENCH_EXE:-1}" != 0 ] && [ -x "$here/build/win32/pakmole.exe" ]; then
   source "$here/scripts/wine-env.sh"
   exe="$here/build/win32/pakmole.exe"
   time_run "win32 (Wine)" wine "$exe" 'Z:'"${work//\//\\}"'\out\Game\Content\Paks\Big.pak'
