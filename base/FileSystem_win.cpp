@@ -74,14 +74,9 @@ bool DirectoryExists(const std::string& path) {
 
 bool ForceDirectories(const std::string& path) {
     // Windows resolves "..\" by name, so the full path is the folder meant.
-    const std::wstring wide = WideText(path);
-    const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return false;
-    std::wstring full(needed, L'\0');
-    const DWORD n = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
-    if (n == 0 || n >= needed) return false;
-    full.resize(n);
-    std::string folder = NarrowText(full);
+    const std::optional<std::wstring> full = FullPathOf(WideText(path));
+    if (!full) return false;
+    std::string folder = NarrowText(*full);
     while (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) folder.pop_back();
     if (DirectoryExists(folder)) return true;
     const std::string parent = ExtractFilePath(folder);

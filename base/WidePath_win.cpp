@@ -22,18 +22,25 @@ std::string NarrowText(std::wstring_view text) {
     return narrow;
 }
 
+std::optional<std::wstring> FullPathOf(const std::wstring& path) {
+    const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return std::nullopt;
+    std::wstring full(needed, L'\0');
+    const DWORD got = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    if (got == 0 || got >= needed) return std::nullopt;
+    full.resize(got);
+    return full;
+}
+
 std::wstring WidePath(const std::string& path) {
     std::wstring wide = WideText(path);
     // CreateDirectory stops 12 characters short of MAX_PATH (room for an 8.3 name).
     constexpr std::size_t kShortEnough = MAX_PATH - 12;
     if (wide.size() < kShortEnough || wide.rfind(L"\\\\?\\", 0) == 0) return wide;
     // The long form is taken literally: no relative parts, no forward slashes.
-    const DWORD needed = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return wide;
-    std::wstring full(needed, L'\0');
-    const DWORD got = GetFullPathNameW(wide.c_str(), needed, full.data(), nullptr);
-    if (got == 0 || got >= needed) return wide;
-    full.resize(got);
+    const std::optional<std::wstring> resolved = FullPathOf(wide);
+    if (!resolved) return wide;
+    const std::wstring& full = *resolved;
     if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
 }
