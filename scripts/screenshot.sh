@@ -173,9 +173,7 @@ convert "$out/message-box.png" -crop "$box" +repage "$out/message-box-crop.png"
 
 stop_program
 for picture in main-window main-window-crop main-window-hot unpack-rest unpack-hot frame-minimize-hot frame-close-hot \
-               frame-close-pressed message-box message-box-crop; do
-
-for picture in main-window main-window-crop main-window-hot unpack-rest unpack-hot edit-focused edit-rest edit-hot \
-    edit-button-hot edit-button-pressed message-box message-box-crop; do
+               frame-close-pressed edit-focused edit-rest edit-hot edit-button-hot edit-button-pressed message-box \
+               message-box-crop; do
   echo "$out/$picture.png"
 done
