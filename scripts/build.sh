@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Configures and builds one flavour: native | win32 | win64 | asan (native,
 # with the address and undefined-behaviour sanitizers; name its targets) |
+# tsan (native, with the thread sanitizer; name its targets) |
 # fuzz (clang, the libFuzzer targets under fuzz/ with the same sanitizers).
 # Usage: scripts/build.sh <flavour> [target...]
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-flavour="${1:?native, win32, win64, asan or fuzz}"
+flavour="${1:?native, win32, win64, asan, tsan or fuzz}"
 shift
 dir="$here/build/$flavour"
 args=(-S "$here" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DPAKMOLE_WERROR="${PAKMOLE_WERROR:-ON}"
@@ -18,6 +19,11 @@ case "$flavour" in
     # Any undefined arithmetic or bad access stops the test program at once.
     sanitize="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
     args+=(-DCMAKE_C_FLAGS="$sanitize" -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="$sanitize"
+           -DCMAKE_C_FLAGS_RELEASE=-O1 -DCMAKE_CXX_FLAGS_RELEASE=-O1) ;;
+  tsan)
+    # Any data race between the extraction's threads stops the test program.
+    sanitize="-fsanitize=thread -g"
+    args+=(-DCMAKE_C_FLAGS="$sanitize" -DCMAKE_CXX_FLAGS="$sanitize" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread"
            -DCMAKE_C_FLAGS_RELEASE=-O1 -DCMAKE_CXX_FLAGS_RELEASE=-O1) ;;
   fuzz)
     # The portable readers only, built for libFuzzer; GoogleTest is left out.

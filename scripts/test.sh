@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: native first (the skin data, rendering and pak tests a
-# second time under the sanitizers), a short fuzzing run of every reader,
+# second time under the address and undefined-behaviour sanitizers, the pak
+# tests a third time under the thread sanitizer), a short fuzzing run of every reader,
 # then the Windows tests under Wine in Xvfb, then the 64-bit program with the
 # reader's and its own end-to-end tests under 64-bit Wine.
 set -euo pipefail
@@ -15,6 +16,10 @@ echo "== skin data, rendering and pak tests under the address and undefined-beha
 sanitized=(skin_data_tests skin_render_tests skin_extreme_number_tests pak_tests pak_real_tests)
 "$here/scripts/build.sh" asan "${sanitized[@]}"
 (IFS='|'; ctest --test-dir "$here/build/asan" -R "^(${sanitized[*]})\$" --output-on-failure)
+
+echo "== pak tests under the thread sanitizer (extraction on several threads)"
+"$here/scripts/build.sh" tsan pak_tests pak_real_tests
+ctest --test-dir "$here/build/tsan" -R '^(pak_tests|pak_real_tests)$' --output-on-failure
 
 echo "== fuzzing the readers, 20 s each (scripts/fuzz.sh 600 for a longer run)"
 "$here/scripts/fuzz.sh" 20
