@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "base/Utf8.h"
 #include "pak/PakCompression.h"
 
 namespace pakmole::cli {

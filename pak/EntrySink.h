@@ -44,7 +44,6 @@ public:
     int64_t Written() const override { return written_; }
     void Commit() override;
 
-    const std::string& TemporaryPath() const { return temporary_; }
 
 private:
     std::string path_;

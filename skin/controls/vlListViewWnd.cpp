@@ -100,11 +100,6 @@ private:
         hot_ = column;
         InvalidateRect(handle_, nullptr, FALSE);
     }
-    const char* Section() const {
-        TsSkinManager* manager = SkinManager();
-        return manager->FindSection("COLHEADER") >= 0 ? "COLHEADER" : "BUTTON";
-    }
-
     void Paint(HDC dc) {
         TsSkinManager& manager = *SkinManager();
         RECT client;
@@ -114,8 +109,9 @@ private:
         COLORREF listColor = static_cast<COLORREF>(SendMessageA(list_, LVM_GETBKCOLOR, 0, 0));
         if (listColor == CLR_NONE) listColor = GetSysColor(COLOR_WINDOW);
         FillColor(picture, TRect32{0, 0, picture.Width(), picture.Height()}, static_cast<int32_t>(listColor));
-        const char* section = Section();
-        const int sectionIndex = manager.FindSection(section);
+        const char* section = "COLHEADER";
+        int sectionIndex = manager.FindSection(section);
+        if (sectionIndex < 0) sectionIndex = manager.FindSection(section = "BUTTON");
         const int count = static_cast<int>(SendMessageA(handle_, HDM_GETITEMCOUNT, 0, 0));
         const HDC pictureDC = Bitmap32DC(picture);
         HFONT font = reinterpret_cast<HFONT>(SendMessageA(handle_, WM_GETFONT, 0, 0));

@@ -12,6 +12,7 @@
 
 #include "skin/controls/vlAdapterClasses.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/render/PixelCopy.h"
 #include "skin/render/sFade_win.h"
 #include "tests/skin/adapters/ButtonPictures.h"
 #include "tests/skin/adapters/SkinnedForm.h"
@@ -81,8 +82,7 @@ protected:
             const RECT r = Column(i);
             const TBitmap32 part = SectionPicture(*manager, "COLHEADER", r.right - r.left, r.bottom - r.top,
                                                   POINT{r.left, r.top}, states[i], behind);
-            for (int y = 0; y < part.Height(); ++y)
-                for (int x = 0; x < part.Width(); ++x) picture.Pixel(r.left + x, r.top + y) = part.Pixel(x, y);
+            CopyPixels(picture, r.left, r.top, part.Width(), part.Height(), part, 0, 0);
         }
         return picture;
     }
