@@ -1,20 +1,31 @@
 #include "skin/manager/DialogHook.h"
 
+#include <map>
 #include <utility>
 
 namespace pakmole {
 namespace {
 
-TsWindowCreatingHandler& CreatingHandler() {
-    static TsWindowCreatingHandler handler;
-    return handler;
+struct Handlers {
+    int nextId = 1;
+    std::map<int, TsWindowCreatingHandler> byId;  // ids grow, so this is the order of adding
+};
+
+Handlers& CreatingHandlers() {
+    static Handlers handlers;
+    return handlers;
 }
 
 }  // namespace
 
-TsWindowCreatingHandler TsDialogHook::SetWindowCreatingHandler(TsWindowCreatingHandler handler) {
-    return std::exchange(CreatingHandler(), std::move(handler));
+int TsDialogHook::AddWindowCreatingHandler(TsWindowCreatingHandler handler) {
+    Handlers& handlers = CreatingHandlers();
+    const int id = handlers.nextId++;
+    handlers.byId.emplace(id, std::move(handler));
+    return id;
 }
+
+void TsDialogHook::RemoveWindowCreatingHandler(int id) { CreatingHandlers().byId.erase(id); }
 
 bool TsDialogHook::Install() {
     if (!hook_) hook_ = SetWindowsHookExA(WH_CBT, &HookProcedure, nullptr, GetCurrentThreadId());
@@ -28,13 +39,17 @@ void TsDialogHook::Remove() {
 LRESULT CALLBACK TsDialogHook::HookProcedure(int code, WPARAM wParam, LPARAM lParam) {
     // What happens to the new windows is the business of dialog skinning;
     // without its handler the hook only watches and passes every call on.
-    if (code == HCBT_CREATEWND && CreatingHandler()) {
-        const auto* info = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
-        try {
-            if (info && info->lpcs) CreatingHandler()(reinterpret_cast<HWND>(wParam), *info->lpcs);
-        } catch (...) {
-            // Nothing may unwind through the system's window creation; the
-            // window is then simply left as the system makes it.
+    const auto* info = reinterpret_cast<const CBT_CREATEWNDA*>(lParam);
+    if (code == HCBT_CREATEWND && info && info->lpcs) {
+        // A copy: a handler may add or remove handlers while it runs.
+        const auto handlers = CreatingHandlers().byId;
+        for (const auto& [id, handler] : handlers) {
+            try {
+                handler(reinterpret_cast<HWND>(wParam), *info->lpcs);
+            } catch (...) {
+                // Nothing may unwind through the system's window creation; the
+                // window is then simply left as the system makes it.
+            }
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);

@@ -24,9 +24,11 @@ public:
     void Remove();
     bool Installed() const { return hook_ != nullptr; }
 
-    // Dialog skinning plugs in here; an empty handler lets every window pass.
-    // Answers the previous handler.
-    static TsWindowCreatingHandler SetWindowCreatingHandler(TsWindowCreatingHandler handler);
+    // Dialog and menu skinning plug in here, each with a handler of its own,
+    // called in the order they were added; with none, every window passes.
+    // Answers the id that removes the handler again.
+    static int AddWindowCreatingHandler(TsWindowCreatingHandler handler);
+    static void RemoveWindowCreatingHandler(int id);
 
 private:
     static LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam);

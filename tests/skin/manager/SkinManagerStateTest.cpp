@@ -168,10 +168,15 @@ TEST_F(SkinManagerStateTest, FirstManagerIsTheDefaultAndASecondOneIsNot) {
 
 TEST_F(SkinManagerStateTest, DialogHookComesWithTheSkinAndGoesWithIt) {
     std::vector<std::string> created;
-    auto previous = TsDialogHook::SetWindowCreatingHandler([&](HWND, const CREATESTRUCTA& create) {
+    std::vector<std::string> secondListener;
+    const int first = TsDialogHook::AddWindowCreatingHandler([&](HWND, const CREATESTRUCTA& create) {
         // Only the test's own windows: the system may make others meanwhile.
         if (create.lpszName && !IS_INTRESOURCE(create.lpszName) && std::string(create.lpszName).rfind("hook:", 0) == 0)
             created.push_back(create.lpszName);
+    });
+    const int second = TsDialogHook::AddWindowCreatingHandler([&](HWND, const CREATESTRUCTA& create) {
+        if (create.lpszName && !IS_INTRESOURCE(create.lpszName) && std::string(create.lpszName).rfind("hook:", 0) == 0)
+            secondListener.push_back(create.lpszName);
     });
     auto makeWindow = [](const char* title) {
         HWND window = CreateWindowExA(0, "STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
@@ -190,8 +195,16 @@ TEST_F(SkinManagerStateTest, DialogHookComesWithTheSkinAndGoesWithIt) {
     EXPECT_TRUE(manager->DialogHookInstalled());
     manager.reset();
     makeWindow("hook:manager gone");
-    TsDialogHook::SetWindowCreatingHandler(previous);
     EXPECT_EQ(created, (std::vector<std::string>{"hook:while skinned"}));
+    EXPECT_EQ(secondListener, created) << "every listener hears of each window";
+
+    TsDialogHook::RemoveWindowCreatingHandler(first);
+    TsDialogHook::RemoveWindowCreatingHandler(second);
+    manager = test::MakeManager();
+    manager->SetSkinName(kInternalSkinName);
+    makeWindow("hook:listeners gone");
+    EXPECT_EQ(created.size(), 1u);
+    EXPECT_EQ(secondListener.size(), 1u);
 }
 
 TEST_F(SkinManagerStateTest, StoredStartUpLoadsWhileLoadingAndAppliesWhenLoaded) {
