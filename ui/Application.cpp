@@ -51,6 +51,7 @@ void TApplication::SetTitle(const std::string& title) {
 
 void TApplication::Minimize() {
     if (!handle_ || IsIconic(handle_)) return;
+    if (OnMinimizing) OnMinimizing(this);
     // The forms are owned windows: they leave the screen with their owner.
     ShowOwnedPopups(handle_, FALSE);
     ShowWindow(handle_, SW_MINIMIZE);
@@ -59,12 +60,20 @@ void TApplication::Minimize() {
 void TApplication::Restore() {
     if (!handle_ || !IsIconic(handle_)) return;
     ShowWindow(handle_, SW_RESTORE);
+    if (OnRestoring)
+        OnRestoring([this] { BringFormsBack(); });
+    else
+        BringFormsBack();
+}
+
+void TApplication::BringFormsBack() {
     // The forms that left with the application come back with it.
     for (int i = 0; i < Screen().FormCount(); ++i) {
         TCustomForm* form = Screen().Forms(i);
         if (form->HandleAllocated()) form->Perform(WM_SHOWWINDOW, TRUE, SW_PARENTOPENING);
     }
     if (mainForm_ && mainForm_->Visible()) SetActiveWindow(mainForm_->Handle());
+    if (OnRestore) OnRestore(this);
 }
 
 LRESULT CALLBACK TApplication::WindowProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {

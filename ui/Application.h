@@ -31,6 +31,13 @@ public:
     HWND Handle() const { return handle_; }
     void Minimize();
     void Restore();
+    // The main form's way to the taskbar and back may be animated. OnMinimizing
+    // runs while the forms are still on the screen. OnRestoring, when set, is
+    // handed the step that brings the forms back and calls it when its
+    // animation ends; OnRestore runs once they are back.
+    TNotifyEvent OnMinimizing;
+    std::function<void(std::function<void()> bringBack)> OnRestoring;
+    TNotifyEvent OnRestore;
 
     TCustomForm* MainForm() const { return mainForm_; }
     // Creates a form owned by the application; the first one becomes the main form.
@@ -67,6 +74,7 @@ private:
     static LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
     void ApplicationMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool ProcessMessage();
+    void BringFormsBack();
     void Dispatch(MSG& msg);
     bool IsDialogKey(const MSG& msg);
     void Report(TObject* sender, const std::exception& error);

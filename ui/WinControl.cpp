@@ -575,6 +575,19 @@ void TWinControl::WndProc(TMessage& m) {
             return;
         }
         break;
+    case WM_PRINTCLIENT:
+        // A picture of the control: what WM_PAINT would paint, into the DC given.
+        if (handle_ && m.WParam && ((ControlState() & csCustomPaint) || HasVisibleGraphicChild(controls_))) {
+            auto dc = reinterpret_cast<HDC>(m.WParam);
+            {
+                SavedDC saved(dc);
+                PaintWindow(dc);
+            }
+            PaintControls(dc);
+            m.Result = 0;
+            return;
+        }
+        break;
     case WM_SETCURSOR:
         if (reinterpret_cast<HWND>(m.WParam) == handle_ && LOWORD(m.LParam) == HTCLIENT) {
             POINT p;

@@ -67,6 +67,8 @@ void TsSkinProvider::BeforeDestruction() {
     RemoveFormSkinLink(this);
     if (autoWindow_) RemoveAutoProviderWindow(std::exchange(autoWindow_, nullptr));
     for (auto& animation : animations_) animation.reset();
+    UnhookApplication();
+    hideWindow_.reset();
     // The registry first: every adapter gives its window back while the form still stands.
     adapter_.reset();
     Unhook();
@@ -198,6 +200,7 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
 void TsSkinProvider::HandleMessage(TMessage& m) {
     // Held while it runs: the provider may be freed by what the form does.
     TWndMethod previous = link_->Previous;
+    if (HandleAnimationMessage(m, previous)) return;
     if (HandleFrameMessage(m, previous)) return;
     switch (m.Msg) {
     case SKM_COMMAND:
@@ -212,6 +215,9 @@ void TsSkinProvider::HandleMessage(TMessage& m) {
                 DeliverSkinCommand(control, SkinCommandParam(SKC_UPDATEFLATBG), 1);
             }
         }
+        return;
+    case WM_PRINT:
+        PrintWindowTo(m, previous);
         return;
     case WM_PARENTNOTIFY:
         previous(m);

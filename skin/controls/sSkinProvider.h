@@ -9,12 +9,15 @@
 // sSkinProvider_mouse.cpp). The client area keeps the form's own painting in
 // the skin's main colour.
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sFrameLayout.h"
+#include "skin/controls/vlMinTimer.h"
 #include "skin/controls/vlSBAnimation.h"
+#include "skin/render/PictureWindow_win.h"
 #include "skin/render/GlowMask.h"
 #include "ui/GdiHandles.h"
 #include "skin/controls/vlCtrlAdapter.h"
@@ -62,6 +65,17 @@ public:
     // while the frame is not painted by the skin.
     const TBitmap32* WindowImage();
 
+    // The form appears, goes and minimizes through pictures of itself.
+    bool AllowAnimation() const { return allowAnimation_; }
+    void SetAllowAnimation(bool on) { allowAnimation_ = on; }
+    // After a show (0) or hide (1) animation.
+    std::function<void(TObject* sender, int kind)> OnAfterAnimation;
+    // A dragged form lands on the edges of the work area within SnapBuffer pixels.
+    bool ScreenSnap = false;
+    int SnapBuffer = 10;
+    // The main form's way to the taskbar (null until it first minimizes).
+    const TvlMinTimer* MinimizeTimer() const { return minTimer_.get(); }
+
     // TsFormSkinLink
     TCustomForm* Form() const override { return form_; }
     TsSkinManager* SkinManager() const override { return skinData_->ManagerInEffect(); }
@@ -98,7 +112,11 @@ private:
     // Title buttons change their look through a fade (TvlSBAnimation).
     bool AnimatesButtons() const;
     void AnimateButton(int button, int state);
+    RECT ClientInWindow() const;
+    void CopyFrameTo(HDC dc);
     void CopyFrameToWindow();
+    // WM_PRINT: the skin's frame and the form's client area into the DC.
+    void PrintWindowTo(TMessage& message, const TWndMethod& previous);
     void CopyButtonToWindow(int button);
     void UpdateRegion();
     // Everything of the frame again: layout, picture, region, the window's frame.
@@ -107,6 +125,19 @@ private:
     // Runs the platform's handling of a message that paints the platform's
     // caption with the window's visible bit off, then paints the skin's.
     void CallUnseen(const TWndMethod& previous, TMessage& message);
+
+    // Window animations and snapping (sSkinProvider_anim.cpp); true when handled.
+    bool HandleAnimationMessage(TMessage& message, const TWndMethod& previous);
+    bool MayAnimate() const;
+    void PrepareShow();
+    void AnimShowForm();
+    void TakeHidePicture();
+    void AnimHideForm();
+    void SnapWhileMoving(WINDOWPOS& position);
+    void HookApplication();
+    void UnhookApplication();
+    void AnimMinimize();
+    void AnimRestore(std::function<void()> bringBack);
 
     // Frame messages (sSkinProvider_mouse.cpp); true when handled.
     bool HandleFrameMessage(TMessage& message, const TWndMethod& previous);
@@ -130,6 +161,14 @@ private:
     std::array<TGlowMask, 2> captionGlow_;  // inactive, active
     FontHandle captionFont_;
     std::array<std::unique_ptr<TvlSBAnimation>, tbCount> animations_;
+    bool allowAnimation_ = true;
+    bool showPending_ = false;  // the form is made invisible until its picture stands over it
+    bool leavingWithOwner_ = false;
+    std::unique_ptr<TvlPictureWindow> hideWindow_;
+    TBitmap32 hidePicture_;
+    POINT hideAt_{};
+    bool hookedApplication_ = false;
+    std::unique_ptr<TvlMinTimer> minTimer_;
 
     TCustomForm* form_ = nullptr;
     std::shared_ptr<HookLink> link_;

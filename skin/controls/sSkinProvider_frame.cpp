@@ -319,18 +319,45 @@ void TsSkinProvider::AnimateButton(int button, int state) {
     animation->Enter(std::move(picture), POINT{window.left + r.Left, window.top + r.Top}, state == 1 ? 10 : 1);
 }
 
-void TsSkinProvider::CopyFrameToWindow() {
-    const TBitmap32* image = skinData_->CacheBitmap.get();
-    if (!image || image->Empty()) return;
+RECT TsSkinProvider::ClientInWindow() const {
     const HWND h = form_->Handle();
-    WholeWindowDC dc(h);
     RECT window, client;
     GetWindowRect(h, &window);
     GetClientRect(h, &client);
     MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&client), 2);
     OffsetRect(&client, -window.left, -window.top);
-    ExcludeClipRect(dc.Get(), client.left, client.top, client.right, client.bottom);
-    BitBlt(dc.Get(), 0, 0, image->Width(), image->Height(), Bitmap32DC(*image), 0, 0, SRCCOPY);
+    return client;
+}
+
+void TsSkinProvider::CopyFrameTo(HDC dc) {
+    const TBitmap32* image = skinData_->CacheBitmap.get();
+    if (!image || image->Empty()) return;
+    SavedDC saved(dc);
+    const RECT client = ClientInWindow();
+    ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+    BitBlt(dc, 0, 0, image->Width(), image->Height(), Bitmap32DC(*image), 0, 0, SRCCOPY);
+}
+
+void TsSkinProvider::CopyFrameToWindow() {
+    WholeWindowDC dc(form_->Handle());
+    CopyFrameTo(dc.Get());
+}
+
+void TsSkinProvider::PrintWindowTo(TMessage& m, const TWndMethod& previous) {
+    if ((m.LParam & PRF_NONCLIENT) == 0 || !PaintsFrame() || !RenderFrame()) {
+        previous(m);
+        return;
+    }
+    // The skin's frame, then the client area as the form paints it, moved to where the frame leaves it.
+    auto dc = reinterpret_cast<HDC>(m.WParam);
+    CopyFrameTo(dc);
+    const RECT client = ClientInWindow();
+    SavedDC saved(dc);
+    OffsetViewportOrgEx(dc, client.left, client.top, nullptr);
+    IntersectClipRect(dc, 0, 0, client.right - client.left, client.bottom - client.top);
+    TMessage clientPart{WM_PRINT, m.WParam, m.LParam & ~static_cast<LPARAM>(PRF_NONCLIENT), 0};
+    previous(clientPart);
+    m.Result = 0;
 }
 
 void TsSkinProvider::CopyButtonToWindow(int button) {

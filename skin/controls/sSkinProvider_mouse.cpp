@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "skin/controls/sSkinProvider.h"
+#include "skin/render/WindowAnimation_win.h"
 #include "ui/CustomForm.h"
 
 namespace pakmole {
@@ -69,7 +70,8 @@ bool TsSkinProvider::HandleFrameMessage(TMessage& m, const TWndMethod& previous)
     const HWND h = form_->Handle();
     switch (m.Msg) {
     case WM_NCPAINT:
-        if (IsWindowVisible(h)) {
+        // While a picture of the window stands for it, the frame waits.
+        if (IsWindowVisible(h) && !AnimationInProgress()) {
             UpdateRegion();
             if (RenderFrame()) CopyFrameToWindow();
         }

@@ -22,7 +22,7 @@ LRESULT CALLBACK PictureProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM l
 bool TvlPictureWindow::Create(HWND owner) {
     if (window_) return true;
     RegisterControlClass(kPictureClass, "", 0, PictureProcedure);
-    owner_ = owner;
+    above_ = owner;
     window_ = CreateWindowExA(kPictureExStyle, kPictureClass, "", WS_POPUP, 0, 0, 0, 0, owner, nullptr,
                               ModuleInstance(), nullptr);
     return window_ != nullptr;
@@ -36,10 +36,12 @@ void TvlPictureWindow::Free() {
 void TvlPictureWindow::Show(const TBitmap32& picture, POINT at, uint8_t alpha, bool perPixel) {
     if (!window_ || picture.Empty()) return;
     HWND after = HWND_TOP;
-    if (owner_ && (GetWindowLongA(owner_, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
+    if (above_ && !IsWindow(above_)) {
+        above_ = nullptr;  // the window it stood over is gone
+    } else if (above_ && (GetWindowLongA(above_, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
         after = HWND_TOPMOST;
-    } else if (owner_) {
-        HWND previous = GetWindow(owner_, GW_HWNDPREV);
+    } else if (above_) {
+        HWND previous = GetWindow(above_, GW_HWNDPREV);
         if (previous && previous != window_) after = previous;
     }
     SetWindowPos(window_, after, at.x, at.y, picture.Width(), picture.Height(), SWP_NOACTIVATE);
@@ -49,6 +51,17 @@ void TvlPictureWindow::Show(const TBitmap32& picture, POINT at, uint8_t alpha, b
     BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, static_cast<BYTE>(perPixel ? AC_SRC_ALPHA : 0)};
     UpdateLayeredWindow(window_, screen.Get(), &at, &size, Bitmap32DC(picture), &origin, 0, &blend, ULW_ALPHA);
     if (!IsWindowVisible(window_)) ShowWindow(window_, SW_SHOWNOACTIVATE);
+}
+
+void TvlPictureWindow::TakeRegionOf(HWND window) {
+    if (!window_) return;
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    if (GetWindowRgn(window, region) == ERROR) {
+        DeleteObject(region);
+        region = nullptr;
+    }
+    // The window owns the region from here on.
+    SetWindowRgn(window_, region, FALSE);
 }
 
 void TvlPictureWindow::Hide() {

@@ -19,18 +19,23 @@ public:
 
     // Made on first use, owned by owner (so it stays above it); topmost when owner is.
     bool Create(HWND owner);
+    // The window the picture is put directly above from now on (the owner
+    // at first); none: the top of the Z order.
+    void PlaceAbove(HWND window) { above_ = window; }
     void Free();
     HWND Handle() const { return window_; }
 
     // Shows picture with its top-left corner at screen point at, every pixel
     // at the constant alpha (perPixel: the picture's own premultiplied alpha
-    // times alpha), directly above owner in the Z order, without activation.
+    // times alpha), directly above its window in the Z order, without activation.
     void Show(const TBitmap32& picture, POINT at, uint8_t alpha, bool perPixel = false);
     void Hide();
+    // Cut like window (its rounded corners), or uncut when it has no region.
+    void TakeRegionOf(HWND window);
 
 private:
     HWND window_ = nullptr;
-    HWND owner_ = nullptr;
+    HWND above_ = nullptr;
 };
 
 }  // namespace pakmole
