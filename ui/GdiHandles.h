@@ -6,12 +6,21 @@
 
 namespace pakmole {
 
+// GDI objects held by GdiObject owners now (GUI thread): the count a leak
+// shows in where the system keeps none.
+inline int& LiveGdiObjects() {
+    static int count = 0;
+    return count;
+}
+
 // A GDI object (font, brush, bitmap, pen, region) released with DeleteObject.
 template <class H>
 class GdiObject {
 public:
     GdiObject() = default;
-    explicit GdiObject(H handle) : handle_(handle) {}
+    explicit GdiObject(H handle) : handle_(handle) {
+        if (handle_) ++LiveGdiObjects();
+    }
     ~GdiObject() { Reset(); }
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
@@ -24,8 +33,12 @@ public:
         return *this;
     }
     void Reset(H handle = nullptr) {
-        if (handle_) DeleteObject(handle_);
+        if (handle_) {
+            DeleteObject(handle_);
+            --LiveGdiObjects();
+        }
         handle_ = handle;
+        if (handle_) ++LiveGdiObjects();
     }
     H Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }

@@ -2,7 +2,9 @@
 // sizeable form, the frame given back when the skin is removed and taken
 // again when it returns, and a caption change that keeps it.
 #include "tests/skin/adapters/AdapterFixture.h"
+#include "skin/data/Bitmap32_win.h"
 #include "tests/skin/frame/FramePictures.h"
+#include "ui/GdiHandles.h"
 
 namespace pakmole::test {
 namespace {
@@ -52,6 +54,45 @@ TEST_F(ProviderFrame, RemovedSkinGivesTheFrameBackAndAppliedSkinTakesItAgain) {
         PumpFor(20);
         ASSERT_TRUE(HasRegion());
     }
+    EXPECT_EQ(SettledFrameDifferences(), 0);
+}
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+struct Held {
+    int windows = 0, bitmaps = 0, gdiObjects = 0;
+};
+
+// What the thread holds now: its top-level windows, the pictures and the
+// other GDI objects of its owners.
+Held HeldNow() {
+    Held held;
+    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&held.windows));
+    held.bitmaps = LiveBitmap32Storages();
+    held.gdiObjects = LiveGdiObjects();
+    return held;
+}
+
+TEST_F(ProviderFrame, TwoHundredSkinCyclesLeaveNothingBehind) {
+    // The first cycle makes what stays for good (the glow and title-button windows, caches of the skin).
+    manager->SetActive(false);
+    manager->SetActive(true);
+    PumpFor(50);
+    const Held before = HeldNow();
+    for (int cycle = 0; cycle < 200; ++cycle) {
+        manager->SetActive(false);
+        PumpFor(1);
+        manager->SetActive(true);
+        PumpFor(1);
+    }
+    PumpFor(50);
+    const Held after = HeldNow();
+    EXPECT_EQ(after.windows, before.windows);
+    EXPECT_EQ(after.bitmaps, before.bitmaps);
+    EXPECT_EQ(after.gdiObjects, before.gdiObjects);
     EXPECT_EQ(SettledFrameDifferences(), 0);
 }
 
