@@ -2,6 +2,9 @@
 // sizeable form, the frame given back when the skin is removed and taken
 // again when it returns, and a caption change that keeps it.
 #include "tests/skin/adapters/AdapterFixture.h"
+#include <atomic>
+#include <thread>
+
 #include "skin/data/Bitmap32_win.h"
 #include "tests/skin/frame/FramePictures.h"
 #include "ui/GdiHandles.h"
@@ -94,6 +97,57 @@ TEST_F(ProviderFrame, TwoHundredSkinCyclesLeaveNothingBehind) {
     EXPECT_EQ(after.bitmaps, before.bitmaps);
     EXPECT_EQ(after.gdiObjects, before.gdiObjects);
     EXPECT_EQ(SettledFrameDifferences(), 0);
+}
+
+// The caption dragged with the mouse, by (dx, dy) from where the form
+// stands. A hand on another thread moves the mouse, since the system's move
+// loop holds this thread until the button is let go.
+void DragCaption(HWND window, int dx, int dy) {
+    RECT w;
+    GetWindowRect(window, &w);
+    const POINT grip{w.left + 60, w.top + 10};
+    ASSERT_EQ(SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(grip.x, grip.y)), HTCAPTION);
+    std::atomic<bool> done{false};
+    std::thread hand([&] {
+        MovePointer(grip);
+        PressPointer(true);
+        for (int step = 1; step <= 4; ++step) MovePointer(POINT{grip.x + dx * step / 4, grip.y + dy * step / 4});
+        PressPointer(false);
+        done = true;
+    });
+    PumpUntil([&] { return done.load(); }, 10000);
+    hand.join();
+    PumpFor(60);
+}
+
+TEST_F(ProviderFrame, DraggingTheCaptionMovesTheFormAndSnapsNearTheWorkAreasEdge) {
+    HWND h = form->Handle();
+    RECT area;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    const struct {
+        const char* name;
+        bool snap;
+        int fromLeft;  // where the drag leaves the form's left side
+        long wantLeft;
+    } cases[] = {
+        {"no snapping", false, 7, area.left + 7},
+        {"nine pixels away lands on the edge", true, 9, area.left},
+        {"ten pixels away stays", true, 10, area.left + 10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        provider->ScreenSnap = c.snap;
+        SetWindowPos(h, nullptr, 200, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpFor(30);
+        RECT w;
+        GetWindowRect(h, &w);
+        DragCaption(h, area.left + c.fromLeft - w.left, 40);
+        GetWindowRect(h, &w);
+        EXPECT_EQ(w.left, c.wantLeft);
+        EXPECT_EQ(w.top, 240) << "the other side is nowhere near an edge";
+    }
+    provider->ScreenSnap = false;
+    EXPECT_EQ(SettledFrameDifferences(), 0) << "the moved form keeps its frame";
 }
 
 TEST_F(ProviderFrame, NewCaptionKeepsTheSkinsFrame) {
