@@ -45,22 +45,21 @@ TvlDialogWnd::TvlDialogWnd(HWND window, bool repaint, const std::string& section
 
 TvlDialogWnd::~TvlDialogWnd() {
     if (tracking_ && GetCapture() == handle_) ReleaseCapture();
-    if (!destroyed_ && initialised_ && IsWindow(handle_)) {
-        // The platform gets its frame back: its buttons and its shape.
-        SetWindowLongA(handle_, GWL_STYLE, GetWindowLongA(handle_, GWL_STYLE) | (capturedStyle_ & WS_SYSMENU));
-        SetWindowRgn(handle_, nullptr, IsWindowVisible(handle_));
-    }
+}
+
+void TvlDialogWnd::RestoreOriginalParams() {
+    if (!initialised_ || !IsWindow(handle_)) return;
+    // The platform gets its frame back: its buttons and its shape.
+    initialised_ = false;
+    SetWindowLongA(handle_, GWL_STYLE, GetWindowLongA(handle_, GWL_STYLE) | (capturedStyle_ & WS_SYSMENU));
+    SetWindowRgn(handle_, nullptr, IsWindowVisible(handle_));
 }
 
 void TvlDialogWnd::InitDialog() {
     capturedStyle_ = GetWindowLongA(handle_, GWL_STYLE);
     capturedExStyle_ = GetWindowLongA(handle_, GWL_EXSTYLE);
     kind_ = BorderKindOf(Style());
-    auto icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_SMALL, 0));
-    if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_BIG, 0));
-    if (icon)
-        icon_.Reset(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                 GetSystemMetrics(SM_CYSMICON), LR_COPYFROMRESOURCE)));
+    TakeIcon();
     titleFont_.Reset(CreateCaptionFont());
     // The platform would draw its own title buttons with every frame it paints.
     SetWindowLongA(handle_, GWL_STYLE, capturedStyle_ & ~WS_SYSMENU);
@@ -68,6 +67,14 @@ void TvlDialogWnd::InitDialog() {
     regionStale_ = true;
     skinData_->BackgroundStale = true;
     UpdateLayout();
+}
+
+void TvlDialogWnd::TakeIcon() {
+    auto icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_SMALL, 0));
+    if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_BIG, 0));
+    icon_.Reset(icon ? static_cast<HICON>(CopyImage(icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                    GetSystemMetrics(SM_CYSMICON), LR_COPYFROMRESOURCE))
+                     : nullptr);
 }
 
 bool TvlDialogWnd::ButtonEnabled(int button) const {
@@ -220,6 +227,30 @@ void TvlDialogWnd::HandleMessage(TMessage& m) {
         if (!Visible()) break;
         CallUnseen(m);
         ReadCaption();
+        skinData_->BackgroundStale = true;
+        RepaintFrame();
+        return;
+    case WM_STYLECHANGED:
+        TvlScrollWnd::HandleMessage(m);
+        if (m.WParam == static_cast<WPARAM>(GWL_STYLE) && !ownRestyle_) {
+            // The dialog changed its own style (a sizing frame when it may be
+            // sized): taken as captured; the platform still draws no buttons.
+            const LONG now = GetWindowLongA(handle_, GWL_STYLE);
+            capturedStyle_ = now | (capturedStyle_ & WS_SYSMENU);
+            kind_ = BorderKindOf(Style());
+            if (now & WS_SYSMENU) {
+                capturedStyle_ |= WS_SYSMENU;
+                ownRestyle_ = true;
+                SetWindowLongA(handle_, GWL_STYLE, now & ~WS_SYSMENU);
+                ownRestyle_ = false;
+            }
+            regionStale_ = true;
+            skinData_->BackgroundStale = true;
+        }
+        return;
+    case WM_SETICON:
+        TvlScrollWnd::HandleMessage(m);
+        TakeIcon();
         skinData_->BackgroundStale = true;
         RepaintFrame();
         return;

@@ -25,6 +25,7 @@ public:
     std::string ClassName() const override { return "TvlDialogWnd"; }
 
     void HandleMessage(TMessage& message) override;
+    void RestoreOriginalParams() override;
 
     // Takes the dialog's styles (before the system-menu bit leaves the live
     // style, so the platform draws no buttons of its own), its icon and the
@@ -49,6 +50,7 @@ public:
     int TitleHitTest(POINT screen) const;
 
 private:
+    void TakeIcon();
     void UpdateLayout();
     bool RenderFrame();
     void PaintIcon(TBitmap32& image);
@@ -68,6 +70,7 @@ private:
     LONG capturedStyle_ = 0;
     LONG capturedExStyle_ = 0;
     bool initialised_ = false;
+    bool ownRestyle_ = false;  // the system-menu bit taken off again
     TvlBorderKind kind_ = TvlBorderKind::bkSingle;
     bool formActive_ = true;
     std::array<int, tbCount> buttonState_{};

@@ -53,7 +53,12 @@ void OnWindowEvent(int code, HWND window) {
 }
 
 void OnWindowCreating(HWND window, const CREATESTRUCTA& create) {
-    if (!(create.style & WS_CHILD) || DialogProviders().empty()) return;
+    if (!(create.style & WS_CHILD)) {
+        // A dialog is skinned before its first message, so the platform never paints it.
+        if (IsDialogClass(window)) SkinDialog(window);
+        return;
+    }
+    if (DialogProviders().empty()) return;
     // A window made inside a skinned dialog (the file list of a newly opened
     // folder) is adapted once it is made.
     HWND root = GetAncestor(window, GA_ROOT);
