@@ -210,7 +210,12 @@ void TvlDialogWnd::HandleMessage(TMessage& m) {
         if (!Visible()) break;
         if (AttachChildren) AttachChildren();
         skinData_->PaintSuspended = false;
-        ReadCaption();
+        {
+            // The text may have come while the dialog was hidden.
+            const std::string before = caption_;
+            ReadCaption();
+            if (caption_ != before) skinData_->BackgroundStale = true;
+        }
         UpdateRegion();
         RepaintFrame();
         m.Result = 0;
@@ -224,7 +229,10 @@ void TvlDialogWnd::HandleMessage(TMessage& m) {
         return;
     case WM_SETTEXT:
     case WM_ENABLE:
-        if (!Visible()) break;
+        if (!Visible()) {
+            skinData_->BackgroundStale = true;
+            break;
+        }
         CallUnseen(m);
         ReadCaption();
         skinData_->BackgroundStale = true;
