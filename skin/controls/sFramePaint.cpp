@@ -75,6 +75,18 @@ void PaintOpaqueIcon(TBitmap32& image, const TRect32& r, HICON icon) {
         }
 }
 
+TsCaptionLine CaptionLineOf(HDC dc, const std::string& text, HFONT font, const TsTitleLayout& layout) {
+    TsCaptionLine line;
+    line.Text = text;
+    line.Font = font;
+    SelectedObject selected(dc, font);
+    RECT measure{0, 0, 0, 0};
+    DrawTextLine(dc, text, measure, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    const int height = measure.bottom - measure.top, top = layout.Centre - height / 2;
+    line.Rect = RECT{layout.TextRect.Left, top, layout.TextRect.Right, top + height};
+    return line;
+}
+
 void PaintCaptionLine(TBitmap32& image, TsSkinManager& manager, const TsCaptionLine& line) {
     HDC dc = Bitmap32DC(image);
     if (!dc || line.Rect.right <= line.Rect.left) return;

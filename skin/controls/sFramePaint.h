@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "skin/controls/sFrameLayout.h"
 #include "skin/data/Bitmap32.h"
 #include "skin/data/SkinModel.h"
 #include "skin/render/BgSource.h"
@@ -58,6 +59,11 @@ struct TsCaptionLine {
     bool Enabled = true;
     TGlowMask* HeldGlow = nullptr;  // kept between paints when given
 };
+
+// The caption of a laid-out title: text and font, its rectangle the text's
+// height centred on the caption's middle between the layout's text bounds.
+// dc measures (its font is left as it was).
+TsCaptionLine CaptionLineOf(HDC dc, const std::string& text, HFONT font, const TsTitleLayout& layout);
 
 // The caption text, its glow laid first when the strip's state has one.
 void PaintCaptionLine(TBitmap32& image, TsSkinManager& manager, const TsCaptionLine& line);

@@ -148,15 +148,7 @@ void TsSkinProvider::PaintCaptionText(TBitmap32& image) {
     HDC dc = Bitmap32DC(image);
     if (!dc || !manager) return;
     if (!captionFont_.Get()) captionFont_.Reset(CreateCaptionFont());
-    TsCaptionLine line;
-    line.Text = form_->Caption();
-    line.Font = captionFont_.Get();
-    SelectedObject font(dc, line.Font);
-    RECT measure{0, 0, 0, 0};
-    DrawTextLine(dc, line.Text, measure, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    const int textHeight = measure.bottom - measure.top;
-    line.Rect = RECT{layout_.TextRect.Left, layout_.Centre - textHeight / 2, layout_.TextRect.Right,
-                     layout_.Centre - textHeight / 2 + textHeight};
+    TsCaptionLine line = CaptionLineOf(dc, form_->Caption(), captionFont_.Get(), layout_);
     line.TitleIndex = titleIndex_;
     line.CaptionIndex = captionIndex_;
     line.Active = formActive_;

@@ -74,15 +74,7 @@ void TvlDialogWnd::PaintCaption(TBitmap32& image) {
     HDC dc = Bitmap32DC(image);
     if (!dc) return;
     if (!titleFont_) titleFont_.Reset(CreateCaptionFont());
-    TsCaptionLine line;
-    line.Text = caption_;
-    line.Font = titleFont_.Get();
-    SelectedObject font(dc, line.Font);
-    RECT measure{0, 0, 0, 0};
-    DrawTextLine(dc, line.Text, measure, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    const int textHeight = measure.bottom - measure.top;
-    line.Rect = RECT{layout_.TextRect.Left, layout_.Centre - textHeight / 2, layout_.TextRect.Right,
-                     layout_.Centre - textHeight / 2 + textHeight};
+    TsCaptionLine line = CaptionLineOf(dc, caption_, titleFont_.Get(), layout_);
     if (capturedExStyle_ & (WS_EX_RTLREADING | WS_EX_LAYOUTRTL)) line.Flags |= DT_RIGHT | DT_RTLREADING;
     line.TitleIndex = titleIndex_;
     line.CaptionIndex = captionIndex_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/controls/vlPaintTarget.h"
 #include "skin/controls/vlParentBg.h"
 #include "skin/controls/vlWindowFont.h"
 #include "skin/data/Bitmap32_win.h"
@@ -79,12 +80,7 @@ void TvlGroupBoxWnd::HandleMessage(TMessage& m) {
     switch (m.Msg) {
     case WM_PAINT:
     case WM_PRINT:
-        if (m.WParam) {
-            Paint(reinterpret_cast<HDC>(m.WParam));
-        } else {
-            PaintDC dc(handle_);
-            Paint(dc.Get());
-        }
+        PaintToTarget(handle_, m.WParam, [this](HDC dc) { Paint(dc); });
         m.Result = 0;
         return;
     case WM_ERASEBKGND:

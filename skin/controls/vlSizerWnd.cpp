@@ -1,5 +1,6 @@
 #include "skin/controls/vlSizerWnd.h"
 
+#include "skin/controls/vlPaintTarget.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
 #include "ui/GdiHandles.h"
@@ -27,12 +28,7 @@ void TvlSizerWnd::HandleMessage(TMessage& m) {
     }
     switch (m.Msg) {
     case WM_PAINT:
-        if (m.WParam) {
-            Paint(reinterpret_cast<HDC>(m.WParam));
-        } else {
-            PaintDC dc(handle_);
-            Paint(dc.Get());
-        }
+        PaintToTarget(handle_, m.WParam, [this](HDC dc) { Paint(dc); });
         m.Result = 0;
         return;
     case WM_ERASEBKGND:

@@ -1,5 +1,6 @@
 #include "skin/controls/vlStaticWnd.h"
 
+#include "skin/controls/vlPaintTarget.h"
 #include "skin/controls/vlWindowFont.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/render/SkinText_win.h"
@@ -63,12 +64,7 @@ void TvlStaticWnd::HandleMessage(TMessage& m) {
     switch (m.Msg) {
     case WM_PAINT:
         if (!Visible()) break;
-        if (m.WParam) {
-            Paint(reinterpret_cast<HDC>(m.WParam));
-        } else {
-            PaintDC dc(handle_);
-            Paint(dc.Get());
-        }
+        PaintToTarget(handle_, m.WParam, [this](HDC dc) { Paint(dc); });
         m.Result = 0;
         return;
     case WM_PRINT:

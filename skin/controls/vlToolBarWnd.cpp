@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "skin/controls/vlPaintTarget.h"
 #include "skin/controls/vlScrollWnd.h"
 #include "skin/controls/vlWindowFont.h"
 #include "skin/data/Bitmap32_win.h"
@@ -124,12 +125,7 @@ void TvlToolBarWnd::HandleMessage(TMessage& m) {
     switch (m.Msg) {
     case WM_PAINT:
         if (!Visible()) break;
-        if (m.WParam) {
-            Paint(reinterpret_cast<HDC>(m.WParam));
-        } else {
-            PaintDC dc(handle_);
-            Paint(dc.Get());
-        }
+        PaintToTarget(handle_, m.WParam, [this](HDC dc) { Paint(dc); });
         m.Result = 0;
         return;
     case WM_ERASEBKGND:

@@ -46,12 +46,7 @@ protected:
         }
     }
     HWND OpenTheOpenDialog() {
-        RECT client;
-        GetClientRect(edit, &client);
-        const LPARAM onButton = MAKELPARAM(client.right - 9, client.bottom / 2);
-        PostMessageA(edit, WM_MOUSEMOVE, 0, onButton);
-        PostMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, onButton);
-        PostMessageA(edit, WM_LBUTTONUP, 0, onButton);
+        ClickEditButton(edit);
         return program->WaitForWindow("#32770");
     }
     // The skin's own picture of a dialog of that window's size and styles:
