@@ -166,6 +166,10 @@ bool TvlProvider::AttachChildren() {
     attaching_ = true;
     bool ok = true;
     try {
+        // Adapters whose windows went on their own are dropped first.
+        children_.erase(std::remove_if(children_.begin(), children_.end(),
+                                       [](const auto& a) { return a->Destroyed() && !IsWindow(a->Handle()); }),
+                        children_.end());
         DialogModeScope dialogMode;
         AttachTree(dialog_);
     } catch (...) {
@@ -190,10 +194,6 @@ void TvlProvider::AttachTree(HWND parent) {
         RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
         children_.push_back(std::move(adapter));
     }
-    // Adapters whose windows went on their own are dropped.
-    children_.erase(std::remove_if(children_.begin(), children_.end(),
-                                   [](const auto& a) { return a->Destroyed() && !IsWindow(a->Handle()); }),
-                    children_.end());
 }
 
 }  // namespace pakmole
