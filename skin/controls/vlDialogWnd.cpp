@@ -3,7 +3,6 @@
 #include "skin/controls/vlDialogWnd.h"
 
 #include "skin/controls/sFramePaint.h"
-
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/BgQuery_win.h"
