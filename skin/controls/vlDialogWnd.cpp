@@ -68,6 +68,15 @@ void TvlDialogWnd::InitDialog() {
     UpdateLayout();
 }
 
+void TvlDialogWnd::PlaceAt(POINT point) {
+    place_ = point;
+    placePending_ = !Visible();
+    // A dialog being made is placed by its creator afterwards: it moves as it is shown.
+    if (!placePending_)
+        SetWindowPos(handle_, nullptr, point.x, point.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+}
+
 void TvlDialogWnd::TakeIcon() {
     auto icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_SMALL, 0));
     if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_BIG, 0));
@@ -175,6 +184,13 @@ void TvlDialogWnd::HandleMessage(TMessage& m) {
         return;
     }
     switch (m.Msg) {
+    case WM_SHOWWINDOW:
+        if (m.WParam && placePending_) {
+            placePending_ = false;
+            SetWindowPos(handle_, nullptr, place_.x, place_.y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+        }
+        break;
     case WM_ERASEBKGND:
         if (AttachChildren) AttachChildren();
         PaintClient(reinterpret_cast<HDC>(m.WParam));

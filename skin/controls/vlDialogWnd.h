@@ -35,6 +35,8 @@ public:
     std::function<void()> AttachChildren;
     // Posted to the dialog when a window appears inside it.
     static UINT ChildrenChangedMessage();
+    // Moves the dialog to the point (screen) now when it shows, else as it is shown.
+    void PlaceAt(POINT point);
 
     TvlBorderKind BorderKind() const { return kind_; }
     // The captured styles with the window's state now.
@@ -77,6 +79,8 @@ private:
     int hotButton_ = -1;
     int pressedButton_ = -1;
     bool tracking_ = false;
+    bool placePending_ = false;
+    POINT place_{};
     IconHandle icon_;
     FontHandle titleFont_;
     BrushHandle mainBrush_;

@@ -148,9 +148,7 @@ bool TvlProvider::Attach(TsSkinManager* manager) {
     manager_ = manager;
     frame_ = std::make_unique<TvlDialogWnd>(dialog_, true, "DIALOG", manager, nullptr);
     frame_->Start();
-    if (dialogPosition.x != -1 || dialogPosition.y != -1)
-        SetWindowPos(dialog_, nullptr, dialogPosition.x, dialogPosition.y, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+    if (dialogPosition.x != -1 || dialogPosition.y != -1) frame_->PlaceAt(dialogPosition);
     if (!AttachChildren()) {
         Detach();
         return false;

@@ -255,6 +255,33 @@ TEST_F(DialogSkinTest, AHundredDialogsLeaveNothingBehind) {
     EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), userBefore) << "windows and other USER objects";
 }
 
+TEST_F(DialogSkinTest, AThirdVisibleDialogStaysUnskinnedAndThePositionOverrideMovesDialogs) {
+    SetDialogPosition(30, 40);
+    HWND first = OpenTestDialog(kDialogStyle, Owner());
+    SetDialogPosition(-1, -1);
+    HWND second = OpenTestDialog(kDialogStyle, Owner());
+    PumpFor(50);
+    RECT r;
+    GetWindowRect(first, &r);
+    EXPECT_EQ(r.left, 30);
+    EXPECT_EQ(r.top, 40);
+    GetWindowRect(second, &r);
+    EXPECT_NE(r.left, 30) << "without the override the dialog stays where it was made";
+    ASSERT_NE(ProviderOfDialog(first), nullptr);
+    ASSERT_NE(ProviderOfDialog(second), nullptr);
+    HWND third = OpenTestDialog(kDialogStyle, Owner());
+    PumpFor(50);
+    EXPECT_EQ(ProviderOfDialog(third), nullptr) << "two skinned dialogs are already showing";
+    SendMessageA(third, WM_COMMAND, IDOK, 0);
+    SendMessageA(second, WM_COMMAND, IDOK, 0);
+    HWND fourth = OpenTestDialog(kDialogStyle, Owner());
+    PumpFor(50);
+    EXPECT_NE(ProviderOfDialog(fourth), nullptr) << "one is left showing: the next one is skinned";
+    for (HWND dialog : {first, fourth}) SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    PumpFor(50);
+    EXPECT_TRUE(DialogProviders().empty());
+}
+
 LRESULT CALLBACK PlainProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_USER + 7) return 77;
     return DefWindowProcA(window, msg, wParam, lParam);
