@@ -9,7 +9,8 @@
 # unpack-hot.png (the button alone), frame-minimize-hot.png,
 # frame-close-hot.png and frame-close-pressed.png (the window, its title
 # buttons under the pointer), edit-focused.png, edit-rest.png, edit-hot.png,
-# edit-button-hot.png and edit-button-pressed.png (the file-name edit alone).
+# edit-button-hot.png and edit-button-pressed.png (the file-name edit alone),
+# open-dialog.png and error-box.png (the platform's dialogs, skinned).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(cd "${1:-$here/build/win32}" && pwd)"
@@ -171,9 +172,40 @@ sleep 0.5
 shoot "$out/message-box.png"
 convert "$out/message-box.png" -crop "$box" +repage "$out/message-box-crop.png"
 
+
+# The platform's dialogs wearing the skin: the open dialog behind the
+# file-name edit's button, then the error box of a pak that cannot be read,
+# chosen through that dialog. The box above goes first.
+dialog_pictures() {
+  local cx cy dialog box folder
+  xdotool key Return
+  sleep 0.5
+  read -r cx cy < <(client_origin)
+  xdotool mousemove $(( cx + 16 + 433 - 9 )) $(( cy + 8 + 10 )) click 1
+  dialog="$(wait_for_window "Open")"
+  [ -n "$dialog" ] || { echo "no open dialog" >&2; return 1; }
+  sleep 1
+  shoot "$out/dialog-screen.png"
+  convert "$out/dialog-screen.png" -crop "$dialog" +repage "$out/open-dialog.png"
+  folder="$(mktemp -d)"
+  printf 'not a pak file' >"$folder/Broken.pak"
+  xdotool type --delay 20 "Z:${folder//\//\\}\\Broken.pak"
+  xdotool key Return
+  sleep 1
+  xdotool mousemove $(( cx + 232 )) $(( cy + 44 )) click 1
+  box="$(wait_for_window "Pakmole by Tarvel")"
+  [ -n "$box" ] || { rm -rf "$folder"; echo "no error box" >&2; return 1; }
+  sleep 0.5
+  shoot "$out/dialog-screen.png"
+  convert "$out/dialog-screen.png" -crop "$box" +repage "$out/error-box.png"
+  xdotool key Return
+  rm -rf "$folder" "$out/dialog-screen.png"
+}
+dialog_pictures || echo "the dialog pictures were not taken" >&2
+
 stop_program
 for picture in main-window main-window-crop main-window-hot unpack-rest unpack-hot frame-minimize-hot frame-close-hot \
                frame-close-pressed edit-focused edit-rest edit-hot edit-button-hot edit-button-pressed message-box \
-               message-box-crop; do
+               message-box-crop open-dialog error-box; do
   echo "$out/$picture.png"
 done

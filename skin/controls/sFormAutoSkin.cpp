@@ -1,6 +1,7 @@
 #include "skin/controls/sFormAutoSkin.h"
 
 #include "skin/controls/sSkinProvider.h"
+#include "skin/controls/vlDials.h"
 #include "skin/manager/FormSkinLinks.h"
 #include "skin/manager/SkinCommands.h"
 #include "ui/CustomForm.h"
@@ -36,6 +37,8 @@ void InstallFormAutoSkin() {
     static bool installed = false;
     if (installed) return;
     installed = true;
+    // The platform's own dialogs are skinned by the same rules as they appear.
+    InstallDialogSkinning();
     TFormCreatedHandler previous = SetFormCreatedHandler(nullptr);
     SetFormCreatedHandler([previous](TCustomForm& form) {
         if (previous) previous(form);

@@ -112,8 +112,6 @@ private:
     // Title buttons change their look through a fade (TvlSBAnimation).
     bool AnimatesButtons() const;
     void AnimateButton(int button, int state);
-    RECT ClientInWindow() const;
-    void CopyFrameTo(HDC dc);
     void CopyFrameToWindow();
     // WM_PRINT: the skin's frame and the form's client area into the DC.
     void PrintWindowTo(TMessage& message, const TWndMethod& previous);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "skin/controls/sFramePaint.h"
 #include "skin/controls/sSkinProvider.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinEffects.h"
@@ -20,38 +21,6 @@ namespace pakmole {
 
 namespace {
 
-constexpr uint32_t kKeyColor = 0xFF00FF;
-
-// GetWindowDC / ReleaseDC: the whole window, frame included.
-class WholeWindowDC {
-public:
-    explicit WholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-    ~WholeWindowDC() { ReleaseDC(window_, dc_); }
-    WholeWindowDC(const WholeWindowDC&) = delete;
-    WholeWindowDC& operator=(const WholeWindowDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-class RegionHandle {
-public:
-    explicit RegionHandle(HRGN region) : region_(region) {}
-    ~RegionHandle() {
-        if (region_) DeleteObject(region_);
-    }
-    RegionHandle(const RegionHandle&) = delete;
-    RegionHandle& operator=(const RegionHandle&) = delete;
-    HRGN Get() const { return region_; }
-    // The system owns a region once it is the window's.
-    HRGN Release() { return std::exchange(region_, nullptr); }
-
-private:
-    HRGN region_;
-};
-
 TsFrameStyle FrameStyleOf(TFormBorderStyle style) {
     switch (style) {
     case TFormBorderStyle::bsNone: return TsFrameStyle::fsNone;
@@ -61,44 +30,6 @@ TsFrameStyle FrameStyleOf(TFormBorderStyle style) {
     case TFormBorderStyle::bsToolWindow: return TsFrameStyle::fsToolWindow;
     }
     return TsFrameStyle::fsSizeable;
-}
-
-// Cuts every run of key-coloured pixels of the mask's corner squares (state 0)
-// out of region; the right corners go to the window's right edge, the bottom
-// ones (when wanted) to its bottom.
-void CutMaskCorners(HRGN region, TsSkinModel& model, int maskIndex, int width, int height, bool bottom) {
-    if (!model.IsValidMask(maskIndex)) return;
-    const TsMaskData& mask = model.Masks[static_cast<std::size_t>(maskIndex)];
-    const TBitmap32* source = MaskSourceBitmap(mask);
-    if (!source) return;
-    const int sw = mask.StateWidth(), sh = mask.StateHeight();
-    const int ml = std::min(model.MaskMarginLeft(maskIndex), sw), mr = std::min(model.MaskMarginRight(maskIndex), sw);
-    const int mt = std::min(model.MaskMarginTop(maskIndex), sh), mb = std::min(model.MaskMarginBottom(maskIndex), sh);
-    auto keyAt = [&](int x, int y) {
-        const int sx = mask.SrcRect.Left + x, sy = mask.SrcRect.Top + y;
-        return source->Contains(sx, sy) && (source->Pixel(sx, sy) & 0xFFFFFF) == kKeyColor;
-    };
-    auto cutRow = [&](int maskY, int windowY, int from, int to, int shift) {
-        for (int x = from; x < to;) {
-            if (!keyAt(x, maskY)) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < to && keyAt(x, maskY)) ++x;
-            RegionHandle run(CreateRectRgn(start + shift, windowY, x + shift, windowY + 1));
-            CombineRgn(region, region, run.Get(), RGN_DIFF);
-        }
-    };
-    for (int y = 0; y < mt; ++y) {
-        cutRow(y, y, 0, ml, 0);
-        cutRow(y, y, sw - mr, sw, width - sw);
-    }
-    if (!bottom) return;
-    for (int y = sh - mb; y < sh; ++y) {
-        cutRow(y, height - (sh - y), 0, ml, 0);
-        cutRow(y, height - (sh - y), sw - mr, sw, width - sw);
-    }
 }
 
 }  // namespace
@@ -181,17 +112,7 @@ bool TsSkinProvider::RenderFrame() {
     PaintControl(skinData_->PaintData(), behind, false, *image, TPoint32{0, 0},
                  TRect32{0, 0, facts.Width, facts.Height}, formState);
 
-    if (model.IsValidSection(titleIndex_)) {
-        const TsGeneralData& title = model.Sections[static_cast<std::size_t>(titleIndex_)];
-        TsControlPaintData strip;
-        strip.Skin = &model;
-        strip.SectionIndex = titleIndex_;
-        strip.FrameMaskIndex = title.FrameMask;
-        const TBitmap32 under(*image);
-        PaintControl(strip, BgSourceOfBitmap(&under, 0, 0), false, *image, TPoint32{0, 0},
-                     TRect32{0, 0, facts.Width, layout_.StripBottom},
-                     std::min(formActive_ ? 1 : 0, std::max(0, title.States - 1)));
-    }
+    PaintTitleStrip(*image, model, titleIndex_, layout_.StripBottom, formActive_);
     if (layout_.IconShown) PaintIcon(*image);
 
     bool anyButton = false;
@@ -219,64 +140,28 @@ void TsSkinProvider::PaintIcon(TBitmap32& image) {
             icon = reinterpret_cast<HICON>(SendMessageA(app->Handle(), WM_GETICON, ICON_SMALL, 0));
     }
     if (!icon) icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    const TRect32 r = layout_.IconRect;
-    // GDI leaves the alpha of what it draws at 0: every pixel the icon
-    // changed becomes opaque, the others keep what they were.
-    const TBitmap32 before(image);
-    HDC dc = Bitmap32DC(image);
-    if (!dc) return;
-    DrawIconEx(dc, r.Left, r.Top, icon, r.Width(), r.Height(), 0, nullptr, DI_NORMAL);
-    GdiFlush();
-    for (int y = std::max(0, r.Top); y < std::min(r.Bottom, image.Height()); ++y)
-        for (int x = std::max(0, r.Left); x < std::min(r.Right, image.Width()); ++x) {
-            const uint32_t was = before.Pixel(x, y), now = image.Pixel(x, y);
-            image.Pixel(x, y) = (now & 0xFFFFFF) == (was & 0xFFFFFF) ? was : (now | 0xFF000000u);
-        }
+    PaintOpaqueIcon(image, layout_.IconRect, icon);
 }
 
 void TsSkinProvider::PaintCaptionText(TBitmap32& image) {
     TsSkinManager* manager = SkinManager();
     HDC dc = Bitmap32DC(image);
     if (!dc || !manager) return;
-    if (!captionFont_.Get()) {
-        NONCLIENTMETRICSA metrics{};
-        metrics.cbSize = sizeof(metrics);
-        SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
-        captionFont_.Reset(CreateFontIndirectA(&metrics.lfCaptionFont));
-    }
-    const std::string text = form_->Caption();
-    SelectedObject font(dc, captionFont_.Get());
-    SetBkMode(dc, TRANSPARENT);
-    RECT measure{0, 0, 0, 0};
-    DrawTextLine(dc, text, measure, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    const int textHeight = measure.bottom - measure.top;
-    RECT rect{layout_.TextRect.Left, layout_.Centre - textHeight / 2, layout_.TextRect.Right,
-              layout_.Centre - textHeight / 2 + textHeight};
-    if (rect.right <= rect.left) return;
-    UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
-    const int section = captionIndex_ >= 0 ? captionIndex_ : titleIndex_;
-    TsSkinModel& model = manager->Model();
-    if (model.IsValidSection(titleIndex_)) {
-        const TsGeneralData& title = model.Sections[static_cast<std::size_t>(titleIndex_)];
-        const int size = formActive_ ? title.HotGlowSize : title.GlowSize;
-        const int32_t color = formActive_ ? title.HotGlowColor : title.GlowColor;
-        if (size > 0 && (GlowSwitchedOn() || model.SkinData.Version > 7.5))
-            PaintGlowText(image, &text, rect, &captionGlow_[formActive_ ? 1 : 0], color, size, 15, flags,
-                          captionFont_.Get());
-    }
-    WriteSectionText(dc, &text, form_->Enabled(), manager, formActive_ ? 1 : 0, section, flags, rect);
-    GdiFlush();
+    if (!captionFont_.Get()) captionFont_.Reset(CreateCaptionFont());
+    TsCaptionLine line = CaptionLineOf(dc, form_->Caption(), captionFont_.Get(), layout_);
+    line.TitleIndex = titleIndex_;
+    line.CaptionIndex = captionIndex_;
+    line.Active = formActive_;
+    line.Enabled = form_->Enabled();
+    line.HeldGlow = &captionGlow_[formActive_ ? 1 : 0];
+    PaintCaptionLine(image, *manager, line);
 }
 
 void TsSkinProvider::PaintButtonLook(TBitmap32& target, TPoint32 at, int button, int state, const TBgSource& bg) {
     const TsTitleButtonPlace& b = layout_.Buttons[static_cast<std::size_t>(button)];
     TsSkinManager* manager = SkinManager();
     if (!b.Shown || !b.Mask.Found || !manager) return;
-    TsSkinModel& model = manager->Model();
-    const int index = model.FindMask(model.KnownIndexes.GlobalInfo, "GLOBALINFO", b.MaskName);
-    if (!model.IsValidMask(index)) return;
-    const int mode = !formActive_ && state == 0 ? miFaded : miNormal;
-    PaintMaskImage(target, at, state, bg, model.Masks[static_cast<std::size_t>(index)], mode);
+    PaintTitleMask(target, at, manager->Model(), b.MaskName, state, !formActive_ && state == 0, bg);
 }
 
 void TsSkinProvider::PaintTitleButton(TBitmap32& image, int button) {
@@ -319,28 +204,8 @@ void TsSkinProvider::AnimateButton(int button, int state) {
     animation->Enter(std::move(picture), POINT{window.left + r.Left, window.top + r.Top}, state == 1 ? 10 : 1);
 }
 
-RECT TsSkinProvider::ClientInWindow() const {
-    const HWND h = form_->Handle();
-    RECT window, client;
-    GetWindowRect(h, &window);
-    GetClientRect(h, &client);
-    MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    OffsetRect(&client, -window.left, -window.top);
-    return client;
-}
-
-void TsSkinProvider::CopyFrameTo(HDC dc) {
-    const TBitmap32* image = skinData_->CacheBitmap.get();
-    if (!image || image->Empty()) return;
-    SavedDC saved(dc);
-    const RECT client = ClientInWindow();
-    ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-    BitBlt(dc, 0, 0, image->Width(), image->Height(), Bitmap32DC(*image), 0, 0, SRCCOPY);
-}
-
 void TsSkinProvider::CopyFrameToWindow() {
-    WholeWindowDC dc(form_->Handle());
-    CopyFrameTo(dc.Get());
+    if (const TBitmap32* image = skinData_->CacheBitmap.get()) CopyNonClientArea(form_->Handle(), *image);
 }
 
 void TsSkinProvider::PrintWindowTo(TMessage& m, const TWndMethod& previous) {
@@ -350,8 +215,9 @@ void TsSkinProvider::PrintWindowTo(TMessage& m, const TWndMethod& previous) {
     }
     // The skin's frame, then the client area as the form paints it, moved to where the frame leaves it.
     auto dc = reinterpret_cast<HDC>(m.WParam);
-    CopyFrameTo(dc);
-    const RECT client = ClientInWindow();
+    const HWND h = form_->Handle();
+    CopyNonClientAreaTo(dc, h, *skinData_->CacheBitmap);
+    const RECT client = ClientInWindow(h);
     SavedDC saved(dc);
     OffsetViewportOrgEx(dc, client.left, client.top, nullptr);
     IntersectClipRect(dc, 0, 0, client.right - client.left, client.bottom - client.top);
@@ -364,7 +230,7 @@ void TsSkinProvider::CopyButtonToWindow(int button) {
     const TBitmap32* image = skinData_->CacheBitmap.get();
     if (!image || image->Empty()) return;
     const TRect32 r = layout_.Buttons[static_cast<std::size_t>(button)].Rect;
-    WholeWindowDC dc(form_->Handle());
+    FrameDC dc(form_->Handle());
     BitBlt(dc.Get(), r.Left, r.Top, r.Width(), r.Height(), Bitmap32DC(*image), r.Left, r.Top, SRCCOPY);
 }
 

@@ -4,17 +4,27 @@
 // the skin (dialog controls later) it keeps the handling of its base: the
 // scroll bars and frame of the scroll-window and edit adapters, or the base
 // handling, which chains in front of the window and answers the skin
-// commands but leaves the painting to the platform.
+// commands but leaves the painting to the platform. The adapters of dialog
+// controls have files of their own.
 #include <memory>
 #include <string>
 
 #include "skin/controls/vlBitBtnWnd.h"
 #include "skin/controls/vlBtnWnd.h"
+#include "skin/controls/vlCheckBoxWnd.h"
 #include "skin/controls/vlComboBoxWnd.h"
+#include "skin/controls/vlEdgeWnd.h"
 #include "skin/controls/vlEditWnd.h"
+#include "skin/controls/vlGroupBoxWnd.h"
+#include "skin/controls/vlIconWnd.h"
+#include "skin/controls/vlLinkWnd.h"
 #include "skin/controls/vlListViewWnd.h"
 #include "skin/controls/vlMainWnd.h"
 #include "skin/controls/vlScrollWnd.h"
+#include "skin/controls/vlSizerWnd.h"
+#include "skin/controls/vlStaticWnd.h"
+#include "skin/controls/vlToolBarWnd.h"
+#include "skin/controls/vlTransPanelWnd.h"
 
 namespace pakmole {
 
@@ -36,21 +46,11 @@ PAKMOLE_ADAPTER(TvlGridEhWnd, TvlGridWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlTreeViewWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlWWComboBoxWnd, TvlComboBoxWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlVirtualTreeViewWnd, TvlEditWnd, "EDIT");
-PAKMOLE_ADAPTER(TvlDialogWnd, TvlScrollWnd, "DIALOG");
-PAKMOLE_ADAPTER(TvlStaticWnd, TvlMainWnd, "");
-PAKMOLE_ADAPTER(TvlEdgeWnd, TvlStaticWnd, "");
-PAKMOLE_ADAPTER(TvlIconWnd, TvlStaticWnd, "");
-PAKMOLE_ADAPTER(TvlLinkWnd, TvlStaticWnd, "");
 PAKMOLE_ADAPTER(TvlTabControlWnd, TvlMainWnd, "PAGECONTROL");
 PAKMOLE_ADAPTER(TvlPageControlWnd, TvlTabControlWnd, "PAGECONTROL");
 PAKMOLE_ADAPTER(TvlSBWnd, TvlMainWnd, "CHECKBOX");
-PAKMOLE_ADAPTER(TvlSizerWnd, TvlMainWnd, "");
 PAKMOLE_ADAPTER(TvlSpinWnd, TvlMainWnd, "BUTTON");
 PAKMOLE_ADAPTER(TvlTrackWnd, TvlMainWnd, "");
-PAKMOLE_ADAPTER(TvlCheckBoxWnd, TvlMainWnd, "CHECKBOX");
-PAKMOLE_ADAPTER(TvlToolBarWnd, TvlMainWnd, "TOOLBAR");
-PAKMOLE_ADAPTER(TvlTransPanelWnd, TvlMainWnd, "");
-PAKMOLE_ADAPTER(TvlGroupBoxWnd, TvlMainWnd, "GROUPBOX");
 PAKMOLE_ADAPTER(TvlPanelWnd, TvlMainWnd, "PANEL");
 PAKMOLE_ADAPTER(TvlPageWnd, TvlMainWnd, "");
 PAKMOLE_ADAPTER(TvlToolBarVCLWnd, TvlMainWnd, "TOOLBAR");

@@ -11,6 +11,11 @@ namespace pakmole {
 // Told about each window of the thread that is being created, before it
 // receives its first message.
 using TsWindowCreatingHandler = std::function<void(HWND window, const CREATESTRUCTA& create)>;
+// Told of the other moments of a window's life that the hook sees
+// (HCBT_ACTIVATE, HCBT_DESTROYWND), and, with the code kHookRemoved and no
+// window, that the hook was taken away.
+using TsWindowEventHandler = std::function<void(int code, HWND window)>;
+constexpr int kHookRemoved = -1;
 
 class TsDialogHook {
 public:
@@ -29,6 +34,8 @@ public:
     // Answers the id that removes the handler again.
     static int AddWindowCreatingHandler(TsWindowCreatingHandler handler);
     static void RemoveWindowCreatingHandler(int id);
+    static int AddWindowEventHandler(TsWindowEventHandler handler);
+    static void RemoveWindowEventHandler(int id);
 
 private:
     static LRESULT CALLBACK HookProcedure(int code, WPARAM wParam, LPARAM lParam);

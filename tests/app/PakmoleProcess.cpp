@@ -191,4 +191,13 @@ void DismissWithOk(HWND box) {
         PostMessageA(box, WM_CLOSE, 0, 0);
 }
 
+void ClickEditButton(HWND edit) {
+    RECT client;
+    GetClientRect(edit, &client);
+    const LPARAM onButton = MAKELPARAM(client.right - 9, client.bottom / 2);
+    PostMessageA(edit, WM_MOUSEMOVE, 0, onButton);
+    PostMessageA(edit, WM_LBUTTONDOWN, MK_LBUTTON, onButton);
+    PostMessageA(edit, WM_LBUTTONUP, 0, onButton);
+}
+
 }  // namespace pakmole::test

@@ -69,5 +69,7 @@ std::string MessageFormText(HWND form);
 std::string BuiltProgramPath();
 // Closes a message form or message box with its OK button.
 void DismissWithOk(HWND box);
+// Clicks the button at the right edge of the file-name edit (it opens the file dialog).
+void ClickEditButton(HWND edit);
 
 }  // namespace pakmole::test

@@ -1,0 +1,85 @@
+#pragma once
+// The pieces of a skinned window frame that the form provider and the frame
+// adapter of platform dialogs paint alike: the caption strip, the title
+// icon, the caption text with its glow, a title button's picture, the copy
+// of the frame to the window, and the window region cut from the skin's
+// key-coloured corners.
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+#include "skin/controls/sFrameLayout.h"
+#include "skin/data/Bitmap32.h"
+#include "skin/data/SkinModel.h"
+#include "skin/render/BgSource.h"
+#include "skin/render/GlowMask.h"
+#include "skin/render/MaskPainter.h"
+
+namespace pakmole {
+
+class TsSkinManager;
+
+class RegionHandle {
+public:
+    explicit RegionHandle(HRGN region) : region_(region) {}
+    ~RegionHandle() {
+        if (region_) DeleteObject(region_);
+    }
+    RegionHandle(const RegionHandle&) = delete;
+    RegionHandle& operator=(const RegionHandle&) = delete;
+    HRGN Get() const { return region_; }
+    // The system owns a region once it is the window's.
+    HRGN Release() { return std::exchange(region_, nullptr); }
+
+private:
+    HRGN region_;
+};
+
+// Cuts every run of key-coloured pixels of the mask's corner squares (state 0)
+// out of region; the right corners go to the window's right edge, the bottom
+// ones (when wanted) to its bottom.
+void CutMaskCorners(HRGN region, TsSkinModel& model, int maskIndex, int width, int height, bool bottom);
+
+// The caption strip's section with its own frame mask over the top band.
+void PaintTitleStrip(TBitmap32& image, const TsSkinModel& model, int titleIndex, int stripBottom, bool active);
+
+// The icon at rect; GDI leaves alpha 0 where it draws, so every pixel the
+// icon changed becomes opaque and the others keep what they were.
+void PaintOpaqueIcon(TBitmap32& image, const TRect32& rect, HICON icon);
+
+struct TsCaptionLine {
+    std::string Text;
+    RECT Rect{};
+    UINT Flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+    HFONT Font = nullptr;
+    int TitleIndex = -1;    // the strip's section: its glow
+    int CaptionIndex = -1;  // "CAPTION" when the skin has it: its colours
+    bool Active = true;
+    bool Enabled = true;
+    TGlowMask* HeldGlow = nullptr;  // kept between paints when given
+};
+
+// The caption of a laid-out title: text and font, its rectangle the text's
+// height centred on the caption's middle between the layout's text bounds.
+// dc measures (its font is left as it was).
+TsCaptionLine CaptionLineOf(HDC dc, const std::string& text, HFONT font, const TsTitleLayout& layout);
+
+// The caption text, its glow laid first when the strip's state has one.
+void PaintCaptionLine(TBitmap32& image, TsSkinManager& manager, const TsCaptionLine& line);
+
+// A title button's mask from "GLOBALINFO" in state at point.
+void PaintTitleMask(TBitmap32& target, TPoint32 at, const TsSkinModel& model, const std::string& maskName, int state,
+                    bool faded, const TBgSource& bg);
+
+// The caption font of the system's non-client metrics.
+HFONT CreateCaptionFont();
+
+// The non-client part of the window's picture copied to the window.
+void CopyNonClientArea(HWND window, const TBitmap32& image);
+// The same into dc, which stands for the whole window (a print).
+void CopyNonClientAreaTo(HDC dc, HWND window, const TBitmap32& image);
+// The client area in window coordinates.
+RECT ClientInWindow(HWND window);
+
+}  // namespace pakmole
