@@ -11,6 +11,7 @@
 #include "skin/controls/vlBitBtnWnd.h"
 #include "skin/controls/vlBtnWnd.h"
 #include "skin/controls/vlComboBoxWnd.h"
+#include "skin/controls/vlComboListWnd.h"
 #include "skin/controls/vlEditWnd.h"
 #include "skin/controls/vlListViewWnd.h"
 #include "skin/controls/vlMainWnd.h"
@@ -30,7 +31,6 @@ PAKMOLE_ADAPTER(TvlMnuWnd, TvlScrollWnd, "");
 PAKMOLE_ADAPTER(TvlScrollBoxWnd, TvlScrollWnd, "PANEL_LOW");
 PAKMOLE_ADAPTER(TvlBaseWnd, TvlScrollWnd, "");
 PAKMOLE_ADAPTER(TvlMDIWnd, TvlBaseWnd, "");
-PAKMOLE_ADAPTER(TvlComboListWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlGridWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlGridEhWnd, TvlGridWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlTreeViewWnd, TvlEditWnd, "EDIT");

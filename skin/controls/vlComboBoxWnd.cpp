@@ -5,6 +5,7 @@
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/PixelCopy.h"
 #include "ui/GdiHandles.h"
+#include "ui/Graphics.h"
 
 namespace pakmole {
 namespace {
@@ -14,6 +15,32 @@ namespace {
 constexpr int kComboFrame = 3;
 
 }  // namespace
+
+TvlComboBoxWnd::~TvlComboBoxWnd() {
+    // The list lets go of its window before the box's adapter goes.
+    list_.reset();
+}
+
+bool TvlComboBoxWnd::ColorList(TMessage& m) {
+    HWND listWindow = reinterpret_cast<HWND>(m.LParam);
+    if (!list_ && listWindow && IsWindow(listWindow) && !TvlMainWnd::FromWindow(listWindow)) {
+        list_ = std::make_unique<TvlComboListWnd>(listWindow, true, "EDIT", SkinManager(), nullptr);
+        list_->SetComboBox(handle_);
+        list_->Start();
+    }
+    if (dialogMode_ || !skinData_->Skinned()) return false;
+    const TsGenState& props = skinData_->Section().Props[0];
+    const COLORREF back = ColorToRGB(props.Color);
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    SetTextColor(dc, ColorToRGB(props.FontColor));
+    SetBkColor(dc, back);
+    if (!listBrush_ || listBrushColor_ != static_cast<int32_t>(back)) {
+        listBrush_.Reset(CreateSolidBrush(back));
+        listBrushColor_ = static_cast<int32_t>(back);
+    }
+    m.Result = reinterpret_cast<LRESULT>(listBrush_.Get());
+    return true;
+}
 
 bool TvlComboBoxWnd::HasDropButton() const {
     const LONG kind = GetWindowLongA(handle_, GWL_STYLE) & 3;
@@ -37,9 +64,8 @@ int TvlComboBoxWnd::ButtonState() const {
 void TvlComboBoxWnd::PaintOver() {
     if (!Visible() || skinData_->PaintSuspended) return;
     if (!paramsApplied_) ApplySkinParams();
-    RefreshGeometry();
     skinData_->BackgroundStale = true;
-    if (!skinData_->BuildCache(LookState())) return;
+    if (!PrepareCache(LookState())) return;
     const TBitmap32& cache = *skinData_->CacheBitmap;
     const FrameDC dc(handle_);
     borders_ = {kComboFrame, kComboFrame, kComboFrame, kComboFrame};
@@ -81,10 +107,11 @@ void TvlComboBoxWnd::HandleMessage(TMessage& m) {
         }
         break;
     case WM_CTLCOLORLISTBOX:
-        TvlEditWnd::HandleMessage(m);
-        // The list closes by itself; the button shows it is up again.
-        if (!destroyed_) InvalidateRect(handle_, nullptr, FALSE);
-        return;
+        if (ColorList(m)) return;
+        break;
+    case CN_COMMAND:
+        if (HIWORD(m.WParam) == CBN_CLOSEUP) InvalidateRect(handle_, nullptr, FALSE);
+        break;
     default:
         break;
     }
