@@ -140,7 +140,11 @@ TEST_F(ComboAdapterTest, DroppedListWearsTheSkinsBarAndTheSectionsColours) {
 
     // The bar's arrows and thumb are the skin's sections, edge for edge.
     const TBitmap32 shown = GrabWindow(listWindow);
-    SaveShot(shown, "dropped-list");
+    RECT around, listRect;
+    GetWindowRect(form->Handle(), &around);
+    GetWindowRect(listWindow, &listRect);
+    UnionRect(&around, &around, &listRect);
+    SaveShot(GrabScreen(around), "combo-dropped");
     const RECT bar = list->BarRect(1);
     const TScrollBarLayout layout = list->Layout(1);
     ASSERT_TRUE(layout.HasThumb);

@@ -200,6 +200,7 @@ TEST_F(EditAdapterTest, ArrowsTrackAndThumbScrollAsThePlatformsBar) {
     EXPECT_EQ(FirstLine(), info.nMax - static_cast<int>(info.nPage) + 1);
     EXPECT_GT(FirstLine(), 80);
     EXPECT_TRUE(memo->HeardAround(SB_THUMBPOSITION));
+    SaveShot(GrabWindow(form->Handle()), "memo-scrolled");
     const TScrollBarLayout after = adapter->Layout(1);
     EXPECT_EQ(after.ThumbStart + after.ThumbLength, after.TrackStart + after.TrackLength);
 }

@@ -187,6 +187,13 @@ TEST_F(ListViewAdapterTest, DraggedThumbScrollsTheRowsWithIt) {
         EXPECT_GT(expected, 0);
         EXPECT_EQ(GetScrollPos(list, SB_VERT), expected) << "thumb moved by " << moved;
         EXPECT_EQ(top(), expected) << "thumb moved by " << moved;
+        // The rows on the screen are those of that position: painting the
+        // list afresh changes nothing.
+        const TBitmap32 during = GrabWindow(list);
+        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpFor(50);
+        EXPECT_EQ(CountDifferences(during, GrabWindow(list), [](int, int) { return true; }), 0)
+            << "stale rows after moving the thumb by " << moved;
     }
     PressPointer(false);
     Settle();
