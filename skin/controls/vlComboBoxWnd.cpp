@@ -1,8 +1,12 @@
 #include "skin/controls/vlComboBoxWnd.h"
 
+#include <algorithm>
+
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/render/BgQuery_win.h"
+#include "skin/render/ControlPaint.h"
 #include "skin/render/PixelCopy.h"
 #include "ui/GdiHandles.h"
 #include "ui/Graphics.h"
@@ -61,9 +65,43 @@ int TvlComboBoxWnd::ButtonState() const {
     return (GetFocus() == handle_ || IsChild(handle_, GetFocus()) || IsHot() || skinData_->MouseOver) ? 1 : 0;
 }
 
+bool TvlComboBoxWnd::Simple() const { return (GetWindowLongA(handle_, GWL_STYLE) & 3) == CBS_SIMPLE; }
+
+int TvlComboBoxWnd::SimpleFieldHeight() const {
+    RECT window;
+    GetWindowRect(handle_, &window);
+    const int item = static_cast<int>(SendMessageA(handle_, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    return std::min<int>(window.bottom - window.top, item + 8);
+}
+
+void TvlComboBoxWnd::PaintSimpleField() {
+    // The list below the field is a window of its own, adapted when coloured.
+    RefreshGeometry();
+    simpleCache_.SetSize(width_, SimpleFieldHeight());
+    if (simpleCache_.Empty()) return;
+    if (DialogLook()) {
+        PaintDialogField(simpleCache_, SkinManager()->Palette()[pcBorder]);
+    } else {
+        TBgQuery query;
+        query.DC = Bitmap32DC(simpleCache_);
+        query.ClipRect = RECT{0, 0, simpleCache_.Width(), simpleCache_.Height()};
+        GetParentBg(query, GetParent(handle_), false, SkinManager());
+        PaintControl(skinData_->PaintData(), BgSourceOfQuery(query), true, simpleCache_,
+                     TPoint32{positionInParent_.x, positionInParent_.y},
+                     TRect32{0, 0, simpleCache_.Width(), simpleCache_.Height()}, LookState());
+    }
+    GdiFlush();
+    const FrameDC dc(handle_);
+    CopyRing(dc.Get(), simpleCache_, {kComboFrame, kComboFrame, kComboFrame, kComboFrame});
+}
+
 void TvlComboBoxWnd::PaintOver() {
     if (!Visible() || skinData_->PaintSuspended) return;
     if (!paramsApplied_) ApplySkinParams();
+    if (Simple()) {
+        PaintSimpleField();
+        return;
+    }
     skinData_->BackgroundStale = true;
     if (!PrepareCache(LookState())) return;
     const TBitmap32& cache = *skinData_->CacheBitmap;

@@ -30,8 +30,13 @@ public:
     // The adapter of the drop-down list, once the list was first coloured.
     TvlComboListWnd* ListAdapter() const { return list_.get(); }
 
+    bool Simple() const;
+    // The height of the field a simple box shows above its list.
+    int SimpleFieldHeight() const;
+
 private:
     void PaintOver();
+    void PaintSimpleField();
     // WM_CTLCOLORLISTBOX: adapts the list the first time; false leaves the
     // colours to the box's own handling.
     bool ColorList(TMessage& message);
@@ -39,6 +44,7 @@ private:
     std::unique_ptr<TvlComboListWnd> list_;
     BrushHandle listBrush_;
     int32_t listBrushColor_ = -1;
+    TBitmap32 simpleCache_;
 };
 
 }  // namespace pakmole

@@ -93,12 +93,17 @@ void TvlEditWnd::PaintCacheContent(TBitmap32& cache) {
 void TvlEditWnd::PaintFrame(HDC dc) {
     PrepareCache(LookState());
     if (!skinData_->CacheBitmap || skinData_->CacheBitmap->Empty()) return;
-    HDC cache = Bitmap32DC(*skinData_->CacheBitmap);
-    const int left = borders_[0], right = borders_[1], top = borders_[2], bottom = borders_[3];
-    BitBlt(dc, 0, 0, width_, top, cache, 0, 0, SRCCOPY);
-    BitBlt(dc, 0, height_ - bottom, width_, bottom, cache, 0, height_ - bottom, SRCCOPY);
-    BitBlt(dc, 0, top, left, height_ - top - bottom, cache, 0, top, SRCCOPY);
-    BitBlt(dc, width_ - right, top, right, height_ - top - bottom, cache, width_ - right, top, SRCCOPY);
+    CopyRing(dc, *skinData_->CacheBitmap, borders_);
+}
+
+void TvlEditWnd::CopyRing(HDC dc, const TBitmap32& picture, const std::array<int, 4>& widths) {
+    const HDC source = Bitmap32DC(picture);
+    const int w = picture.Width(), h = picture.Height();
+    const int left = widths[0], right = widths[1], top = widths[2], bottom = widths[3];
+    BitBlt(dc, 0, 0, w, top, source, 0, 0, SRCCOPY);
+    BitBlt(dc, 0, h - bottom, w, bottom, source, 0, h - bottom, SRCCOPY);
+    BitBlt(dc, 0, top, left, h - top - bottom, source, 0, top, SRCCOPY);
+    BitBlt(dc, w - right, top, right, h - top - bottom, source, w - right, top, SRCCOPY);
 }
 
 void TvlEditWnd::PaintClientFromCache(HDC dc) {

@@ -36,6 +36,8 @@ protected:
     int LookState() const;
     // Paints the frame ring (the non-client border outside the bars) from the cache.
     void PaintFrame(HDC dc);
+    // Copies the ring of picture, widths left, right, top and bottom, to dc.
+    static void CopyRing(HDC dc, const TBitmap32& picture, const std::array<int, 4>& widths);
 
 private:
     bool ShowsCache() const;

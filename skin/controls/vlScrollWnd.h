@@ -19,6 +19,10 @@ namespace pakmole {
 
 class TvlScrollWnd;
 
+// A field of a platform dialog: clWindow inside a one-pixel frame of border
+// (a platform colour).
+void PaintDialogField(TBitmap32& picture, int32_t border);
+
 // One part of a skin-drawn control: the section painted over what target
 // holds at rect, in the state, with glyphSection's "GLYPHMASK" centred on it
 // (the section's own when both name the same section).
@@ -89,6 +93,9 @@ protected:
     // Drawn into the cache over the section's picture, before the disabled look.
     virtual void PaintCacheContent(TBitmap32& /*cache*/) {}
     bool Restyling() const { return restyling_; }
+    // Inside dialogs, with a skin whose border colour is set: fields are
+    // clWindow framed in that colour instead of the section's picture.
+    bool DialogLook() const;
     void ReadScrollInfo();
     // The previous handling with the scroll-bar style bits taken away, so the
     // platform neither reserves room for its bars nor draws them.

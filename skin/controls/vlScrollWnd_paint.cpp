@@ -15,6 +15,7 @@
 #include "skin/render/PixelCopy.h"
 #include "skin/render/PixelMath.h"
 #include "ui/GdiHandles.h"
+#include "ui/Graphics.h"
 
 namespace pakmole {
 namespace {
@@ -64,8 +65,31 @@ void PaintSkinPart(const TsSkinManager& manager, const char* name, const char* g
     CopyPixels(target, rect.Left, rect.Top, rect.Width(), rect.Height(), piece, 0, 0);
 }
 
+void PaintDialogField(TBitmap32& picture, int32_t border) {
+    const int w = picture.Width(), h = picture.Height();
+    FillColor(picture, TRect32{0, 0, w, h}, static_cast<int32_t>(ColorToRGB(border)));
+    FillColor(picture, TRect32{1, 1, w - 1, h - 1}, static_cast<int32_t>(ColorToRGB(clWindow)));
+}
+
+bool TvlScrollWnd::DialogLook() const {
+    return dialogMode_ && SkinManager()->Palette()[pcBorder] != pixel::kKeyColor;
+}
+
 bool TvlScrollWnd::PrepareCache(int state) {
     RefreshGeometry();
+    if (DialogLook() && skinData_->Skinned() && skinData_->CacheBitmap) {
+        // Inside the platform's dialogs a field is the system's window
+        // colour in the skin's border colour.
+        if (!skinData_->BackgroundStale) return true;
+        TBitmap32& cache = *skinData_->CacheBitmap;
+        cache.SetSize(width_, height_);
+        if (cache.Empty()) return false;
+        PaintDialogField(cache, SkinManager()->Palette()[pcBorder]);
+        PaintCacheContent(cache);
+        GdiFlush();
+        skinData_->BackgroundStale = false;
+        return true;
+    }
     return skinData_->BuildCache(state, [this](TBitmap32& cache, const TBgSource& parentBg) {
         PaintCacheContent(cache);
         ClearFrameCorners(cache, parentBg);

@@ -212,5 +212,53 @@ TEST_F(ComboAdapterTest, DroppedListWearsTheSkinsBarAndTheSectionsColours) {
     Settle();
 }
 
+TEST_F(ComboAdapterTest, SimpleBoxFramesItsFieldAndItsListWearsTheSkin) {
+    HWND simple = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_SIMPLE, 20, 60, 200, 120,
+                                  form->Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(simple, nullptr);
+    SendMessageA(simple, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+    for (int i = 0; i < 30; ++i) {
+        const std::string name = "Mod" + std::to_string(i) + ".pak";
+        SendMessageA(simple, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    }
+    {
+        TvlComboBoxWnd simpleAdapter(simple, true, "", manager.get(), nullptr);
+        simpleAdapter.Start();
+        RedrawWindow(simple, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        Settle();
+        ASSERT_TRUE(simpleAdapter.Simple());
+        EXPECT_FALSE(simpleAdapter.HasDropButton());
+        const int item = static_cast<int>(SendMessageA(simple, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+        const int fieldHeight = simpleAdapter.SimpleFieldHeight();
+        EXPECT_EQ(fieldHeight, item + 8);
+        // The field's frame is "EDIT" of the field's height, not of the box's.
+        RECT window;
+        GetWindowRect(simple, &window);
+        POINT place{window.left, window.top};
+        ScreenToClient(form->Handle(), &place);
+        TBgSource behind;
+        behind.Color = static_cast<int32_t>(ColorToRGB(form->Color()));
+        const int w = window.right - window.left;
+        const TBitmap32 expected = SectionPicture(*manager, "EDIT", w, fieldHeight, place, 0, behind);
+        TBitmap32 field(w, fieldHeight);
+        const auto ringDifferences = [&] {
+            const TBitmap32 shown = GrabWindow(simple);
+            CopyPixels(field, 0, 0, w, fieldHeight, shown, 0, 0);
+            // The box's own edit window covers all but the outer two pixels,
+            // and its lower edge and the list lie over the field's bottom
+            // edge and corners: the top and the sides above them are compared.
+            return CountDifferences(field, expected, [&](int x, int y) {
+                return y < fieldHeight - 6 && (x < 2 || y < 2 || x >= w - 2);
+            });
+        };
+        PumpUntil([&] { return ringDifferences() == 0; }, 2000);
+        EXPECT_EQ(ringDifferences(), 0);
+        // Its list, always shown, has the skin's bar once it was coloured.
+        ASSERT_NE(simpleAdapter.ListAdapter(), nullptr);
+        EXPECT_TRUE(simpleAdapter.ListAdapter()->Bar(1).Shown);
+    }
+    DestroyWindow(simple);
+}
+
 }  // namespace
 }  // namespace pakmole::test

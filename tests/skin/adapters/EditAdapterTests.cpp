@@ -381,6 +381,40 @@ TEST_F(EditAdapterTest, FieldColoursFollowTheLookAndComeBackWhenLetGo) {
     DestroyWindow(raw);
 }
 
+TEST_F(EditAdapterTest, InDialogsAFieldIsTheWindowColourInTheSkinsBorder) {
+    HWND raw = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "file.pak", WS_CHILD | WS_VISIBLE, 20, 190, 200, 22,
+                               form->Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(raw, nullptr);
+    const int32_t border = manager->Palette()[pcBorder];
+    ASSERT_NE(border, 0xFF00FF) << "the skin has no border colour";
+    const auto asPixel = [](uint32_t rgb) { return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF); };
+    for (const bool dialog : {true, false}) {
+        SetDialogMode(dialog);
+        TvlEditWnd rawAdapter(raw, true, "", manager.get(), nullptr);
+        rawAdapter.Start();
+        SetDialogMode(false);
+        RedrawWindow(raw, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        Settle();
+        const TBitmap32 shown = GrabWindow(raw);
+        const uint32_t corner = shown.Pixel(0, 0) & 0xFFFFFF, inside = shown.Pixel(1, shown.Height() / 2) & 0xFFFFFF;
+        if (dialog) {
+            EXPECT_EQ(corner, asPixel(ColorToRGB(border)));
+            EXPECT_EQ(inside, asPixel(ColorToRGB(clWindow)));
+        } else {
+            // The section's own frame: the picture the skin paints for "EDIT".
+            TBgSource behind;
+            behind.Color = static_cast<int32_t>(ColorToRGB(form->Color()));
+            const TBitmap32 frame = SectionPicture(*manager, "EDIT", shown.Width(), shown.Height(), POINT{20, 190},
+                                                   0, behind);
+            const int w = shown.Width(), h = shown.Height();
+            EXPECT_EQ(CountDifferences(shown, frame,
+                                       [w, h](int x, int y) { return x < 2 || y < 2 || x >= w - 2 || y >= h - 2; }),
+                      0);
+        }
+    }
+    DestroyWindow(raw);
+}
+
 TEST_F(EditAdapterTest, DisabledOneLineEditShowsItsCacheWithItsText) {
     auto* edit = new TEdit(form);
     edit->SetParent(form);
