@@ -5,7 +5,6 @@
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
-#include "skin/render/BgQuery_win.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/PixelCopy.h"
 #include "ui/GdiHandles.h"
@@ -82,11 +81,7 @@ void TvlComboBoxWnd::PaintSimpleField() {
     if (DialogLook()) {
         PaintDialogField(simpleCache_, SkinManager()->Palette()[pcBorder]);
     } else {
-        TBgQuery query;
-        query.DC = Bitmap32DC(simpleCache_);
-        query.ClipRect = RECT{0, 0, simpleCache_.Width(), simpleCache_.Height()};
-        GetParentBg(query, GetParent(handle_), false, SkinManager());
-        PaintControl(skinData_->PaintData(), BgSourceOfQuery(query), true, simpleCache_,
+        PaintControl(skinData_->PaintData(), ParentBackground(simpleCache_), true, simpleCache_,
                      TPoint32{positionInParent_.x, positionInParent_.y},
                      TRect32{0, 0, simpleCache_.Width(), simpleCache_.Height()}, LookState());
     }

@@ -228,7 +228,10 @@ void TvlListViewWnd::HandleMessage(TMessage& m) {
             return;
         }
         if ((m.Msg == WM_HSCROLL || m.Msg == WM_VSCROLL) && LOWORD(m.WParam) == SB_THUMBTRACK) {
-            ScrollToTracked(m.Msg == WM_HSCROLL ? 0 : 1, static_cast<int>(m.LParam));
+            // Our bars pass the whole position in lParam; the word in wParam
+            // holds it up to 0xFFFF (and is all a sender without lParam gives).
+            const int position = m.LParam > 0xFFFF ? static_cast<int>(m.LParam) : HIWORD(m.WParam);
+            ScrollToTracked(m.Msg == WM_HSCROLL ? 0 : 1, position);
             m.Result = 0;
             return;
         }

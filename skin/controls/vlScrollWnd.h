@@ -96,6 +96,8 @@ protected:
     // Inside dialogs, with a skin whose border colour is set: fields are
     // clWindow framed in that colour instead of the section's picture.
     bool DialogLook() const;
+    // What the parent shows behind the window (piece: the picture it is asked for).
+    TBgSource ParentBackground(const TBitmap32& piece) const;
     void ReadScrollInfo();
     // The previous handling with the scroll-bar style bits taken away, so the
     // platform neither reserves room for its bars nor draws them.

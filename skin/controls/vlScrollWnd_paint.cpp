@@ -71,6 +71,14 @@ void PaintDialogField(TBitmap32& picture, int32_t border) {
     FillColor(picture, TRect32{1, 1, w - 1, h - 1}, static_cast<int32_t>(ColorToRGB(clWindow)));
 }
 
+TBgSource TvlScrollWnd::ParentBackground(const TBitmap32& piece) const {
+    TBgQuery query;
+    query.DC = Bitmap32DC(piece);
+    query.ClipRect = RECT{0, 0, piece.Width(), piece.Height()};
+    GetParentBg(query, GetParent(handle_), false, SkinManager());
+    return BgSourceOfQuery(query);
+}
+
 bool TvlScrollWnd::DialogLook() const {
     return dialogMode_ && SkinManager()->Palette()[pcBorder] != pixel::kKeyColor;
 }
@@ -159,11 +167,7 @@ void TvlScrollWnd::PaintCorner(HDC dc) {
     if (piece.Empty()) return;
     // The square between the bars shows what lies behind the window.
     RefreshGeometry();
-    TBgQuery query;
-    query.DC = Bitmap32DC(piece);
-    query.ClipRect = RECT{0, 0, piece.Width(), piece.Height()};
-    GetParentBg(query, GetParent(handle_), false, SkinManager());
-    const TBgSource behind = BgSourceOfQuery(query);
+    const TBgSource behind = ParentBackground(piece);
     if (behind.HasBitmap && behind.Bitmap)
         CopyPixels(piece, 0, 0, piece.Width(), piece.Height(), *behind.Bitmap,
                    behind.OffsetX + positionInParent_.x + corner.left, behind.OffsetY + positionInParent_.y + corner.top);
