@@ -20,7 +20,7 @@ TsEditButton::TsEditButton(TsCustomComboEdit* ownerEdit)
     skinData_->SetSkinSection("SPEEDBUTTON_SMALL");
 }
 
-TsEditButton::~TsEditButton() = default;
+TsEditButton::~TsEditButton() { StopFade(fade_); }
 
 TsEditButton::GlyphChoice TsEditButton::ChooseGlyph() const {
     GlyphChoice choice;
@@ -58,8 +58,41 @@ void TsEditButton::Paint(HDC dc) {
         TsSpeedButton::Paint(dc);
 }
 
+bool TsEditButton::HandleSkinCommand(TMessage& m) {
+    switch (SkinCommandCode(m.WParam)) {
+    case SKC_PREPARECACHE:
+        if (!SkinPainted()) return false;
+        CurrentPicture();
+        m.Result = 1;
+        return true;
+    case SKC_FADEFRAME:
+        if (!SkinPainted() || !m.LParam) return false;
+        PaintFadeFrame(*reinterpret_cast<const TBitmap32*>(m.LParam));
+        m.Result = 1;
+        return true;
+    case SKC_STOPANIMATION:
+        // The last frame is the new look itself.
+        StopFade(fade_);
+        Invalidate();
+        m.Result = 1;
+        return true;
+    default:
+        return skinData_->HandleSkinCommand(m);
+    }
+}
+
 void TsEditButton::WndProc(TMessage& m) {
-    if (m.Msg == SKM_COMMAND && skinData_->HandleSkinCommand(m)) return;
+    if (m.Msg == SKM_COMMAND && HandleSkinCommand(m)) return;
+    if ((m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) && SkinPainted() && Enabled() && !ownerEdit_->ReadOnly()) {
+        // The look before the change is kept; the new one fades in over it.
+        const bool enter = m.Msg == CM_MOUSEENTER;
+        if (StartPaintChange(fade_, *skinData_, enter ? fdForward : fdBack, false, true,
+                             [this, &m] { TGraphicControl::WndProc(m); }))
+            return;
+        // No fade: the base handling ran and repaints at once.
+        Invalidate();
+        return;
+    }
     TsSpeedButton::WndProc(m);
 }
 

@@ -3,11 +3,14 @@
 // aligned right, painted with the glyph that the edit's glyph settings choose.
 // While the edit is skinned the button is too: its picture is the piece of
 // the edit's picture under it, the "SPEEDBUTTON_SMALL" look of its state, and
-// the glyph with its blend and grayed settings.
+// the glyph with its blend and grayed settings. The pointer coming and going
+// fades between the looks where the section asks for fading; a press and a
+// release change the look at once.
 #include <memory>
 
 #include "skin/controls/sCommonData.h"
 #include "skin/controls/sSpeedButton.h"
+#include "skin/render/sFade_win.h"
 
 namespace pakmole {
 
@@ -46,9 +49,15 @@ protected:
 
 private:
     void PaintGlyph(TBitmap32& cache, int state);
+    // The picture of the look the button shows now, the edit's cache first made current.
+    const TBitmap32* CurrentPicture();
+    bool HandleSkinCommand(TMessage& message);
+    // A frame of a fade, at the button's place in the edit.
+    void PaintFadeFrame(const TBitmap32& frame);
 
     TsCustomComboEdit* ownerEdit_;
     std::unique_ptr<TsCommonData> skinData_;
+    TsFadeTimerSlot fade_;
 };
 
 }  // namespace pakmole

@@ -65,13 +65,26 @@ const TBitmap32& TsEditButton::BuildCache(int state) {
     return cache;
 }
 
-void TsEditButton::PaintSkinned(HDC dc, int x, int y) {
+const TBitmap32* TsEditButton::CurrentPicture() {
     TsMaskEdit& edit = *ownerEdit_;
-    if (edit.SkinData().BackgroundStale && !edit.BuildCache()) return;
+    if (edit.SkinData().BackgroundStale && !edit.BuildCache()) return nullptr;
     const int state = (!Enabled() || edit.ReadOnly()) ? 0 : StateIndex();
     const TBitmap32& cache = BuildCache(state);
-    if (cache.Empty()) return;
-    BitBlt(dc, x, y, cache.Width(), cache.Height(), Bitmap32DC(cache), 0, 0, SRCCOPY);
+    return cache.Empty() ? nullptr : &cache;
+}
+
+void TsEditButton::PaintSkinned(HDC dc, int x, int y) {
+    const TBitmap32* picture = CurrentPicture();
+    if (!picture) return;
+    BitBlt(dc, x, y, picture->Width(), picture->Height(), Bitmap32DC(*picture), 0, 0, SRCCOPY);
+}
+
+void TsEditButton::PaintFadeFrame(const TBitmap32& frame) {
+    if (!ownerEdit_->HandleAllocated() || frame.Empty()) return;
+    HWND window = ownerEdit_->Handle();
+    const HDC dc = GetDC(window);
+    BitBlt(dc, Left(), Top(), frame.Width(), frame.Height(), Bitmap32DC(frame), 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
 }
 
 }  // namespace pakmole

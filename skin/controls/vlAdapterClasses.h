@@ -13,6 +13,7 @@
 #include "skin/controls/vlBtnWnd.h"
 #include "skin/controls/vlCheckBoxWnd.h"
 #include "skin/controls/vlComboBoxWnd.h"
+#include "skin/controls/vlComboListWnd.h"
 #include "skin/controls/vlEdgeWnd.h"
 #include "skin/controls/vlEditWnd.h"
 #include "skin/controls/vlGroupBoxWnd.h"
@@ -40,7 +41,6 @@ PAKMOLE_ADAPTER(TvlMnuWnd, TvlScrollWnd, "");
 PAKMOLE_ADAPTER(TvlScrollBoxWnd, TvlScrollWnd, "PANEL_LOW");
 PAKMOLE_ADAPTER(TvlBaseWnd, TvlScrollWnd, "");
 PAKMOLE_ADAPTER(TvlMDIWnd, TvlBaseWnd, "");
-PAKMOLE_ADAPTER(TvlComboListWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlGridWnd, TvlEditWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlGridEhWnd, TvlGridWnd, "EDIT");
 PAKMOLE_ADAPTER(TvlTreeViewWnd, TvlEditWnd, "EDIT");

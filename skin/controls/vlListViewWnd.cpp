@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/BgSource.h"
@@ -11,6 +13,7 @@
 #include "skin/render/MaskPainter.h"
 #include "skin/render/SkinText_win.h"
 #include "skin/controls/vlScrollWnd.h"
+#include "skin/manager/SkinCommands.h"
 #include "ui/GdiHandles.h"
 #include "ui/Graphics.h"
 
@@ -195,7 +198,44 @@ HWND TvlListViewWnd::Header() const { return header_ && !header_->Destroyed() ? 
 int TvlListViewWnd::HotColumn() const { return header_ ? header_->Hot() : -1; }
 int TvlListViewWnd::PressedColumn() const { return header_ ? header_->Pressed() : -1; }
 
+int TvlListViewWnd::ScrollUnit(int orientation) const {
+    const LONG view = GetWindowLongA(handle_, GWL_STYLE) & LVS_TYPEMASK;
+    // The list's own positions count columns in the list view and rows in
+    // the report view; elsewhere they are pixels already.
+    const bool columns = view == LVS_LIST && orientation == 0;
+    const bool rows = view == LVS_REPORT && orientation == 1;
+    if (!columns && !rows) return 1;
+    RECT item{LVIR_BOUNDS, 0, 0, 0};
+    if (!SendMessageA(handle_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item))) return 1;
+    return std::max<int>(1, columns ? item.right - item.left : item.bottom - item.top);
+}
+
+void TvlListViewWnd::ScrollToTracked(int orientation, int position) {
+    const int current = GetScrollPos(handle_, orientation == 0 ? SB_HORZ : SB_VERT);
+    const int by = (position - current) * ScrollUnit(orientation);
+    if (by == 0) return;
+    SendMessageA(handle_, LVM_SCROLL, orientation == 0 ? by : 0, orientation == 1 ? by : 0);
+}
+
 void TvlListViewWnd::HandleMessage(TMessage& m) {
+    if (!destroyed_ && skinData_ && ManagerActive()) {
+        // A dragged thumb: the list keeps its own scroll state (its origin
+        // follows its position), so it is scrolled by the change instead of
+        // having its position set under it.
+        if (m.Msg == SKM_COMMAND && SkinCommandCode(m.WParam) == SKC_BEFORESCROLL &&
+            LOWORD(m.LParam) == SB_THUMBTRACK) {
+            m.Result = 1;
+            return;
+        }
+        if ((m.Msg == WM_HSCROLL || m.Msg == WM_VSCROLL) && LOWORD(m.WParam) == SB_THUMBTRACK) {
+            // Our bars pass the whole position in lParam; the word in wParam
+            // holds it up to 0xFFFF (and is all a sender without lParam gives).
+            const int position = m.LParam > 0xFFFF ? static_cast<int>(m.LParam) : HIWORD(m.WParam);
+            ScrollToTracked(m.Msg == WM_HSCROLL ? 0 : 1, position);
+            m.Result = 0;
+            return;
+        }
+    }
     if (!destroyed_) {
         if (m.Msg == WM_NCHITTEST && header_) header_->Clear();
         // A list switched to the report view makes its header only then.

@@ -29,6 +29,9 @@ public:
 private:
     class THeaderWnd;
     void AttachHeader(HWND header);
+    // Pixels per step of the list's own scroll position along a bar.
+    int ScrollUnit(int orientation) const;
+    void ScrollToTracked(int orientation, int position);
     std::unique_ptr<THeaderWnd> header_;
 };
 

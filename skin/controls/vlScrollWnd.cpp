@@ -87,6 +87,22 @@ RECT TvlScrollWnd::BarRect(int o) const {
     return r;
 }
 
+RECT TvlScrollWnd::CornerRect() const {
+    if (!Bar(0).Shown || !Bar(1).Shown) return RECT{};
+    const RECT h = BarRect(0), v = BarRect(1);
+    return RECT{v.left, h.top, v.right, h.bottom};
+}
+
+bool TvlScrollWnd::InGripCorner() const {
+    HWND top = GetAncestor(handle_, GA_ROOT);
+    if (!top || top == handle_) return false;
+    RECT window, client;
+    GetWindowRect(handle_, &window);
+    GetClientRect(top, &client);
+    MapWindowPoints(top, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    return window.right == client.right && window.bottom == client.bottom;
+}
+
 TScrollBarLayout TvlScrollWnd::Layout(int o) const {
     const RECT r = BarRect(o);
     const int length = o == 0 ? r.right - r.left : r.bottom - r.top;
@@ -137,18 +153,18 @@ void TvlScrollWnd::CallWithoutBarStyles(TMessage& m) {
 
 void TvlScrollWnd::CalcSize(TMessage& m) {
     const LONG style = GetWindowLongA(handle_, GWL_STYLE);
-    if (!(style & (WS_HSCROLL | WS_VSCROLL))) {
-        Bar(0).Shown = Bar(1).Shown = false;
-        CallPrevWndProc(m);
-        return;
-    }
     // The first rectangle is the window's on the way in and the client's on the way out.
     RECT* rect = reinterpret_cast<RECT*>(m.LParam);
     const RECT window = *rect;
     CallWithoutBarStyles(m);
     RECT& client = *rect;
+    // The frame is painted from these with or without bars.
     borders_ = {client.left - window.left, window.right - client.right, client.top - window.top,
                 window.bottom - client.bottom};
+    if (!(style & (WS_HSCROLL | WS_VSCROLL))) {
+        Bar(0).Shown = Bar(1).Shown = false;
+        return;
+    }
     TvlScrollBar& h = Bar(0);
     h.Shown = (style & WS_HSCROLL) && client.bottom - client.top >= Thickness(0);
     if (h.Shown) client.bottom -= Thickness(0);
@@ -174,6 +190,8 @@ LRESULT TvlScrollWnd::HitTest(POINT screen) {
         if (disabled) return HTNOWHERE;
         return o == 0 ? HTHSCROLL : HTVSCROLL;
     }
+    const RECT corner = CornerRect();
+    if (PtInRect(&corner, p) && InGripCorner()) return HTBOTTOMRIGHT;
     return -1;
 }
 
@@ -329,6 +347,13 @@ void TvlScrollWnd::HandleMessage(TMessage& m) {
     }
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK:
+        if (m.Msg == WM_NCLBUTTONDOWN && m.WParam == HTBOTTOMRIGHT && InGripCorner()) {
+            // The grip sizes the top-level window, not this one.
+            HWND top = GetAncestor(handle_, GA_ROOT);
+            if (GetWindowLongA(top, GWL_STYLE) & WS_THICKFRAME) SendMessageA(top, WM_NCLBUTTONDOWN, HTBOTTOMRIGHT, m.LParam);
+            m.Result = 0;
+            return;
+        }
         if (!onBar) break;
         Press(m.WParam == HTHSCROLL ? 0 : 1, screen);
         m.Result = 0;

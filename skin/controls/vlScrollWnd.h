@@ -13,10 +13,15 @@
 
 #include "skin/controls/vlMainWnd.h"
 #include "skin/controls/vlScrollBar.h"
+#include "skin/render/BgSource.h"
 
 namespace pakmole {
 
 class TvlScrollWnd;
+
+// A field of a platform dialog: clWindow inside a one-pixel frame of border
+// (a platform colour).
+void PaintDialogField(TBitmap32& picture, int32_t border);
 
 // One part of a skin-drawn control: the section painted over what target
 // holds at rect, in the state, with glyphSection's "GLYPHMASK" centred on it
@@ -73,10 +78,26 @@ public:
     void RefreshBars();
     // Paints the shown bars into the window's DC (its own when null).
     void PaintBars(HDC dc = nullptr);
+    // The square between both shown bars, in window coordinates.
+    RECT CornerRect() const;
+    // Whether the window's bottom-right corner is that of its top-level
+    // window's client area: the square between the bars is a size grip there.
+    bool InGripCorner() const;
 
 protected:
     // WM_NCPAINT: the platform's frame without its bars, then the skin's bars.
     virtual void PaintNonClient(TMessage& message);
+    // Rebuilds the cache when it is stale: the section in the state, the
+    // content, and the frame's corner squares cleared of the key colour.
+    bool PrepareCache(int state);
+    // Drawn into the cache over the section's picture, before the disabled look.
+    virtual void PaintCacheContent(TBitmap32& /*cache*/) {}
+    bool Restyling() const { return restyling_; }
+    // Inside dialogs, with a skin whose border colour is set: fields are
+    // clWindow framed in that colour instead of the section's picture.
+    bool DialogLook() const;
+    // What the parent shows behind the window (piece: the picture it is asked for).
+    TBgSource ParentBackground(const TBitmap32& piece) const;
     void ReadScrollInfo();
     // The previous handling with the scroll-bar style bits taken away, so the
     // platform neither reserves room for its bars nor draws them.
@@ -85,6 +106,8 @@ protected:
     std::array<int, 4> borders_{};  // left, right, top, bottom
 
 private:
+    void PaintCorner(HDC dc);
+    void ClearFrameCorners(TBitmap32& cache, const TBgSource& parentBg) const;
     void CalcSize(TMessage& message);
     LRESULT HitTest(POINT screen);
     void Press(int orientation, POINT screen);

@@ -8,10 +8,14 @@
 
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/render/BgQuery_win.h"
 #include "skin/render/Blend.h"
 #include "skin/render/ControlPaint.h"
+#include "skin/render/MaskPainter.h"
 #include "skin/render/PixelCopy.h"
+#include "skin/render/PixelMath.h"
 #include "ui/GdiHandles.h"
+#include "ui/Graphics.h"
 
 namespace pakmole {
 namespace {
@@ -61,6 +65,67 @@ void PaintSkinPart(const TsSkinManager& manager, const char* name, const char* g
     CopyPixels(target, rect.Left, rect.Top, rect.Width(), rect.Height(), piece, 0, 0);
 }
 
+void PaintDialogField(TBitmap32& picture, int32_t border) {
+    const int w = picture.Width(), h = picture.Height();
+    FillColor(picture, TRect32{0, 0, w, h}, static_cast<int32_t>(ColorToRGB(border)));
+    FillColor(picture, TRect32{1, 1, w - 1, h - 1}, static_cast<int32_t>(ColorToRGB(clWindow)));
+}
+
+TBgSource TvlScrollWnd::ParentBackground(const TBitmap32& piece) const {
+    TBgQuery query;
+    query.DC = Bitmap32DC(piece);
+    query.ClipRect = RECT{0, 0, piece.Width(), piece.Height()};
+    GetParentBg(query, GetParent(handle_), false, SkinManager());
+    return BgSourceOfQuery(query);
+}
+
+bool TvlScrollWnd::DialogLook() const {
+    return dialogMode_ && SkinManager()->Palette()[pcBorder] != pixel::kKeyColor;
+}
+
+bool TvlScrollWnd::PrepareCache(int state) {
+    RefreshGeometry();
+    if (DialogLook() && skinData_->Skinned() && skinData_->CacheBitmap) {
+        // Inside the platform's dialogs a field is the system's window
+        // colour in the skin's border colour.
+        if (!skinData_->BackgroundStale) return true;
+        TBitmap32& cache = *skinData_->CacheBitmap;
+        cache.SetSize(width_, height_);
+        if (cache.Empty()) return false;
+        PaintDialogField(cache, SkinManager()->Palette()[pcBorder]);
+        PaintCacheContent(cache);
+        GdiFlush();
+        skinData_->BackgroundStale = false;
+        return true;
+    }
+    return skinData_->BuildCache(state, [this](TBitmap32& cache, const TBgSource& parentBg) {
+        PaintCacheContent(cache);
+        ClearFrameCorners(cache, parentBg);
+    });
+}
+
+void TvlScrollWnd::ClearFrameCorners(TBitmap32& cache, const TBgSource& parentBg) const {
+    const TsSkinModel& skin = SkinManager()->Model();
+    if (!skin.IsValidMask(skinData_->FrameMaskIndex)) return;
+    const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(skinData_->FrameMaskIndex)];
+    const int w = cache.Width(), h = cache.Height();
+    const int l = mask.MarginLeft, t = mask.MarginTop, r = mask.MarginRight, b = mask.MarginBottom;
+    const TRect32 squares[4] = {{0, 0, l, t}, {w - r, 0, w, t}, {0, h - b, l, h}, {w - r, h - b, w, h}};
+    const TBitmap32* behind = parentBg.HasBitmap ? parentBg.Bitmap : nullptr;
+    for (const TRect32& square : squares) {
+        const TRect32 clipped = ClipToBitmap(square, cache);
+        for (int y = clipped.Top; y < clipped.Bottom; ++y)
+            for (int x = clipped.Left; x < clipped.Right; ++x) {
+                if ((cache.Pixel(x, y) & 0xFFFFFF) != (pixel::kKeyPixel & 0xFFFFFF)) continue;
+                const int px = parentBg.OffsetX + positionInParent_.x + x, py = parentBg.OffsetY + positionInParent_.y + y;
+                if (behind && px >= 0 && py >= 0 && px < behind->Width() && py < behind->Height())
+                    cache.Pixel(x, y) = behind->Pixel(px, py);
+                else
+                    FillColor(cache, TRect32{x, y, x + 1, y + 1}, parentBg.Color);
+            }
+    }
+}
+
 void TvlScrollWnd::PaintBars(HDC dc) {
     if (!Visible() || !ManagerActive() || skinData_->PaintSuspended) return;
     const TsSkinManager& manager = *SkinManager();
@@ -93,13 +158,30 @@ void TvlScrollWnd::PaintBars(HDC dc) {
         GdiFlush();
         BitBlt(dc, r.left, r.top, picture.Width(), picture.Height(), Bitmap32DC(picture), 0, 0, SRCCOPY);
     }
-    if (Bar(0).Shown && Bar(1).Shown) {
-        // The square between the bars shows what lies behind the window.
-        const RECT h = BarRect(0), v = BarRect(1);
-        const RECT corner{v.left, h.top, v.right, h.bottom};
-        BrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(behind)));
-        FillRect(dc, &corner, brush.Get());
+    if (Bar(0).Shown && Bar(1).Shown) PaintCorner(dc);
+}
+
+void TvlScrollWnd::PaintCorner(HDC dc) {
+    const RECT corner = CornerRect();
+    TBitmap32 piece(corner.right - corner.left, corner.bottom - corner.top);
+    if (piece.Empty()) return;
+    // The square between the bars shows what lies behind the window.
+    RefreshGeometry();
+    const TBgSource behind = ParentBackground(piece);
+    if (behind.HasBitmap && behind.Bitmap)
+        CopyPixels(piece, 0, 0, piece.Width(), piece.Height(), *behind.Bitmap,
+                   behind.OffsetX + positionInParent_.x + corner.left, behind.OffsetY + positionInParent_.y + corner.top);
+    else
+        FillColor(piece, TRect32{0, 0, piece.Width(), piece.Height()}, behind.Color);
+    const TsSkinModel& skin = SkinManager()->Model();
+    const int grip = skin.KnownIndexes.GripImage;
+    if (InGripCorner() && skin.IsValidMask(grip)) {
+        const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(grip)];
+        const TPoint32 at{piece.Width() - mask.StateWidth(), piece.Height() - mask.StateHeight()};
+        PaintMaskImage(piece, at, 0, BgSourceOfBitmap(&piece, 0, 0), mask, miNormal);
     }
+    GdiFlush();
+    BitBlt(dc, corner.left, corner.top, piece.Width(), piece.Height(), Bitmap32DC(piece), 0, 0, SRCCOPY);
 }
 
 }  // namespace pakmole

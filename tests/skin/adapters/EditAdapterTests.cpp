@@ -6,18 +6,24 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "skin/controls/vlAdapterClasses.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/data/Bitmap32_win.h"
+#include "skin/render/Blend.h"
+#include "skin/render/PixelCopy.h"
 #include "skin/render/sFade_win.h"
 #include "tests/skin/adapters/ButtonPictures.h"
 #include "tests/skin/adapters/SkinnedForm.h"
 #include "tests/skin/manager/ManagerTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CustomForm.h"
+#include "ui/Edit.h"
+#include "ui/Graphics.h"
 #include "ui/Memo.h"
 
 namespace pakmole::test {
@@ -194,6 +200,7 @@ TEST_F(EditAdapterTest, ArrowsTrackAndThumbScrollAsThePlatformsBar) {
     EXPECT_EQ(FirstLine(), info.nMax - static_cast<int>(info.nPage) + 1);
     EXPECT_GT(FirstLine(), 80);
     EXPECT_TRUE(memo->HeardAround(SB_THUMBPOSITION));
+    SaveShot(GrabWindow(form->Handle()), "memo-scrolled");
     const TScrollBarLayout after = adapter->Layout(1);
     EXPECT_EQ(after.ThumbStart + after.ThumbLength, after.TrackStart + after.TrackLength);
 }
@@ -235,6 +242,264 @@ TEST_F(EditAdapterTest, WithoutScrollStylesNoBarAndTheFrameIsUnchanged) {
         EXPECT_EQ(after.right, before.right);
         EXPECT_EQ(after.bottom, before.bottom);
     }
+}
+
+// A memo with both bars (no word wrap), lines long and many.
+class WideMemo : public TMemo {
+public:
+    explicit WideMemo(TComponent* owner) : TMemo(owner) { SetWordWrap(false); }
+};
+
+TEST_F(EditAdapterTest, CornerBetweenTheBarsIsAGripOnlyAtTheWindowsCorner) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 60; ++i) lines.push_back("Engine/Content/Slate/Common/Row" + std::to_string(i) + "/Wide.uasset");
+    const int w = 150, h = 90;
+    const struct {
+        const char* name;
+        bool atCorner;
+    } cases[] = {{"at the form's bottom-right", true}, {"inside the form", false}};
+    TBitmap32 corners[2];
+    for (int i = 0; i < 2; ++i) {
+        auto* wide = new WideMemo(form);
+        wide->SetParent(form);
+        const int left = cases[i].atCorner ? form->ClientWidth() - w : 100;
+        const int top = cases[i].atCorner ? form->ClientHeight() - h : 0;
+        wide->SetBounds(left, top, w, h);
+        wide->SetLines(lines);
+        TsCommonData wideState(nullptr, true);
+        wideState.Control = wide;
+        TvlEditWnd wideAdapter(wide->Handle(), true, "", manager.get(), &wideState);
+        wideAdapter.Start();
+        Settle();
+        ASSERT_TRUE(wideAdapter.Bar(0).Shown && wideAdapter.Bar(1).Shown) << cases[i].name;
+        EXPECT_EQ(wideAdapter.InGripCorner(), cases[i].atCorner) << cases[i].name;
+        const RECT corner = wideAdapter.CornerRect();
+        EXPECT_EQ(corner.right - corner.left, GetSystemMetrics(SM_CXVSCROLL));
+        EXPECT_EQ(corner.bottom - corner.top, GetSystemMetrics(SM_CYHSCROLL));
+        RECT window;
+        GetWindowRect(wide->Handle(), &window);
+        const POINT middle{window.left + (corner.left + corner.right) / 2, window.top + (corner.top + corner.bottom) / 2};
+        const LRESULT hit = SendMessageA(wide->Handle(), WM_NCHITTEST, 0, MAKELPARAM(middle.x, middle.y));
+        if (cases[i].atCorner)
+            EXPECT_EQ(hit, HTBOTTOMRIGHT) << cases[i].name;
+        else
+            EXPECT_NE(hit, HTBOTTOMRIGHT) << cases[i].name;
+        const TBitmap32 shown = GrabWindow(wide->Handle());
+        corners[i] = TBitmap32(corner.right - corner.left, corner.bottom - corner.top);
+        CopyPixels(corners[i], 0, 0, corners[i].Width(), corners[i].Height(), shown, corner.left, corner.top);
+        wide->Free();
+    }
+    // Away from the corner the square shows the form behind it, one flat colour.
+    const TBitmap32& plain = corners[1];
+    const uint32_t formColour = plain.Pixel(0, 0) & 0xFFFFFF;
+    int unlike = 0;
+    for (int y = 0; y < plain.Height(); ++y)
+        for (int x = 0; x < plain.Width(); ++x) unlike += (plain.Pixel(x, y) & 0xFFFFFF) != formColour;
+    EXPECT_EQ(unlike, 0) << "the square is not the form's colour";
+    const TBitmap32 onForm = GrabScreen(RECT{form->ClientOrigin().x + 2, form->ClientOrigin().y + 200,
+                                             form->ClientOrigin().x + 3, form->ClientOrigin().y + 201});
+    EXPECT_EQ(onForm.Pixel(0, 0) & 0xFFFFFF, formColour);
+    // At the corner the grip is drawn against the bottom-right of the square.
+    const TsMaskData& grip =
+        manager->Model().Masks.at(static_cast<std::size_t>(manager->Model().KnownIndexes.GripImage));
+    const RECT ink = InkBox(corners[0], plain);
+    ASSERT_GE(ink.right, 0) << "no grip";
+    EXPECT_GE(ink.left, corners[0].Width() - grip.StateWidth());
+    EXPECT_GE(ink.top, corners[0].Height() - grip.StateHeight());
+}
+
+// The list of a pak as list mode writes it: tabs, CR LF, bytes above 127.
+TEST_F(EditAdapterTest, AdaptedMemoKeepsAFileListByteForByte) {
+    std::string list = "#\tFileName\tOffset\tSize\tZSize\r\n";
+    for (int i = 1; i <= 700; ++i)
+        list += std::to_string(i) + "\tGame\\Content\\Caf\xc3\xa9\\Map" + std::to_string(i) + ".umap\t" +
+                std::to_string(i * 4096) + "\t" + std::to_string(i * 7) + "\t" + std::to_string(i * 3) + "\r\n";
+    ASSERT_GT(list.size(), 32768u) << "the list must pass the platform's default limit";
+    auto* buffer = new WideMemo(form);
+    buffer->SetParent(form);
+    buffer->SetVisible(false);
+    buffer->SetBounds(200, 8, 161, 65);
+    TsCommonData bufferState(nullptr, true);
+    bufferState.Control = buffer;
+    TvlEditWnd bufferAdapter(buffer->Handle(), true, "", manager.get(), &bufferState);
+    bufferAdapter.Start();
+    buffer->SetText("");
+    buffer->SetText(list);
+    Settle();
+    EXPECT_EQ(buffer->Text(), list);
+    buffer->SetText("#\tFileName\r\n");
+    EXPECT_EQ(buffer->Text(), "#\tFileName\r\n") << "cleared and written again";
+}
+
+const TsGeneralData& EditSection(const TsSkinManager& manager) {
+    return manager.Model().Sections.at(static_cast<std::size_t>(manager.FindSection("EDIT")));
+}
+
+TEST_F(EditAdapterTest, FieldColoursFollowTheLookAndComeBackWhenLetGo) {
+    auto* edit = new TEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(20, 190, 200, 21);
+    edit->SetColor(0x00FFFF00);  // aqua
+    edit->Font().SetColor(0x00000080);  // maroon
+    const TsGeneralData& section = EditSection(*manager);
+    ASSERT_GT(section.States, 1);
+    {
+        TsCommonData editState(nullptr, true);
+        editState.Control = edit;
+        TvlEditWnd editAdapter(edit->Handle(), true, "", manager.get(), &editState);
+        editAdapter.Start();
+        const struct {
+            const char* name;
+            HWND focus;
+            int state;
+        } looks[] = {{"focused", edit->Handle(), 1}, {"at rest", memo->Handle(), 0}, {"focused again", edit->Handle(), 1}};
+        for (const auto& look : looks) {
+            SetFocus(look.focus);
+            Settle();
+            EXPECT_EQ(edit->Color(), section.Props[static_cast<std::size_t>(look.state)].Color) << look.name;
+            EXPECT_EQ(edit->Font().Color(), section.Props[static_cast<std::size_t>(look.state)].FontColor) << look.name;
+            EXPECT_EQ(editAdapter.AppliedColor(), edit->Color()) << look.name;
+        }
+    }
+    EXPECT_EQ(edit->Color(), 0x00FFFF00) << "the edit's own colour did not come back";
+    EXPECT_EQ(edit->Font().Color(), 0x00000080);
+
+    // A window without a component: the section's colour, clWindow in
+    // dialogs, and the skin's border colour for its frame.
+    HWND raw = CreateWindowExA(0, "EDIT", "raw", WS_CHILD | WS_VISIBLE | WS_BORDER, 230, 190, 80, 21, form->Handle(),
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(raw, nullptr);
+    for (const bool dialog : {false, true}) {
+        SetDialogMode(dialog);
+        TvlEditWnd rawAdapter(raw, true, "", manager.get(), nullptr);
+        rawAdapter.Start();
+        rawAdapter.ApplySkinParams();
+        SetDialogMode(false);
+        EXPECT_EQ(rawAdapter.AppliedColor(), dialog ? clWindow : section.Props[0].Color) << "dialog " << dialog;
+        EXPECT_EQ(rawAdapter.FrameColor(), manager->Palette()[pcBorder]);
+    }
+    DestroyWindow(raw);
+}
+
+TEST_F(EditAdapterTest, InDialogsAFieldIsTheWindowColourInTheSkinsBorder) {
+    HWND raw = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "file.pak", WS_CHILD | WS_VISIBLE, 20, 190, 200, 22,
+                               form->Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(raw, nullptr);
+    const int32_t border = manager->Palette()[pcBorder];
+    ASSERT_NE(border, 0xFF00FF) << "the skin has no border colour";
+    const auto asPixel = [](uint32_t rgb) { return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF); };
+    for (const bool dialog : {true, false}) {
+        SetDialogMode(dialog);
+        TvlEditWnd rawAdapter(raw, true, "", manager.get(), nullptr);
+        rawAdapter.Start();
+        SetDialogMode(false);
+        RedrawWindow(raw, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        Settle();
+        const TBitmap32 shown = GrabWindow(raw);
+        const uint32_t corner = shown.Pixel(0, 0) & 0xFFFFFF, inside = shown.Pixel(1, shown.Height() / 2) & 0xFFFFFF;
+        if (dialog) {
+            EXPECT_EQ(corner, asPixel(ColorToRGB(border)));
+            EXPECT_EQ(inside, asPixel(ColorToRGB(clWindow)));
+        } else {
+            // The section's own frame: the picture the skin paints for "EDIT".
+            TBgSource behind;
+            behind.Color = static_cast<int32_t>(ColorToRGB(form->Color()));
+            const TBitmap32 frame = SectionPicture(*manager, "EDIT", shown.Width(), shown.Height(), POINT{20, 190},
+                                                   0, behind);
+            const int w = shown.Width(), h = shown.Height();
+            EXPECT_EQ(CountDifferences(shown, frame,
+                                       [w, h](int x, int y) { return x < 2 || y < 2 || x >= w - 2 || y >= h - 2; }),
+                      0);
+        }
+    }
+    DestroyWindow(raw);
+}
+
+TEST_F(EditAdapterTest, DisabledOneLineEditShowsItsCacheWithItsText) {
+    auto* edit = new TEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(20, 190, 200, 21);
+    edit->SetText("C:\\Games\\Paks\\Game.pak");
+    TsCommonData editState(nullptr, true);
+    editState.Control = edit;
+    TvlEditWnd editAdapter(edit->Handle(), true, "", manager.get(), &editState);
+    editAdapter.Start();
+    ASSERT_TRUE(editAdapter.SingleLine());
+    EXPECT_FALSE(adapter->SingleLine()) << "a memo is not one line";
+    edit->SetEnabled(false);
+    Settle();
+    const auto cached = [&] {
+        TBitmap32 shown = GrabWindow(edit->Handle());
+        PumpUntil([&] {
+            shown = GrabWindow(edit->Handle());
+            return CountDifferences(shown, *editState.CacheBitmap, [](int, int) { return true; }) == 0;
+        }, 2000);
+        return shown;
+    };
+    const TBitmap32 withText = cached();
+    SaveShot(withText, "disabled-edit");
+    SaveShot(*editState.CacheBitmap, "disabled-edit-cache");
+    EXPECT_EQ(CountDifferences(withText, *editState.CacheBitmap, [](int, int) { return true; }), 0)
+        << "the window is not its cache";
+    // The field is the section's colour blended toward the form: neither the
+    // platform's grey nor the enabled look.
+    const uint32_t field = withText.Pixel(withText.Width() - 6, withText.Height() / 2) & 0xFFFFFF;
+    const uint32_t enabled = ColorToRGB(EditSection(*manager).Props[0].Color);
+    const auto asPixel = [](uint32_t rgb) { return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF); };
+    EXPECT_NE(field, asPixel(enabled));
+    EXPECT_NE(field, asPixel(GetSysColor(COLOR_BTNFACE)));
+    // The text is drawn in the cache, inside the field.
+    edit->SetText("");
+    Settle();
+    const TBitmap32 empty = cached();
+    const RECT ink = InkBox(withText, empty);
+    ASSERT_GE(ink.right, 0) << "no text in the disabled edit";
+    RECT client;
+    GetClientRect(edit->Handle(), &client);
+    EXPECT_GE(ink.left, 2);
+    EXPECT_LE(ink.right, client.right + 2);
+    EXPECT_GT(ink.right - ink.left, 60) << "the text is not all there";
+    edit->SetEnabled(true);
+    Settle();
+    EXPECT_GT(CountDifferences(GrabWindow(edit->Handle()), empty, [](int, int) { return true; }), 0);
+}
+
+TEST_F(EditAdapterTest, PrintComposesFrameBarsAndTheText) {
+    // Nothing selected: the lines are in the field's own text colour.
+    SendMessageA(memo->Handle(), EM_SETSEL, 0, 0);
+    Settle();
+    const TBitmap32 shown = GrabWindow(memo->Handle());
+    TBitmap32 printed(shown.Width(), shown.Height());
+    FillColor(printed, TRect32{0, 0, printed.Width(), printed.Height()}, 0xFF00FF);
+    GdiFlush();
+    SendMessageA(memo->Handle(), WM_PRINT, reinterpret_cast<WPARAM>(Bitmap32DC(printed)),
+                 PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+    GdiFlush();
+    SaveShot(printed, "printed-memo");
+    SaveShot(shown, "shown-memo");
+    const int w = shown.Width(), h = shown.Height();
+    const RECT bar = adapter->BarRect(1);
+    EXPECT_EQ(CountDifferences(printed, shown,
+                               [&](int x, int y) {
+                                   const bool ring = x < 2 || y < 2 || x >= w - 2 || y >= h - 2;
+                                   return ring || (x >= bar.left && x < bar.right && y >= bar.top && y < bar.bottom);
+                               }),
+              0)
+        << "frame or bar not as on the screen";
+    int key = 0, field = 0, text = 0;
+    const auto asPixel = [](uint32_t rgb) { return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF); };
+    const uint32_t fieldPixel = asPixel(ColorToRGB(adapter->AppliedColor()));
+    const uint32_t textPixel = asPixel(ColorToRGB(memo->Font().Color()));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const uint32_t p = printed.Pixel(x, y) & 0xFFFFFF;
+            key += p == 0xFF00FF;
+            field += p == fieldPixel;
+            text += p == textPixel;
+        }
+    EXPECT_EQ(key, 0) << "parts of the window were not printed";
+    EXPECT_GT(field, w * h / 3);
+    EXPECT_GT(text, 50) << "the lines were not printed";
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -146,6 +148,106 @@ TEST_F(ListViewAdapterTest, ColumnsAreTheSkinsInTheirStatesWithTheirText) {
             for (int x = r.left + 3; x < r.right - 3; ++x) ink += shown.Pixel(x, y) != plain.Pixel(x, y);
         EXPECT_GT(ink, 10) << "column " << i;
     }
+}
+
+TEST_F(ListViewAdapterTest, DraggedThumbScrollsTheRowsWithIt) {
+    for (int i = 0; i < 200; ++i) {
+        const std::string name = "Content/Asset" + std::to_string(i) + ".uasset";
+        LVITEMA item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        item.pszText = const_cast<char*>(name.c_str());
+        SendMessageA(list, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    Settle();
+    adapter->RefreshBars();
+    ASSERT_TRUE(adapter->Bar(1).Shown);
+    const auto top = [this] { return static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0)); };
+    ASSERT_EQ(top(), 0);
+    RECT window;
+    GetWindowRect(list, &window);
+    const RECT bar = adapter->BarRect(1);
+    const auto onBar = [&](int along) {
+        return POINT{window.left + (bar.left + bar.right) / 2, window.top + bar.top + along};
+    };
+    const TScrollBarLayout start = adapter->Layout(1);
+    ASSERT_TRUE(start.HasThumb);
+    const int grip = start.ThumbStart + start.ThumbLength / 2;
+    MovePointer(onBar(grip));
+    PressPointer(true);
+    // Down a third of the track, then back a little, then to the end: the
+    // rows follow every step while the button is still held.
+    const int trackRoom = start.TrackLength - start.ThumbLength;
+    for (const int moved : {trackRoom / 3, trackRoom / 4, trackRoom + 20}) {
+        MovePointer(onBar(grip + moved));
+        Settle();
+        const TScrollState state = adapter->Bar(1).State();
+        const int thumbAt = std::min(start.ThumbStart + moved, start.TrackStart + trackRoom);
+        const int expected = ThumbPosition(state, start, thumbAt);
+        EXPECT_GT(expected, 0);
+        EXPECT_EQ(GetScrollPos(list, SB_VERT), expected) << "thumb moved by " << moved;
+        EXPECT_EQ(top(), expected) << "thumb moved by " << moved;
+        // The rows on the screen are those of that position: painting the
+        // list afresh changes nothing.
+        const TBitmap32 during = GrabWindow(list);
+        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpFor(50);
+        EXPECT_EQ(CountDifferences(during, GrabWindow(list), [](int, int) { return true; }), 0)
+            << "stale rows after moving the thumb by " << moved;
+    }
+    PressPointer(false);
+    Settle();
+    const int last = MaxScrollPos(adapter->Bar(1).State());
+    EXPECT_EQ(top(), last) << "the release moved the rows again";
+    EXPECT_EQ(GetScrollPos(list, SB_VERT), last);
+    // The last row is in sight.
+    RECT lastRow{LVIR_BOUNDS, 0, 0, 0};
+    SendMessageA(list, LVM_GETITEMRECT, 199, reinterpret_cast<LPARAM>(&lastRow));
+    RECT client;
+    GetClientRect(list, &client);
+    EXPECT_LE(lastRow.bottom, client.bottom);
+    MovePointer(POINT{2, 2});
+}
+
+TEST_F(ListViewAdapterTest, SortArrowShowsRightOfTheTitlePointingTheSortWay) {
+    const auto sortFirstColumn = [this](int flag) {
+        HDITEMA item{};
+        item.mask = HDI_FORMAT;
+        SendMessageA(header, HDM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        item.fmt = (item.fmt & ~(HDF_SORTUP | HDF_SORTDOWN)) | flag;
+        SendMessageA(header, HDM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+        Settle();
+        return GrabWindow(header);
+    };
+    const TBitmap32 plain = sortFirstColumn(0);
+    const int rest[3] = {0, 0, 0};
+    const RECT column = Column(0);
+    // The first column's title alone: the others' are left out.
+    const RECT title = InkBox(plain, Expected(rest), RECT{column.right, 0, plain.Width(), plain.Height()});
+    ASSERT_GE(title.right, 0);
+    const struct {
+        int flag;
+        const char* section;
+    } cases[] = {{HDF_SORTDOWN, "SCROLLBTNBOTTOM"}, {HDF_SORTUP, "SCROLLBTNTOP"}};
+    TBitmap32 arrows[2];
+    for (int i = 0; i < 2; ++i) {
+        const TsMaskData& mask = manager->Model().Masks.at(
+            static_cast<std::size_t>(manager->FindMaskExact(cases[i].section, "GLYPHMASK")));
+        arrows[i] = sortFirstColumn(cases[i].flag);
+        const RECT arrow = InkBox(arrows[i], plain);
+        ASSERT_GE(arrow.right, 0) << cases[i].section;
+        EXPECT_GT(arrow.left, title.right) << "the arrow lies right of the title";
+        EXPECT_LE(arrow.left, title.right + 6 + mask.StateWidth());
+        EXPECT_LT(arrow.right, column.right);
+        EXPECT_LE(arrow.right - arrow.left, mask.StateWidth());
+        EXPECT_LE(arrow.bottom - arrow.top, mask.StateHeight());
+        // Centred in height: as much room above as below, give or take a pixel.
+        const int above = arrow.top - column.top, below = column.bottom - arrow.bottom;
+        EXPECT_LE(std::abs(above - below), mask.StateHeight() - (arrow.bottom - arrow.top) + 1) << cases[i].section;
+    }
+    EXPECT_GT(CountDifferences(arrows[0], arrows[1], [](int, int) { return true; }), 4) << "both ways look alike";
+    // Other columns are untouched by the arrow.
+    EXPECT_EQ(CountDifferences(arrows[0], plain, [&](int x, int) { return x >= column.right; }), 0);
 }
 
 }  // namespace

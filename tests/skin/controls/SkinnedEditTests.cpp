@@ -121,6 +121,55 @@ TEST_F(SkinnedEditTest, EveryLookOfTheEditAndItsButtonIsTheSkins) {
     EXPECT_TRUE(app.Errors().empty());
 }
 
+TEST_F(SkinnedEditTest, ButtonFadesWhenThePointerComesAndGoesButNotWhenPressed) {
+    const TBitmap32 field = Edit(1);
+    const TBitmap32 rest = SkinEditButtonPicture(*manager, geometry, field, 0);
+    const TBitmap32 hot = SkinEditButtonPicture(*manager, geometry, field, 1);
+    const TBitmap32 pressed = SkinEditButtonPicture(*manager, geometry, field, 2);
+    // Samples the button until it shows target; answers whether a look
+    // between from and target was seen on the way.
+    const auto blendSeen = [&](const TBitmap32& from, const TBitmap32& target) {
+        bool between = false;
+        for (int i = 0; i < 200; ++i) {
+            const TBitmap32 shown = Grab();
+            const int offTarget = ButtonDifferences(shown, target, geometry);
+            if (offTarget == 0) return between;
+            if (ButtonDifferences(shown, from, geometry) > 0) between = true;
+            PumpFor(3);
+        }
+        ADD_FAILURE() << "the button never reached its look";
+        return between;
+    };
+    RECT r;
+    GetWindowRect(edit->Handle(), &r);
+    MovePointer(POINT{r.left + 120, r.top + 10});
+    Settle();
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        const TBitmap32& from;
+        const TBitmap32& to;
+        bool fades;
+    } steps[] = {
+        {"pointer onto the button", [&] { MovePointer(OnButton()); }, rest, hot, true},
+        {"pointer off the button", [&] { MovePointer(POINT{r.left + 120, r.top + 10}); }, hot, rest, true},
+        {"pointer back", [&] { MovePointer(OnButton()); }, rest, hot, true},
+        {"pressed", [&] { SendMessageA(edit->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, ButtonClientPoint()); }, hot,
+         pressed, false},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(blendSeen(step.from, step.to), step.fades) << step.name;
+        Settle();
+        EXPECT_EQ(ButtonDifferences(Grab(), step.to, geometry), 0) << step.name;
+    }
+    // Let go off the button: no click, no dialog.
+    SendMessageA(edit->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(100, 8));
+    SendMessageA(edit->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(100, 8));
+    MovePointer(POINT{2, 2});
+    Settle();
+}
+
 TEST_F(SkinnedEditTest, TypedPathIsWrittenInTheSkinsTextColour) {
     const std::string path = "C:\\Games\\Tarvel\\Content\\Paks\\pakchunk0-WindowsNoEditor.pak";
     edit->SetText(path);
