@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "skin/controls/sMaskRegion.h"
 #include "skin/controls/sSkinProvider.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinEffects.h"
@@ -20,8 +21,6 @@ namespace pakmole {
 
 namespace {
 
-constexpr uint32_t kKeyColor = 0xFF00FF;
-
 // GetWindowDC / ReleaseDC: the whole window, frame included.
 class WholeWindowDC {
 public:
@@ -36,22 +35,6 @@ private:
     HDC dc_;
 };
 
-class RegionHandle {
-public:
-    explicit RegionHandle(HRGN region) : region_(region) {}
-    ~RegionHandle() {
-        if (region_) DeleteObject(region_);
-    }
-    RegionHandle(const RegionHandle&) = delete;
-    RegionHandle& operator=(const RegionHandle&) = delete;
-    HRGN Get() const { return region_; }
-    // The system owns a region once it is the window's.
-    HRGN Release() { return std::exchange(region_, nullptr); }
-
-private:
-    HRGN region_;
-};
-
 TsFrameStyle FrameStyleOf(TFormBorderStyle style) {
     switch (style) {
     case TFormBorderStyle::bsNone: return TsFrameStyle::fsNone;
@@ -61,44 +44,6 @@ TsFrameStyle FrameStyleOf(TFormBorderStyle style) {
     case TFormBorderStyle::bsToolWindow: return TsFrameStyle::fsToolWindow;
     }
     return TsFrameStyle::fsSizeable;
-}
-
-// Cuts every run of key-coloured pixels of the mask's corner squares (state 0)
-// out of region; the right corners go to the window's right edge, the bottom
-// ones (when wanted) to its bottom.
-void CutMaskCorners(HRGN region, TsSkinModel& model, int maskIndex, int width, int height, bool bottom) {
-    if (!model.IsValidMask(maskIndex)) return;
-    const TsMaskData& mask = model.Masks[static_cast<std::size_t>(maskIndex)];
-    const TBitmap32* source = MaskSourceBitmap(mask);
-    if (!source) return;
-    const int sw = mask.StateWidth(), sh = mask.StateHeight();
-    const int ml = std::min(model.MaskMarginLeft(maskIndex), sw), mr = std::min(model.MaskMarginRight(maskIndex), sw);
-    const int mt = std::min(model.MaskMarginTop(maskIndex), sh), mb = std::min(model.MaskMarginBottom(maskIndex), sh);
-    auto keyAt = [&](int x, int y) {
-        const int sx = mask.SrcRect.Left + x, sy = mask.SrcRect.Top + y;
-        return source->Contains(sx, sy) && (source->Pixel(sx, sy) & 0xFFFFFF) == kKeyColor;
-    };
-    auto cutRow = [&](int maskY, int windowY, int from, int to, int shift) {
-        for (int x = from; x < to;) {
-            if (!keyAt(x, maskY)) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < to && keyAt(x, maskY)) ++x;
-            RegionHandle run(CreateRectRgn(start + shift, windowY, x + shift, windowY + 1));
-            CombineRgn(region, region, run.Get(), RGN_DIFF);
-        }
-    };
-    for (int y = 0; y < mt; ++y) {
-        cutRow(y, y, 0, ml, 0);
-        cutRow(y, y, sw - mr, sw, width - sw);
-    }
-    if (!bottom) return;
-    for (int y = sh - mb; y < sh; ++y) {
-        cutRow(y, height - (sh - y), 0, ml, 0);
-        cutRow(y, height - (sh - y), sw - mr, sw, width - sw);
-    }
 }
 
 }  // namespace
