@@ -44,6 +44,24 @@ const char* SystemGlyphOf(long command) {
     }
 }
 
+// "Webdings" at 10 points; where that font is missing or lacks the glyph
+// (Wine's copy has no close glyph), "Marlett", which draws the same
+// commands under the same characters; none when neither has it, rather than
+// a stray letter in the menu.
+FontHandle SystemGlyphFont(HDC dc, const char* symbol) {
+    const int height = -MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    for (const char* face : {"Webdings", "Marlett"}) {
+        FontHandle font(CreateFontA(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0, 0, face));
+        SelectedObject selected(dc, font.Get());
+        char chosen[LF_FACESIZE] = {};
+        GetTextFaceA(dc, LF_FACESIZE, chosen);
+        WORD index = 0xFFFF;
+        GetGlyphIndicesA(dc, symbol, 1, &index, GGI_MARK_NONEXISTING_GLYPHS);
+        if (lstrcmpiA(chosen, face) == 0 && index != 0xFFFF) return font;
+    }
+    return FontHandle();
+}
+
 bool IsSystemMenu(const TMenuItem& item) {
     const TMenu* menu = item.GetParentMenu();
     return menu && menu->Name().rfind("vlSysMenu", 0) == 0;
@@ -197,12 +215,13 @@ void TsSkinableMenus::PaintNormal(TBitmap32& target, const TBitmap32& picture, T
         }
         // GDI leaves alpha at 0; the item picture is copied whole, so alpha does not matter here.
     } else if (const char* symbol = IsSystemMenu(item) ? SystemGlyphOf(item.Tag()) : nullptr) {
-        FontHandle webdings(CreateFontA(-MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
-                                        SYMBOL_CHARSET, 0, 0, 0, 0, "Webdings"));
-        SelectedObject selected(dc, webdings.Get());
-        SetBkMode(dc, TRANSPARENT);
-        const RECT rect{4, 0, 4 + glyph.Width, h};
-        WriteText(dc, symbol, item.Enabled, manager_, hot, itemSection, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, rect);
+        if (FontHandle glyphFont = SystemGlyphFont(dc, symbol)) {
+            SelectedObject selected(dc, glyphFont.Get());
+            SetBkMode(dc, TRANSPARENT);
+            const RECT rect{4, 0, 4 + glyph.Width, h};
+            WriteText(dc, symbol, item.Enabled, manager_, hot, itemSection, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX,
+                      rect);
+        }
     }
 
     FontHandle font(MenuFont(item.Default));

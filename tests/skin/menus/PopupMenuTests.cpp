@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "skin/controls/sSkinableMenus.h"
+#include "skin/controls/sSystemMenu.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/MaskPainter.h"
 #include "tests/skin/adapters/AdapterFixture.h"
@@ -260,6 +261,30 @@ TEST_F(PopupMenuTest, ManyOpeningsLeaveNoObjectBehind) {
         driver.join();
         ASSERT_NE(seen.window, nullptr) << i;
     }
+    PumpFor(100);
+    const GuiObjectCounts after = CountGuiObjects();
+    std::printf("GDI objects %d -> %d, USER objects %d -> %d\n", before.Gdi, after.Gdi, before.User, after.User);
+    EXPECT_LE(after.Gdi, before.Gdi + kGdiSlack);
+    EXPECT_LE(after.User, before.User);
+}
+
+TEST_F(PopupMenuTest, SystemMenuOpeningsLeaveNoObjectBehind) {
+    const POINT at{300, 200};
+    auto openAndClose = [&] {
+        HWND seen = nullptr;
+        std::thread driver([&seen] {
+            if ((seen = WaitForPopup())) PressKey(VK_ESCAPE);
+        });
+        provider->DropSysMenu(at);
+        driver.join();
+        return seen;
+    };
+    ASSERT_NE(openAndClose(), nullptr);
+    ASSERT_NE(provider->SystemMenu(), nullptr);
+    EXPECT_EQ(provider->SystemMenu()->Name().rfind("vlSysMenu", 0), 0u);
+    EXPECT_TRUE(provider->SystemMenu()->OwnerDraw());
+    const GuiObjectCounts before = CountGuiObjects();
+    for (int i = 0; i < 200; ++i) ASSERT_NE(openAndClose(), nullptr) << i;
     PumpFor(100);
     const GuiObjectCounts after = CountGuiObjects();
     std::printf("GDI objects %d -> %d, USER objects %d -> %d\n", before.Gdi, after.Gdi, before.User, after.User);
