@@ -9,6 +9,7 @@
 
 #include "skin/controls/sSkinableMenus.h"
 #include "skin/controls/sSystemMenu.h"
+#include "skin/controls/vlMnuWnd.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/MaskPainter.h"
 #include "tests/skin/adapters/AdapterFixture.h"
@@ -266,6 +267,36 @@ TEST_F(PopupMenuTest, ManyOpeningsLeaveNoObjectBehind) {
     std::printf("GDI objects %d -> %d, USER objects %d -> %d\n", before.Gdi, after.Gdi, before.User, after.User);
     EXPECT_LE(after.Gdi, before.Gdi + kGdiSlack);
     EXPECT_LE(after.User, before.User);
+}
+
+TEST_F(PopupMenuTest, RightClickOnAControlShowsItsMenuSkinned) {
+    TsSkinableMenus::Of(manager.get())->HookMenu(*popup, false);
+    ASSERT_FALSE(popup->OwnerDraw());
+    button->PopupMenu = popup;
+    RECT r;
+    GetWindowRect(button->Handle(), &r);
+    MovePointer(POINT{r.left + 10, r.top + 5});
+    bool adapted = false;
+    OpenPopup seen;
+    std::thread driver([&] {
+        HWND window = WaitForPopup();
+        seen.window = window;
+        adapted = TvlMnuWnd::ForWindow(window) != nullptr;
+        PressKey(VK_ESCAPE);
+    });
+    INPUT click[2]{};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SendInput(2, click, sizeof(INPUT));
+    PumpUntil([&] { return seen.window != nullptr; }, 3000);
+    driver.join();
+    PumpFor(100);
+    ASSERT_NE(seen.window, nullptr);
+    // The right click brought the menu under the skin before it opened.
+    EXPECT_TRUE(popup->OwnerDraw());
+    EXPECT_TRUE(adapted);
+    button->PopupMenu = nullptr;
 }
 
 TEST_F(PopupMenuTest, SystemMenuOpeningsLeaveNoObjectBehind) {
