@@ -27,6 +27,8 @@ struct OpenPopup {
     std::vector<RECT> items;  // window coordinates
     TBitmap32 picture;
     bool regionCut = false;
+    bool layered = false;
+    BYTE alpha = 255;
 };
 
 void PressKey(WORD key) {
@@ -71,6 +73,9 @@ std::thread Drive(OpenPopup& seen, int hot, int choose) {
         HRGN region = CreateRectRgn(0, 0, 0, 0);
         seen.regionCut = GetWindowRgn(popup, region) != ERROR;
         DeleteObject(region);
+        seen.layered = (GetWindowLongA(popup, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+        DWORD flags = 0;
+        if (seen.layered) GetLayeredWindowAttributes(popup, nullptr, &seen.alpha, &flags);
         if (choose >= 0) {
             MovePointer(centre(choose));
             PressPointer(true);
@@ -267,6 +272,39 @@ TEST_F(PopupMenuTest, ManyOpeningsLeaveNoObjectBehind) {
     std::printf("GDI objects %d -> %d, USER objects %d -> %d\n", before.Gdi, after.Gdi, before.User, after.User);
     EXPECT_LE(after.Gdi, before.Gdi + kGdiSlack);
     EXPECT_LE(after.User, before.User);
+}
+
+TEST_F(PopupMenuTest, OpacityFollowsTheMenuSupportsAlphaBlend) {
+    OpenPopup opaque;
+    Open(opaque, -1, -1);
+    ASSERT_NE(opaque.window, nullptr);
+    EXPECT_FALSE(opaque.layered);
+    manager->MenuSupport().AlphaBlend = 200;
+    OpenPopup translucent;
+    Open(translucent, -1, -1);
+    manager->MenuSupport().AlphaBlend = 255;
+    ASSERT_NE(translucent.window, nullptr);
+    EXPECT_TRUE(translucent.layered);
+    EXPECT_EQ(translucent.alpha, 200);
+}
+
+TEST_F(PopupMenuTest, ExtraLineWidensThePopupUnlessItIsASkinList) {
+    auto width = [this] {
+        OpenPopup seen;
+        Open(seen, -1, -1);
+        return seen.window ? seen.bounds.right - seen.bounds.left : -1;
+    };
+    const int plain = width();
+    ASSERT_GT(plain, 0);
+    TvlMenuSupport& support = manager->MenuSupport();
+    support.UseExtraLine = true;
+    support.ExtraLineWidth = 32;
+    const int withLine = width();
+    popup->Items().Items(0)->SetName("SkinSelectItem");
+    const int skinList = width();
+    support.UseExtraLine = false;
+    EXPECT_EQ(withLine - plain, 32);
+    EXPECT_EQ(skinList, plain);
 }
 
 TEST_F(PopupMenuTest, RightClickOnAControlShowsItsMenuSkinned) {
