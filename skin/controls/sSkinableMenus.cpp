@@ -211,26 +211,29 @@ const TBitmap32* TsSkinableMenus::PopupPicture(HWND window, TMenuItem* firstItem
     return &picture;
 }
 
-void TsSkinableMenus::ClearPictures() {
-    for (TvlMnuWnd* adapter : Adapters()) adapter->ForgetPicture();
-}
-
-void TsSkinableMenus::OnWindowCreating(HWND window, const CREATESTRUCTA& create) {
-    // Adapters of popups already gone are freed when the next popup comes.
+void TsSkinableMenus::FreeGoneAdapters(const TvlMnuWnd* keep) {
     auto& adapters = Adapters();
     for (auto it = adapters.begin(); it != adapters.end();) {
-        if ((*it)->Destroyed()) {
+        if (*it != keep && (*it)->Destroyed()) {
             delete *it;
             it = adapters.erase(it);
         } else {
             ++it;
         }
     }
+}
+
+void TsSkinableMenus::ClearPictures() {
+    for (TvlMnuWnd* adapter : Adapters()) adapter->ForgetPicture();
+}
+
+void TsSkinableMenus::OnWindowCreating(HWND window, const CREATESTRUCTA& create) {
+    FreeGoneAdapters(nullptr);
     if (reinterpret_cast<ULONG_PTR>(create.lpszClass) != 32768) return;
     if (!manager_->SkinnedPopups() || !manager_->SkinApplied() || TvlMainWnd::FromWindow(window)) return;
     auto adapter = std::make_unique<TvlMnuWnd>(window, this);
     adapter->Start();
-    adapters.push_back(adapter.release());
+    Adapters().push_back(adapter.release());
 }
 
 void TsSkinableMenus::PaintItem(TMenuItem& item, HDC dc, const RECT& rect, TOwnerDrawState state) {

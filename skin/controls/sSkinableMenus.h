@@ -71,6 +71,9 @@ public:
     static void ClearPictures();
     // The popup windows the engine adapts now.
     static std::vector<TvlMnuWnd*>& Adapters();
+    // Frees the adapters whose windows are gone, but keep (still running its
+    // own handler: it goes with the next popup or with the engine).
+    static void FreeGoneAdapters(const TvlMnuWnd* keep);
     // Raised when an item is measured, lowered when a popup window goes.
     static bool& MenuFlag();
 

@@ -77,7 +77,10 @@ void TvlMnuWnd::HandleMessage(TMessage& m) {
     // A menu the engine does not draw keeps the platform's look.
     if (!TsSkinableMenus::MenuFlag() || !engine_->Active()) {
         TvlScrollWnd::HandleMessage(m);
-        if (m.Msg == WM_NCDESTROY) ForgetPicture();
+        if (m.Msg == WM_NCDESTROY) {
+            ForgetPicture();
+            TsSkinableMenus::FreeGoneAdapters(this);
+        }
         return;
     }
     switch (m.Msg) {
@@ -117,9 +120,10 @@ void TvlMnuWnd::HandleMessage(TMessage& m) {
         TvlScrollWnd::HandleMessage(m);
         TsSkinableMenus::ClearPictures();
         ForgetPicture();
-        // The skin's picture of this window goes with it; the adapter object
+        // The skin's picture of this window goes with it; this adapter object
         // itself is freed when the next popup comes or the engine goes.
         if (skinData_ && skinData_->CacheBitmap) *skinData_->CacheBitmap = TBitmap32();
+        if (m.Msg == WM_NCDESTROY) TsSkinableMenus::FreeGoneAdapters(this);
         bool anyLeft = false;
         for (TvlMnuWnd* other : TsSkinableMenus::Adapters())
             if (other != this && !other->Destroyed() && IsWindow(other->Handle())) {
