@@ -206,7 +206,7 @@ const TBitmap32* TsSkinableMenus::PopupPicture(HWND window, TMenuItem* firstItem
     if (picture.Width() != width || picture.Height() != height || adapter->PictureItem() != firstItem) {
         picture.SetSize(width, height);
         BuildPicture(picture, GetWindow(window, GW_OWNER), firstItem);
-        adapter->PictureBuilt(firstItem, ExtraLineOf(firstItem));
+        adapter->PictureBuilt(firstItem);
     }
     return &picture;
 }

@@ -16,9 +16,8 @@ TvlMnuWnd* TvlMnuWnd::ForWindow(HWND window) {
     return window ? dynamic_cast<TvlMnuWnd*>(TvlMainWnd::FromWindow(window)) : nullptr;
 }
 
-void TvlMnuWnd::PictureBuilt(TMenuItem* firstItem, int extraLine) {
+void TvlMnuWnd::PictureBuilt(TMenuItem* firstItem) {
     pictureItem_ = firstItem;
-    extraLine_ = extraLine;
     regionSet_ = false;
 }
 

@@ -27,7 +27,7 @@ public:
     // The popup's picture, the window's size; kept until a popup goes.
     TBitmap32& Picture() { return picture_; }
     TMenuItem* PictureItem() const { return pictureItem_; }
-    void PictureBuilt(TMenuItem* firstItem, int extraLine);
+    void PictureBuilt(TMenuItem* firstItem);
     void ForgetPicture();
 
 private:
@@ -40,7 +40,6 @@ private:
     TsSkinableMenus* engine_;
     TBitmap32 picture_;
     TMenuItem* pictureItem_ = nullptr;
-    int extraLine_ = 0;
     bool regionSet_ = false;
 };
 

@@ -337,6 +337,27 @@ TEST_F(PopupMenuTest, RightClickOnAControlShowsItsMenuSkinned) {
     button->PopupMenu = nullptr;
 }
 
+TEST_F(PopupMenuTest, WithoutSkinnedPopupsTheWindowsOwnSystemMenuShows) {
+    manager->SetSkinnedPopups(false);
+    HWND window = nullptr;
+    bool adapted = true;
+    int items = 0;
+    std::thread driver([&] {
+        window = WaitForPopup();
+        adapted = TvlMnuWnd::ForWindow(window) != nullptr;
+        items = GetMenuItemCount(reinterpret_cast<HMENU>(SendMessageA(window, MN_GETHMENU, 0, 0)));
+        PressKey(VK_ESCAPE);
+    });
+    provider->DropSysMenu(POINT{300, 200});
+    driver.join();
+    manager->SetSkinnedPopups(true);
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(adapted);
+    EXPECT_GT(items, 0);
+    EXPECT_EQ(provider->SystemMenu(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+}
+
 TEST_F(PopupMenuTest, SystemMenuOpeningsLeaveNoObjectBehind) {
     const POINT at{300, 200};
     auto openAndClose = [&] {
