@@ -11,6 +11,8 @@
 # buttons under the pointer), edit-focused.png, edit-rest.png, edit-hot.png,
 # edit-button-hot.png and edit-button-pressed.png (the file-name edit alone),
 # open-dialog.png and error-box.png (the platform's dialogs, skinned).
+# system-menu-icon.png and system-menu-keys.png (the window with its system
+# menu open, dropped by a click on the icon and by Alt+Space).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$(cd "${1:-$here/build/win32}" && pwd)"
@@ -157,6 +159,31 @@ edit_pictures() {
 }
 edit_pictures
 
+# The skinned system menu, dropped from the caption icon (a few pixels in
+# from the frame, in the middle of the caption) and by Alt+Space; each
+# picture takes the window and the room below it where the menu hangs.
+menu_pictures() {
+  local size origin w h x y border
+  size="${geometry%%+*}"; origin="${geometry#*+}"
+  w="${size%x*}"; h="${size#*x}"; x="${origin%%+*}"; y="${origin#*+}"
+  border=$(( (w - 459) / 2 ))
+  local crop="${w}x$(( h + 160 ))+$x+$y"
+  menu_shot() {
+    sleep 0.6
+    shoot "$out/menu-screen.png"
+    convert "$out/menu-screen.png" -crop "$crop" +repage "$out/$1.png"
+    xdotool key Escape
+    sleep 0.3
+  }
+  xdotool mousemove $(( x + border + 10 )) $(( y + 10 )) click 1
+  xdotool mousemove 5 5
+  menu_shot system-menu-icon
+  xdotool key alt+space
+  menu_shot system-menu-keys
+  rm -f "$out/menu-screen.png"
+}
+menu_pictures
+
 # "Unpack" lies 44 pixels into the client area, across its middle; the
 # client area (459 x 84) sits at the bottom of the window, centred across it.
 IFS='x+' read -r width height left top <<<"$geometry"
@@ -205,7 +232,7 @@ dialog_pictures || echo "the dialog pictures were not taken" >&2
 
 stop_program
 for picture in main-window main-window-crop main-window-hot unpack-rest unpack-hot frame-minimize-hot frame-close-hot \
-               frame-close-pressed edit-focused edit-rest edit-hot edit-button-hot edit-button-pressed message-box \
-               message-box-crop open-dialog error-box; do
+               frame-close-pressed edit-focused edit-rest edit-hot edit-button-hot edit-button-pressed \
+               system-menu-icon system-menu-keys message-box message-box-crop open-dialog error-box; do
   echo "$out/$picture.png"
 done

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/CustomForm.h"
+#include "ui/Menu.h"
 #include "ui/WinControl.h"
 
 namespace pakmole {
@@ -142,6 +143,16 @@ void TControl::WndProc(TMessage& m) {
     const int x = static_cast<short>(LOWORD(m.LParam));
     const int y = static_cast<short>(HIWORD(m.LParam));
     switch (m.Msg) {
+    case WM_CONTEXTMENU:
+        if (PopupMenu) {
+            POINT at{x, y};
+            // From the keyboard: below the control's middle.
+            if (m.LParam == -1) at = ClientToScreen(POINT{width_ / 2, height_ / 2});
+            m.Result = 0;
+            PopupMenu->Popup(at.x, at.y);
+            return;
+        }
+        break;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (controlStyle_ & csCaptureMouse) controlState_ |= csClicked | csLButtonDown;

@@ -19,6 +19,7 @@ namespace pakmole {
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 enum TControlStyleFlag : unsigned {
     csAcceptsControls = 1u << 0,
@@ -132,6 +133,9 @@ public:
     virtual void Update() {}
     void Repaint();
     void BringToFront();
+
+    // Shown by a right click (WM_CONTEXTMENU); not owned.
+    TPopupMenu* PopupMenu = nullptr;
 
     TNotifyEvent OnClick;
     TMouseEvent OnMouseDown;

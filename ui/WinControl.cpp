@@ -5,6 +5,7 @@
 #include "base/Exceptions.h"
 #include "ui/Application.h"
 #include "ui/CustomForm.h"
+#include "ui/Menu.h"
 #include "ui/WindowClasses.h"
 
 namespace pakmole {
@@ -544,6 +545,14 @@ void TWinControl::WndProc(TMessage& m) {
         m.WParam = static_cast<unsigned char>(key);
         break;
     }
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        // Items of a popup menu this window owns draw themselves.
+        if (DispatchMenuItemMessage(m.Msg, m.LParam)) {
+            m.Result = TRUE;
+            return;
+        }
+        break;
     case WM_COMMAND:
     case WM_NOTIFY:
     case WM_HSCROLL:

@@ -1,6 +1,7 @@
 // How a control's skin state follows the control's own window messages and
 // the component layer's notifications.
 #include "skin/controls/sCommonData.h"
+#include "skin/controls/sSkinableMenus.h"
 
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
@@ -131,6 +132,9 @@ void TsCommonData::HandleControlMessage(TMessage& message) {
         if (event == WM_CREATE || event == WM_DESTROY) NotifyParentForm(Control);
         break;
     }
+    case WM_CONTEXTMENU:
+        SkinControlPopupMenu(Control, ManagerInEffect());
+        break;
     case WM_UPDATEUISTATE:
         if (skinned) message.Result = 1;
         break;

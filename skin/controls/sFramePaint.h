@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "skin/controls/sFrameLayout.h"
+#include "skin/controls/sMaskRegion.h"
 #include "skin/data/Bitmap32.h"
 #include "skin/data/SkinModel.h"
 #include "skin/render/BgSource.h"
@@ -19,27 +20,6 @@
 namespace pakmole {
 
 class TsSkinManager;
-
-class RegionHandle {
-public:
-    explicit RegionHandle(HRGN region) : region_(region) {}
-    ~RegionHandle() {
-        if (region_) DeleteObject(region_);
-    }
-    RegionHandle(const RegionHandle&) = delete;
-    RegionHandle& operator=(const RegionHandle&) = delete;
-    HRGN Get() const { return region_; }
-    // The system owns a region once it is the window's.
-    HRGN Release() { return std::exchange(region_, nullptr); }
-
-private:
-    HRGN region_;
-};
-
-// Cuts every run of key-coloured pixels of the mask's corner squares (state 0)
-// out of region; the right corners go to the window's right edge, the bottom
-// ones (when wanted) to its bottom.
-void CutMaskCorners(HRGN region, TsSkinModel& model, int maskIndex, int width, int height, bool bottom);
 
 // The caption strip's section with its own frame mask over the top band.
 void PaintTitleStrip(TBitmap32& image, const TsSkinModel& model, int titleIndex, int stripBottom, bool active);

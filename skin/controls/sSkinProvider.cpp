@@ -4,6 +4,7 @@
 
 #include "base/Exceptions.h"
 #include "skin/controls/sFormAutoSkin.h"
+#include "skin/controls/sSystemMenu.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/SkinCommandDelivery_win.h"
@@ -101,6 +102,7 @@ void TsSkinProvider::PrepareForm() {
 
 void TsSkinProvider::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == sysMenu_) sysMenu_ = nullptr;
     if (operation == TOperation::opRemove && adapter_) adapter_->ForgetControl(component);
 }
 

@@ -28,6 +28,7 @@
 namespace pakmole {
 
 class TCustomForm;
+class TsSystemMenu;
 
 class TsSkinProvider : public TComponent, public TsFormSkinLink {
 public:
@@ -80,6 +81,12 @@ public:
     TCustomForm* Form() const override { return form_; }
     TsSkinManager* SkinManager() const override { return skinData_->ManagerInEffect(); }
 
+    // Shows the skinned system menu at a screen point (the window's own
+    // menu when popup menus are not skinned); returns when it closes.
+    virtual void DropSysMenu(POINT screen);
+    // Null until the menu was first shown.
+    TsSystemMenu* SystemMenu() const { return sysMenu_; }
+
 protected:
     void Loaded() override;
     void BeforeDestruction() override;
@@ -88,6 +95,7 @@ protected:
     virtual void PrepareForm();
 
 private:
+    friend class TsSystemMenu;
     struct Hook;
     struct HookLink;
     void HandleMessage(TMessage& message);
@@ -143,6 +151,8 @@ private:
     void SetButtonState(int button, int state);
     void ReleasePressedButton();
     int HitTestScreen(POINT screen);
+    // Below the caption icon, where the system menu drops from.
+    POINT SysMenuPoint();
 
     TsTitleLayout layout_;
     std::array<int, tbCount> buttonState_{};
@@ -175,6 +185,7 @@ private:
     bool useGlobalColor_ = true;
     std::unique_ptr<TsCommonData> skinData_;
     std::unique_ptr<TvlCtrlAdapter> adapter_;
+    TsSystemMenu* sysMenu_ = nullptr;  // owned as a component
 };
 
 }  // namespace pakmole

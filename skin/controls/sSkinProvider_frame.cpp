@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "skin/controls/sFramePaint.h"
+#include "skin/controls/sMaskRegion.h"
 #include "skin/controls/sSkinProvider.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinEffects.h"

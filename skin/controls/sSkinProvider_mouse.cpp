@@ -3,6 +3,10 @@
 #include <windowsx.h>
 
 #include "skin/controls/sSkinProvider.h"
+#include "skin/controls/sSkinableMenus.h"
+#include "skin/controls/sSystemMenu.h"
+#include "skin/controls/sSystemMenuRules.h"
+#include "skin/manager/sSkinManager.h"
 #include "skin/render/WindowAnimation_win.h"
 #include "ui/CustomForm.h"
 
@@ -19,7 +23,51 @@ WPARAM CommandOf(int button, HWND window) {
     }
 }
 
+// The window's own system menu, its entries enabled or greyed as the
+// skinned one would be, for when popup menus are not skinned.
+UINT TrackOwnSystemMenu(HWND window, const TsSysMenuItems& items, POINT at) {
+    HMENU own = GetSystemMenu(window, FALSE);
+    if (!own) return 0;
+    const std::pair<UINT, TsSysMenuItemState> entries[] = {{SC_RESTORE, items.Restore},   {SC_MOVE, items.Move},
+                                                           {SC_SIZE, items.Size},         {SC_MINIMIZE, items.Minimize},
+                                                           {SC_MAXIMIZE, items.Maximize}, {SC_CLOSE, items.Close}};
+    for (const auto& [command, state] : entries)
+        EnableMenuItem(own, command, MF_BYCOMMAND | (state.Enabled ? MF_ENABLED : MF_GRAYED));
+    // Without its visible bit the platform does not repaint the caption
+    // over the skin's while the menu is open.
+    const LONG style = GetWindowLongA(window, GWL_STYLE);
+    SetWindowLongA(window, GWL_STYLE, style & ~WS_VISIBLE);
+    const UINT command =
+        static_cast<UINT>(TrackPopupMenu(own, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr));
+    SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | (style & WS_VISIBLE));
+    return command;
+}
+
 }  // namespace
+
+POINT TsSkinProvider::SysMenuPoint() {
+    RECT window;
+    GetWindowRect(form_->Handle(), &window);
+    if (frameStale_) UpdateLayout();
+    return POINT{window.left + layout_.IconRect.Left, window.top + layout_.StripBottom};
+}
+
+void TsSkinProvider::DropSysMenu(POINT screen) {
+    if (!form_->HandleAllocated()) return;
+    const HWND h = form_->Handle();
+    TsSkinManager* manager = SkinManager();
+    if (!manager || !manager->SkinnedPopups()) {
+        if (const UINT command = TrackOwnSystemMenu(h, SysMenuItemsOf(FrameFacts()), screen))
+            PostMessageA(h, WM_SYSCOMMAND, command, 0);
+        return;
+    }
+    if (!sysMenu_) sysMenu_ = new TsSystemMenu(this);
+    sysMenu_->UpdateItems();
+    TsSkinableMenus::Of(manager)->HookMenu(*sysMenu_, manager->Active() && manager->SkinApplied());
+    sysMenu_->PopupWindow = h;
+    SetHotButton(-1);
+    sysMenu_->Popup(screen.x, screen.y);
+}
 
 int TsSkinProvider::HitTestScreen(POINT screen) {
     RECT window;
@@ -134,8 +182,33 @@ bool TsSkinProvider::HandleFrameMessage(TMessage& m, const TWndMethod& previous)
         }
         SetHotButton(-1);
         return false;
+    case WM_NCRBUTTONDOWN:
+        // The menu comes with the release.
+        if (m.WParam != HTCAPTION && m.WParam != HTSYSMENU) return false;
+        m.Result = 0;
+        return true;
+    case WM_NCRBUTTONUP:
+        if (m.WParam != HTCAPTION && m.WParam != HTSYSMENU) return false;
+        m.Result = 0;
+        DropSysMenu(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
+        return true;
+    case WM_SYSCOMMAND:
+        // Alt+Space.
+        if ((m.WParam & 0xFFF0) != SC_KEYMENU || m.LParam != ' ') return false;
+        m.Result = 0;
+        DropSysMenu(SysMenuPoint());
+        return true;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONDBLCLK: {
+        if (m.WParam == HTSYSMENU) {
+            m.Result = 0;
+            // A double click on the icon closes the window.
+            if (m.Msg == WM_NCLBUTTONDBLCLK)
+                PostMessageA(h, WM_SYSCOMMAND, SC_CLOSE, 0);
+            else
+                DropSysMenu(SysMenuPoint());
+            return true;
+        }
         // A double click on a title button is a second press of it.
         const int button = TitleButtonOfHit(static_cast<int32_t>(m.WParam));
         if (button < 0) return false;

@@ -1,5 +1,6 @@
 #include "skin/controls/vlMainWnd.h"
 
+#include "skin/controls/sSkinableMenus.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/SkinCommandDelivery_win.h"
@@ -221,6 +222,9 @@ void TvlMainWnd::HandleMessage(TMessage& m) {
         CallPrevWndProc(m);
         ReadCaption();
         return;
+    case WM_CONTEXTMENU:
+        SkinControlPopupMenu(OwnerControl(), SkinManager());
+        break;
     case WM_MOUSEMOVE: {
         const TsSkinManager* manager = TsSkinManager::DefaultManager();
         if (manager && (manager->ComponentState() & csDesigning) == 0 && IsWindowEnabled(handle_)) SetHot(true);

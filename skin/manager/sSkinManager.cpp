@@ -34,6 +34,7 @@ TsSkinManager::~TsSkinManager() {
 
 void TsSkinManager::BeforeDestruction() {
     if (model_.SkinData.SkinApplied) RemoveSkin();
+    menuSupport_.Engine.reset();
     active_ = false;
     dialogHook_.Remove();
     StopWatchingMainWindow();
@@ -149,9 +150,9 @@ void TsSkinManager::ResignDefault() {
 }
 
 void TsSkinManager::SetSkinnedPopups(bool on) {
-    // The skinned-menu support keeps nothing to prepare until skinned popup
-    // menus come; the switch is read when a menu opens.
+    if (on == skinnedPopups_) return;
     skinnedPopups_ = on;
+    if (menuSupport_.Engine && SkinApplied()) menuSupport_.Engine->Activate(on);
 }
 
 std::string TsSkinManager::SkinInfo() const {

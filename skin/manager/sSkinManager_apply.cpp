@@ -41,9 +41,11 @@ void TsSkinManager::ApplySkin(bool animated) {
     Transition transition;
     if (animated && !Designing()) PrepareTransition(transition);
     model_.SkinData.SkinApplied = false;
+    if (menuSupport_.Engine) menuSupport_.Engine->ResetCache();
     RebuildKnownIndexes();
     Broadcast(SKC_APPLYSKIN);
     model_.SkinData.SkinApplied = true;
+    if (menuSupport_.Engine) menuSupport_.Engine->Activate(skinnedPopups_);
     if (IsDefault() && !dialogHook_.Installed()) dialogHook_.Install();
     if (animated) RefreshSkin(false);
     // The forms stopped above must draw again, or they would stay frozen on
@@ -68,6 +70,10 @@ void TsSkinManager::RemoveSkin() {
     removing_ = true;
     dialogHook_.Remove();
     model_.SkinData.SkinApplied = false;
+    if (menuSupport_.Engine) {
+        menuSupport_.Engine->Activate(false);
+        menuSupport_.Engine->ResetCache();
+    }
     Broadcast(SKC_REMOVESKIN);
     model_.Clear();
     removing_ = false;

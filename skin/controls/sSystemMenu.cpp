@@ -1,0 +1,108 @@
+#include "skin/controls/sSystemMenu.h"
+
+#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/sSystemMenuRules.h"
+#include "ui/CustomForm.h"
+
+namespace pakmole {
+
+TShortCut TextToShortCut(const std::string& text) {
+    TShiftState shift = 0;
+    std::string rest = text;
+    for (const auto& [prefix, flag] : {std::pair<const char*, TShiftState>{"Shift+", ssShift}, {"Ctrl+", ssCtrl},
+                                       {"Alt+", ssAlt}}) {
+        const std::string p = prefix;
+        if (rest.compare(0, p.size(), p) == 0) {
+            shift |= flag;
+            rest = rest.substr(p.size());
+        }
+    }
+    if (rest.empty()) return 0;
+    for (uint16_t key = 1; key < 256; ++key)
+        if (ShortCutToText(key) == rest) return ShortCut(key, shift);
+    return 0;
+}
+
+TsCustomSysMenu::TsCustomSysMenu(TComponent* owner) : TPopupMenu(owner) {}
+
+TMenuItem* TsCustomSysMenu::AddCommand(const std::string& name, UINT command, const std::string& fallbackCaption) {
+    auto* item = new TMenuItem(this);
+    item->SetName(name);
+    item->SetTag(static_cast<long>(command));
+    item->Caption = fallbackCaption;
+    if (HMENU own = Target ? GetSystemMenu(Target, FALSE) : nullptr) {
+        char text[256] = {};
+        if (GetMenuStringA(own, command, text, sizeof(text), MF_BYCOMMAND) > 0) {
+            const std::string caption = text;
+            const std::size_t tab = caption.find('\t');
+            item->Caption = caption.substr(0, tab);
+            if (tab != std::string::npos) item->ShortCut = TextToShortCut(caption.substr(tab + 1));
+        }
+    }
+    // Posted: the command may free the window, and this menu with it.
+    item->OnClick = [this, command](TObject*) {
+        if (Target) PostMessageA(Target, WM_SYSCOMMAND, command, 0);
+    };
+    Items().Add(item);
+    return item;
+}
+
+TMenuItem* TsCustomSysMenu::AddDivider() {
+    auto* item = new TMenuItem(this);
+    item->Caption = "-";
+    Items().Add(item);
+    return item;
+}
+
+TsSystemMenu::TsSystemMenu(TsSkinProvider* provider) : TsCustomSysMenu(provider), provider_(provider) {
+    SetName("vlSysMenu" + std::to_string(GetTickCount()));
+}
+
+TsSysMenuRules TsSystemMenu::Rules() const { return SysMenuRulesOf(provider_->FrameFacts()); }
+
+void TsSystemMenu::Build() {
+    Items().Clear();
+    AddCommand("vlIR", SC_RESTORE, "Restore");
+    AddCommand("vlIM", SC_MOVE, "Move");
+    AddCommand("vlIS", SC_SIZE, "Size");
+    AddCommand("vlIN", SC_MINIMIZE, "Minimize");
+    AddCommand("vlIX", SC_MAXIMIZE, "Maximize");
+    AddDivider();
+    // The window's own further commands come along, posted as they are.
+    if (HMENU own = Target ? GetSystemMenu(Target, FALSE) : nullptr) {
+        bool any = false;
+        for (int i = 0; i < GetMenuItemCount(own); ++i) {
+            const UINT id = GetMenuItemID(own, i);
+            if (id == 0 || id == static_cast<UINT>(-1) || (id >= 0xF000 && id <= 0xF1FF)) continue;
+            char text[256] = {};
+            GetMenuStringA(own, static_cast<UINT>(i), text, sizeof(text), MF_BYPOSITION);
+            AddCommand("", id, text);
+            any = true;
+        }
+        if (any) AddDivider();
+    }
+    AddCommand("vlIC", SC_CLOSE, "Close");
+    if (TMenuItem* close = Items().Count() ? Items().Items(Items().Count() - 1) : nullptr; close && !close->ShortCut)
+        close->ShortCut = ShortCut(VK_F4, ssAlt);
+}
+
+void TsSystemMenu::UpdateItems() {
+    Target = provider_->Form()->HandleAllocated() ? provider_->Form()->Handle() : nullptr;
+    if (Items().Count() == 0) Build();
+    const TsSysMenuItems states = SysMenuItemsOf(provider_->FrameFacts());
+    auto set = [this](const char* name, TsSysMenuItemState state) {
+        for (int i = 0; i < Items().Count(); ++i)
+            if (TMenuItem* item = Items().Items(i); item->Name() == name) {
+                item->Visible = state.Visible;
+                item->Enabled = state.Enabled;
+            }
+    };
+    set("vlIR", states.Restore);
+    set("vlIM", states.Move);
+    set("vlIS", states.Size);
+    set("vlIN", states.Minimize);
+    set("vlIX", states.Maximize);
+    set("vlIC", states.Close);
+}
+
+}  // namespace pakmole
