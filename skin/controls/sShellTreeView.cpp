@@ -82,6 +82,7 @@ void TsShellTreeView::Rebuild() {
     TTreeNode top = AddChild(nullptr, ItemName(rootPidl.Get()), true, ShellImage(rootPidl.Get()));
     nodes_.emplace(top, Node{std::move(rootPidl)});
     Expand(top);
+    RefreshScrollBars();
 }
 
 TComPtr<IShellFolder> TsShellTreeView::BindFolder(const TPidl& pidl) {
@@ -151,6 +152,10 @@ void TsShellTreeView::RefreshNode(TTreeNode node) {
     FillChildren(node);
 }
 
+void TsShellTreeView::RefreshScrollBars() {
+    if (auto* bars = dynamic_cast<TvlScrollWnd*>(skin_.Adapter())) bars->RefreshBars();
+}
+
 void TsShellTreeView::Deletion(TTreeNode node) { nodes_.erase(node); }
 
 std::string TsShellTreeView::NodePath(TTreeNode node) {
@@ -189,6 +194,7 @@ void TsShellTreeView::SetSelectedPath(const std::string& path) {
     }
     if (!node) throw Exception(kErrorSettingPath);
     Select(node);
+    RefreshScrollBars();
 }
 
 bool TsShellTreeView::Edited(TTreeNode node, const std::string& text) {
@@ -215,6 +221,9 @@ bool TsShellTreeView::Edited(TTreeNode node, const std::string& text) {
 void TsShellTreeView::WndProc(TMessage& m) {
     TCustomTreeView::WndProc(m);
     switch (m.Msg) {
+    case CN_NOTIFY:
+        if (reinterpret_cast<const NMHDR*>(m.LParam)->code == TVN_ITEMEXPANDEDA) RefreshScrollBars();
+        break;
     case WM_SIZE:
     case WM_MOVE:
         boundLabel_->AlignLabel();

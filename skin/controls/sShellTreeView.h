@@ -45,6 +45,9 @@ public:
     void SetSelectedPath(const std::string& path);
     // Lists the node's folders again.
     void RefreshNode(TTreeNode node);
+    // The platform draws its own scroll bars whenever the tree's size or
+    // content changes them; the skin paints its bars over them again.
+    void RefreshScrollBars();
 
     void WndProc(TMessage& message) override;
 

@@ -21,6 +21,20 @@ TPathDialogForm* PathDialogForm() { return currentForm; }
 TPathDialogForm::TPathDialogForm(TComponent* owner) : TForm(owner) {
     currentForm = this;
     ReadStoredDescription();
+    // Pressing a button takes the focus from the rename, which ends it
+    // before the click arrives: whether one ran is noted at the press.
+    for (TsBitBtn* button : {sBitBtn1, sBitBtn2}) {
+        button->WindowProc = [this, previous = button->WindowProc](TMessage& m) {
+            if (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK) renameAtPress_ = sShellTreeView1->IsEditing();
+            previous(m);
+        };
+    }
+}
+
+bool TPathDialogForm::TakeRenameAtPress() {
+    const bool renaming = renameAtPress_ || sShellTreeView1->IsEditing();
+    renameAtPress_ = false;
+    return renaming;
 }
 
 TPathDialogForm::~TPathDialogForm() {
@@ -41,6 +55,7 @@ void TPathDialogForm::SetAnchors() {
     anchors_.Anchor(sBitBtn1, akRight | akBottom);
     anchors_.Anchor(sBitBtn2, akRight | akBottom);
     anchors_.Anchor(sBitBtn3, akLeft | akBottom);
+    sShellTreeView1->RefreshScrollBars();
 }
 
 void TPathDialogForm::WndProc(TMessage& m) {
@@ -53,7 +68,10 @@ void TPathDialogForm::WndProc(TMessage& m) {
     }
     case WM_SIZE:
         TForm::WndProc(m);
-        if (m.WParam != SIZE_MINIMIZED) anchors_.Apply();
+        if (m.WParam != SIZE_MINIMIZED) {
+            anchors_.Apply();
+            sShellTreeView1->RefreshScrollBars();
+        }
         return;
     default:
         TForm::WndProc(m);
@@ -67,14 +85,14 @@ void TPathDialogForm::sShellTreeView1Change(TObject*, TTreeNode) {
 }
 
 void TPathDialogForm::sBitBtn1Click(TObject*) {
-    if (!sShellTreeView1->IsEditing()) return;  // the button's result closes the form
+    if (!TakeRenameAtPress()) return;  // the button's result closes the form
     SetModalResult(mrNone);
     sShellTreeView1->EndEditing(false);
     sShellTreeView1->SetFocus();
 }
 
 void TPathDialogForm::sBitBtn2Click(TObject*) {
-    if (sShellTreeView1->IsEditing()) SetModalResult(mrNone);
+    if (TakeRenameAtPress()) SetModalResult(mrNone);
 }
 
 std::string TPathDialogForm::NewFolderPath(const std::string& folder,
@@ -100,6 +118,7 @@ void TPathDialogForm::sBitBtn3Click(TObject*) {
     }
     TTreeNode parent = tree.Selected();
     tree.RefreshNode(parent);
+    tree.RefreshScrollBars();
     for (TTreeNode child : tree.Children(parent)) {
         if (tree.NodePath(child) != path) continue;
         tree.Select(child);

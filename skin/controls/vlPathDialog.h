@@ -68,9 +68,12 @@ private:
     void ReadStoredDescription();
     void AddRootButton(int root);
     void ReportNotCreated(const std::string& path);
+    // Whether a rename ran when OK or Cancel was pressed (or runs now); forgets it.
+    bool TakeRenameAtPress();
 
     TAnchorLayout anchors_;
     std::vector<TsSpeedButton*> rootButtons_;
+    bool renameAtPress_ = false;
 };
 
 // The form while one exists (null otherwise).

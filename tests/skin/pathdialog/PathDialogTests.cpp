@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -27,6 +28,7 @@
 #include "tests/skin/adapters/SkinnedForm.h"
 #include "tests/support/TestPaths.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "ui/GdiHandles.h"
 
 namespace pakmole::test {
 namespace {
@@ -225,20 +227,18 @@ TEST_F(PathDialogTest, AFolderThatCannotBeMadeIsReported) {
 }
 
 TEST_F(PathDialogTest, OkAndCancelWaitForARenameToEnd) {
+    // Either press ends the rename, keeping the typed name, and leaves the
+    // dialog open; the next press closes it with the button's result.
     const struct {
         int button;  // 1 OK, 2 Cancel
-        const char* kept;
         TModalResult result;
-    } cases[] = {
-        {1, "Renamed", mrOk},
-        {2, "New folder1", mrCancel},
-    };
+    } cases[] = {{1, mrOk}, {2, mrCancel}};
+    const std::string gamma = root + "\\gamma";
     for (const auto& c : cases) {
         NewForm();
-        const std::string gamma = root + "\\gamma";
         form->sShellTreeView1->SetSelectedPath(gamma);
         TsBitBtn* button = c.button == 1 ? form->sBitBtn1 : form->sBitBtn2;
-        bool stayedOpen = false;
+        bool stayedOpen = false, editing = true;
         std::string selected;
         WhenDialogRuns run([&](TPathDialogForm& f) {
             Press(f.sBitBtn3);
@@ -247,22 +247,19 @@ TEST_F(PathDialogTest, OkAndCancelWaitForARenameToEnd) {
             SetWindowTextA(edit, "Renamed");
             Press(button);
             stayedOpen = f.ModalResult() == mrNone && f.Visible();
+            editing = f.sShellTreeView1->IsEditing();
             selected = f.sShellTreeView1->SelectedPath();
-            // OK ends the rename and keeps the name; Cancel leaves it running.
-            EXPECT_EQ(f.sShellTreeView1->IsEditing(), c.button == 2);
-            if (c.button == 2) f.sShellTreeView1->EndEditing(true);
             Press(button);
         });
         EXPECT_EQ(form->ShowModal(), c.result);
         EXPECT_TRUE(run.Ran());
         EXPECT_TRUE(stayedOpen) << c.button;
-        EXPECT_TRUE(DirectoryExists(gamma + "\\" + c.kept)) << c.kept;
-        if (c.button == 1) {
-            EXPECT_EQ(selected, gamma + "\\Renamed");
-            EXPECT_FALSE(DirectoryExists(gamma + "\\New folder1"));
-        }
+        EXPECT_FALSE(editing) << c.button;
+        EXPECT_EQ(selected, gamma + "\\Renamed");
+        EXPECT_TRUE(DirectoryExists(gamma + "\\Renamed"));
+        EXPECT_FALSE(DirectoryExists(gamma + "\\New folder1"));
         form.reset();
-        RemoveDirectoryA((gamma + "\\" + c.kept).c_str());
+        RemoveDirectoryA((gamma + "\\Renamed").c_str());
     }
 }
 
@@ -451,6 +448,9 @@ TEST_F(PathDialogTest, ScreenShowsTheSkinnedDialog) {
     form->sShellTreeView1->Expand(form->sShellTreeView1->Selected());
     PumpFor(800);
     const TBitmap32 shot = GrabWindow(form->Handle());
+    // The dialog cannot be reached in pakmole.exe (its folder edit is
+    // hidden): the picture goes beside the test unless a folder is named.
+    if (!std::getenv("PAKMOLE_SHOTS")) _putenv_s("PAKMOLE_SHOTS", ".");
     SaveShot(shot, "path-dialog");
     const TBitmap32* frame = form->sSkinProvider1->WindowImage();
     ASSERT_NE(frame, nullptr) << "the frame is not the skin's";
@@ -462,7 +462,12 @@ TEST_F(PathDialogTest, ScreenShowsTheSkinnedDialog) {
     RECT window{};
     GetWindowRect(form->Handle(), &window);
     OffsetRect(&client, -window.left, -window.top);
-    const int frameDiffs = CountDifferences(shot, *frame, [&](int x, int y) { return !PtInRect(&client, POINT{x, y}); });
+    // Outside the window's region (its cut corners) the screen shows what lies behind.
+    GdiObject<HRGN> region(CreateRectRgn(0, 0, 0, 0));
+    const bool hasRegion = GetWindowRgn(form->Handle(), region.Get()) != ERROR;
+    const int frameDiffs = CountDifferences(shot, *frame, [&](int x, int y) {
+        return !PtInRect(&client, POINT{x, y}) && (!hasRegion || PtInRegion(region.Get(), x, y));
+    });
     EXPECT_EQ(frameDiffs, 0);
     // Not one flat colour: the caption strip alone holds several.
     std::vector<uint32_t> colours;
