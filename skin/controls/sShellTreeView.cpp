@@ -224,6 +224,10 @@ void TsShellTreeView::WndProc(TMessage& m) {
     case CN_NOTIFY:
         if (reinterpret_cast<const NMHDR*>(m.LParam)->code == TVN_ITEMEXPANDEDA) RefreshScrollBars();
         break;
+    case WM_PAINT:
+        // The platform redraws its bars as it lays out and paints the items.
+        RefreshScrollBars();
+        break;
     case WM_SIZE:
     case WM_MOVE:
         boundLabel_->AlignLabel();

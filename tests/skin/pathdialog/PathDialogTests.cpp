@@ -490,6 +490,18 @@ TEST_F(PathDialogTest, ScreenShowsTheSkinnedDialog) {
                 if (std::abs(brightness(shot.Pixel(x, y) & 0xFFFFFF) - brightness(face)) >= 150) ++ink;
         EXPECT_GT(ink, 20) << control->Name();
     }
+    // The tree's scroll bar is the skin's dark one, not the platform's light one.
+    RECT tree{};
+    GetWindowRect(form->sShellTreeView1->Handle(), &tree);
+    OffsetRect(&tree, -window.left, -window.top);
+    const int barWidth = GetSystemMetrics(SM_CXVSCROLL);
+    int light = 0, all = 0;
+    for (int y = tree.top + 4; y < tree.bottom - 4; ++y)
+        for (int x = tree.right - 2 - 2 * barWidth; x < tree.right - 2; ++x, ++all) {
+            const uint32_t c = shot.Pixel(x, y);
+            if (((c >> 16) & 255) + ((c >> 8) & 255) + (c & 255) > 3 * 0xB0) ++light;
+        }
+    EXPECT_LT(light * 10, all) << light << " of " << all << " pixels of the scroll bar are light";
 }
 
 }  // namespace
