@@ -21,6 +21,7 @@ class TProgressBar;
 class TTimer;
 class TsDirectoryEdit;
 class TsFilenameEdit;
+class TsPathDialog;
 
 class TForm1 : public TForm, public JobHost {
 public:
@@ -36,6 +37,7 @@ public:
     TButton* Button2 = nullptr;
     TsFilenameEdit* edt1 = nullptr;
     TMemo* mmo1 = nullptr;
+    TsPathDialog* sPathDialog1 = nullptr;
     TsSkinManager* sSkinManager1 = nullptr;
     TsSkinProvider* sSkinProvider1 = nullptr;
     TTimer* tmr1 = nullptr;

@@ -5,6 +5,7 @@
 #include "skin/controls/sDirectoryEdit.h"
 #include "skin/controls/sFilenameEdit.h"
 #include "skin/controls/sSkinProvider.h"
+#include "skin/controls/vlPathDialog.h"
 #include "skin/manager/MainSkinManager.h"
 #include "ui/Button.h"
 #include "ui/Memo.h"
@@ -91,6 +92,11 @@ void TForm1::ReadStoredDescription() {
     mmo1->SetVisible(false);
     mmo1->SetWordWrap(false);
     mmo1->SetTabOrder(5);
+
+    sPathDialog1 = new TsPathDialog(this);
+    sPathDialog1->SetName("sPathDialog1");
+    sPathDialog1->Root = "rfMyComputer";
+    sPathDialog1->ShowRootBtns = true;
 
     // Reads "Emberline (internal)" now; applies it when the form has loaded.
     sSkinManager1 = CreateMainSkinManager(this);

@@ -119,6 +119,8 @@ void TWinControl::CreateParams(TCreateParams& p) {
 void TWinControl::CreateWnd() {
     TCreateParams p;
     if (parent_) p.WndParent = parent_->Handle();
+    // Making the parent's window makes its children's, this one's too.
+    if (handle_) return;
     CreateParams(p);
     if ((p.Style & WS_CHILD) && !p.WndParent)
         throw Exception("Control '" + Name() + "' has no parent window");

@@ -1,12 +1,14 @@
 #include "skin/controls/sDirectoryEdit.h"
 
+#include <windows.h>
+
 #include "base/Exceptions.h"
 #include "base/FileSystem.h"
+#include "base/SystemError.h"
+#include "skin/controls/sBitBtn.h"
+#include "ui/Application.h"
 
 namespace pakmole {
-
-const char* const TsDirectoryEdit::kDialogMissingMessage =
-    "The folder selection dialog is not available in this version";
 
 TsDirectoryEdit::TsDirectoryEdit(TComponent* owner) : TsFileDirEdit(owner) {
     SkinData().ControlKind = ckDirectoryEdit;
@@ -21,8 +23,30 @@ void TsDirectoryEdit::RunButtonAction() {
     bool action = true;
     FireBeforeDialog(name, action);
     if (!action) return;
-    // Said plainly rather than pretending that a folder was chosen.
-    throw Exception(kDialogMissingMessage);
+    if (name.empty()) name = InitialDir;
+    if (!DirectoryExists(name))
+        name.clear();
+    else if (!NoChangeDir && !SetCurrentDirectoryA(name.c_str()))
+        throw Exception(SystemErrorMessage(GetLastError()));
+    {
+        ComponentPtr<TPathDialogForm> form(new TPathDialogForm(Application()));
+        form->SetCaptions();
+        form->sBitBtn3->SetVisible((DialogOptions & sdAllowCreate) != 0);
+        form->ShowRootButtons(ShowRootBtns);
+        form->SetAnchors();
+        // An empty caption would show the tree's name.
+        form->sShellTreeView1->BoundLabel().SetCaption(DialogText.empty() ? " " : DialogText);
+        form->sShellTreeView1->SetRoot(Root);
+        if (!name.empty() && DirectoryExists(name)) form->sShellTreeView1->SetSelectedPath(name);
+        if (form->ShowModal() == mrOk) {
+            name = form->sShellTreeView1->SelectedPath();
+            if (DirectoryExists(name)) InitialDir = name;
+        } else {
+            name = Text();
+        }
+    }
+    FireAfterDialog(name, action);
+    if (action) SetText(name);
 }
 
 void TsDirectoryEdit::TakeDroppedName(const std::string& name) {

@@ -1,21 +1,16 @@
 #pragma once
-// The folder edit: its button is meant to run the folder selection dialog.
-// That dialog is not part of the program yet; the button says so.
+// The folder edit: its button runs the folder selection dialog.
 #include <string>
 
 #include "skin/controls/sFileDirEdit.h"
+#include "skin/controls/vlPathDialog.h"
 
 namespace pakmole {
-
-enum TSelectDirOpt : unsigned { sdAllowCreate = 1, sdPerformCreate = 2, sdPrompt = 4 };
-using TSelectDirOpts = unsigned;
 
 class TsDirectoryEdit : public TsFileDirEdit {
 public:
     explicit TsDirectoryEdit(TComponent* owner);
     std::string ClassName() const override { return "TsDirectoryEdit"; }
-
-    static const char* const kDialogMissingMessage;
 
     std::string InitialDir;
     TSelectDirOpts DialogOptions = sdAllowCreate | sdPerformCreate | sdPrompt;

@@ -7,6 +7,7 @@
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/controls/sDirectoryEdit.h"
+#include "skin/controls/vlPathDialog.h"
 #include "skin/controls/sFilenameEdit.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -22,7 +23,7 @@ TEST(Form1Test, StoredComponentsInOrderWithTheirProperties) {
     test::RecordingApplication app;
     auto* form = app.App().CreateForm<TForm1>();
     form->tmr1->SetEnabled(false);
-    const std::vector<std::string> names{"edt2", "Button1", "PB", "Button2", "edt1", "mmo1", "sSkinManager1", "sSkinProvider1", "tmr1"};
+    const std::vector<std::string> names{"edt2", "Button1", "PB", "Button2", "edt1", "mmo1", "sPathDialog1", "sSkinManager1", "sSkinProvider1", "tmr1"};
     ASSERT_EQ(form->ComponentCount(), static_cast<int>(names.size()));
     for (size_t i = 0; i < names.size(); ++i) {
         EXPECT_EQ(form->Components(static_cast<int>(i))->Name(), names[i]);
@@ -40,6 +41,10 @@ TEST(Form1Test, StoredComponentsInOrderWithTheirProperties) {
     EXPECT_EQ(form->edt1->Text(), TForm1::kPlaceholder);
     EXPECT_FALSE(form->edt1->DirectInput());
     EXPECT_EQ(form->tmr1->Interval(), 500u);
+    EXPECT_EQ(form->sPathDialog1->ClassName(), "TsPathDialog");
+    EXPECT_EQ(form->sPathDialog1->Root, "rfMyComputer");
+    EXPECT_TRUE(form->sPathDialog1->ShowRootBtns);
+    EXPECT_EQ(form->edt2->Root, "rfDesktop");
     // The built-in skin was read while the form loaded and applied after.
     EXPECT_EQ(form->sSkinManager1->SkinName(), "Emberline (internal)");
     EXPECT_EQ(form->sSkinManager1->SkinInfo(), "8");  // VERSION=8.00, written as a number

@@ -50,6 +50,25 @@ TEST(FormTest, SingleBorderFormKeepsItsClientSizeAndCentresItself) {
     EXPECT_EQ(bar->Width(), 500);
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+TEST(FormTest, AChildsWindowAskedForBeforeItsFormsIsMadeOnce) {
+    test::RecordingApplication app;
+    TForm* form = app.App().CreateForm<TForm>();
+    auto* button = new TButton(form);
+    button->SetParent(form);
+    // Making the form's window makes the button's on the way.
+    HWND window = button->Handle();
+    EXPECT_EQ(GetParent(window), form->Handle());
+    int children = 0;
+    EnumChildWindows(form->Handle(), &CountWindow, reinterpret_cast<LPARAM>(&children));
+    EXPECT_EQ(children, 1);
+    EXPECT_EQ(TWinControl::FindControl(window), button);
+}
+
 TEST(FormTest, TabAndEnterAreDialogKeysOfTheForm) {
     test::RecordingApplication app;
     TForm* form = app.App().CreateForm<TForm>();

@@ -321,23 +321,6 @@ TEST_F(FilenameEditTest, MultipleSelectionDropKeepsEveryName) {
     EXPECT_TRUE(edit->FileList().empty());
 }
 
-TEST(DirectoryEditTest, ButtonSaysTheFolderDialogIsMissing) {
-    RecordingApplication app;
-    TForm* form = app.App().CreateForm<TForm>();
-    auto* edit = new TsDirectoryEdit(form);
-    edit->SetParent(form);
-    edit->SetBounds(16, 32, 433, 21);
-    form->Show();
-    bool before = false;
-    edit->OnBeforeDialog = [&](TObject*, std::string&, bool&) { before = true; };
-    SendMessageA(edit->Handle(), WM_SYSKEYDOWN, VK_DOWN, 1 | (1 << 29));
-    EXPECT_TRUE(before);
-    ASSERT_EQ(app.Errors().size(), 1u);
-    EXPECT_EQ(app.Errors()[0], TsDirectoryEdit::kDialogMissingMessage);
-    EXPECT_EQ(edit->Root, "rfDesktop");
-    EXPECT_EQ(edit->DialogOptions, 7u);
-}
-
 TEST(DirectoryEditTest, DroppedFileGivesItsFolderAndMultipleDirsAppend) {
     RecordingApplication app;
     test::TempFolder folder;
