@@ -19,7 +19,8 @@ sanitized=(skin_data_tests skin_render_tests skin_extreme_number_tests pak_tests
 
 echo "== pak tests under the thread sanitizer (extraction on several threads)"
 "$here/scripts/build.sh" tsan pak_tests pak_real_tests
-ctest --test-dir "$here/build/tsan" -R '^(pak_tests|pak_real_tests)$' --output-on-failure
+TSAN_OPTIONS="suppressions=$here/scripts/tsan.supp" \
+  ctest --test-dir "$here/build/tsan" -R '^(pak_tests|pak_real_tests)$' --output-on-failure
 
 echo "== fuzzing the readers, 20 s each (scripts/fuzz.sh 600 for a longer run)"
 "$here/scripts/fuzz.sh" 20
