@@ -5,11 +5,10 @@
 // same window, the least any paint has to do. Run: wine button_paint_bench.exe
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
+#include "bench/support/WinBenchTiming.h"
 #include "skin/controls/sSkinProvider.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/MainSkinManager.h"
@@ -18,34 +17,7 @@
 #include "ui/Button.h"
 #include "ui/CustomForm.h"
 
-namespace {
-
 using namespace pakmole;
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-// Microseconds per call: the best of several rounds of many calls.
-double Time(const std::function<void()>& once) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    double best = 1e300;
-    for (int round = 0; round < 5; ++round) {
-        constexpr int kCalls = 200;
-        QueryPerformanceCounter(&start);
-        for (int i = 0; i < kCalls; ++i) once();
-        QueryPerformanceCounter(&end);
-        best = std::min(best, double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart) / kCalls);
-    }
-    return best;
-}
-
-}  // namespace
 
 int main() {
     TApplication application;
@@ -59,21 +31,22 @@ int main() {
     button->SetBounds(16, 32, 433, 25);
     button->SetCaption("Unpack");
     form->Show();
-    Pump();
+    bench::PumpMessages();
     if (!manager->SkinApplied() || !provider->Adapter() || provider->Adapter()->IndexOf(button) < 0) {
         std::fprintf(stderr, "the button is not skinned\n");
         return 1;
     }
     const HWND window = button->Handle();
-    const double paint = Time([window] { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); });
+    const double paint = bench::BestMicroseconds(
+        [window] { RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }, 200);
 
     TBitmap32 ready(433, 25, 0xFF333333);
-    const double copy = Time([window, &ready] {
+    const double copy = bench::BestMicroseconds([window, &ready] {
         HDC dc = GetDC(window);
         BitBlt(dc, 0, 0, ready.Width(), ready.Height(), Bitmap32DC(ready), 0, 0, SRCCOPY);
         ReleaseDC(window, dc);
         GdiFlush();
-    });
+    }, 200);
     std::printf("button paint (cache, caption, copy): %8.1f us\n", paint);
     std::printf("reference (copy of a ready bitmap):  %8.1f us\n", copy);
     std::printf("ratio: %.1f x reference\n", paint / copy);

@@ -7,10 +7,9 @@
 // to do. Run: wine frame_compose_bench.exe
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 
+#include "bench/support/WinBenchTiming.h"
 #include "skin/controls/sSkinProvider.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/MainSkinManager.h"
@@ -18,34 +17,7 @@
 #include "ui/Application.h"
 #include "ui/CustomForm.h"
 
-namespace {
-
 using namespace pakmole;
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
-// Microseconds per call: the best of several rounds of many calls.
-double Time(const std::function<void()>& once) {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    double best = 1e300;
-    for (int round = 0; round < 5; ++round) {
-        constexpr int kCalls = 100;
-        QueryPerformanceCounter(&start);
-        for (int i = 0; i < kCalls; ++i) once();
-        QueryPerformanceCounter(&end);
-        best = std::min(best, double(end.QuadPart - start.QuadPart) * 1e6 / double(frequency.QuadPart) / kCalls);
-    }
-    return best;
-}
-
-}  // namespace
 
 int main() {
     TApplication application;
@@ -59,7 +31,7 @@ int main() {
     auto* provider = new TsSkinProvider(form);
     form->Show();
     form->SetClientSize(459, 84);
-    Pump();
+    bench::PumpMessages();
     const HWND window = form->Handle();
     if (!manager->SkinApplied() || !provider->WindowImage()) {
         std::fprintf(stderr, "the frame is not skinned\n");
@@ -67,20 +39,20 @@ int main() {
     }
     // Activation changes the frame's look: the whole frame is composed again and copied.
     bool active = true;
-    const double frame = Time([&] {
+    const double frame = bench::BestMicroseconds([&] {
         active = !active;
         SendMessageA(window, WM_NCACTIVATE, active, 0);
         GdiFlush();
-    });
+    }, 100);
     RECT r;
     GetWindowRect(window, &r);
     TBitmap32 ready(r.right - r.left, r.bottom - r.top, 0xFF333333);
-    const double copy = Time([&] {
+    const double copy = bench::BestMicroseconds([&] {
         HDC dc = GetWindowDC(window);
         BitBlt(dc, 0, 0, ready.Width(), ready.Height(), Bitmap32DC(ready), 0, 0, SRCCOPY);
         ReleaseDC(window, dc);
         GdiFlush();
-    });
+    }, 100);
     std::printf("window %ldx%ld\n", r.right - r.left, r.bottom - r.top);
     std::printf("frame composed and copied: %8.1f us\n", frame);
     std::printf("reference (copy of a ready picture): %8.1f us\n", copy);

@@ -3,10 +3,13 @@
 #include "skin/controls/vlDialogWnd.h"
 
 #include "skin/controls/sFramePaint.h"
+#include "skin/controls/sSkinableMenus.h"
+#include "skin/controls/vlSystemMenu.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/BgQuery_win.h"
 #include "ui/Graphics.h"
+#include "ui/Menu.h"
 
 namespace pakmole {
 
@@ -153,7 +156,16 @@ void TvlDialogWnd::Release(int button) {
 }
 
 void TvlDialogWnd::ShowSystemMenu(POINT screen) {
-    // The window's own system menu, its items enabled and greyed by the dialog's rules.
+    if (TsSkinManager* manager = SkinManager(); manager && manager->SkinnedPopups()) {
+        if (!sysMenu_) sysMenu_.reset(new TvlSystemMenu(handle_, [this] { return SystemMenuItems(); }));
+        sysMenu_->UpdateItems();
+        TsSkinableMenus::Of(manager)->HookMenu(*sysMenu_, manager->Active() && manager->SkinApplied());
+        SetHotButton(-1);
+        sysMenu_->Popup(screen.x, screen.y);
+        return;
+    }
+    // Without skinned popups: the window's own system menu, its items
+    // enabled and greyed by the dialog's rules.
     HMENU menu = GetSystemMenu(handle_, FALSE);
     if (!menu) return;
     for (const TvlMenuItemRule& item : SystemMenuItems()) {
@@ -184,6 +196,14 @@ void TvlDialogWnd::HandleMessage(TMessage& m) {
         return;
     }
     switch (m.Msg) {
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        // The items of the skinned system menu draw themselves.
+        if (DispatchMenuItemMessage(m.Msg, m.LParam)) {
+            m.Result = TRUE;
+            return;
+        }
+        break;
     case WM_SHOWWINDOW:
         if (m.WParam && placePending_) {
             placePending_ = false;

@@ -14,9 +14,12 @@
 #include "skin/controls/sFrameLayout.h"
 #include "skin/controls/vlDialogRules.h"
 #include "skin/controls/vlScrollWnd.h"
+#include "ui/Component.h"
 #include "ui/GdiHandles.h"
 
 namespace pakmole {
+
+class TvlSystemMenu;
 
 class TvlDialogWnd : public TvlScrollWnd {
 public:
@@ -69,6 +72,7 @@ private:
     // Runs a message the platform answers by drawing its own caption, unseen.
     void CallUnseen(TMessage& message);
 
+    ComponentPtr<TvlSystemMenu> sysMenu_;
     LONG capturedStyle_ = 0;
     LONG capturedExStyle_ = 0;
     bool initialised_ = false;

@@ -14,6 +14,8 @@
 
 #include "skin/controls/vlDials.h"
 #include "skin/controls/vlProvider.h"
+#include "skin/data/Bitmap32_win.h"
+#include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/MaskPainter.h"
 #include "skin/render/PixelCopy.h"
@@ -22,6 +24,7 @@
 #include "tests/skin/manager/ManagerTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CustomForm.h"
+#include "ui/GdiHandles.h"
 
 namespace pakmole::test {
 namespace {
@@ -244,15 +247,75 @@ TEST_F(DialogSkinTest, AHundredDialogsLeaveNothingBehind) {
     HANDLE process = GetCurrentProcess();
     const DWORD gdiBefore = GetGuiResources(process, GR_GDIOBJECTS);
     const DWORD userBefore = GetGuiResources(process, GR_USEROBJECTS);
+    const int picturesBefore = LiveBitmap32Storages(), gdiOwnersBefore = LiveGdiObjects();
     int skinned = 0;
     for (int i = 0; i < 100; ++i) skinned += openAndClose();
     PumpFor(100);
     EXPECT_EQ(skinned, 100) << "every dialog had its frame and an adapter per child, and closed";
     EXPECT_TRUE(DialogProviders().empty());
     EXPECT_EQ(ReleasedProviderCount(), 0);
+    EXPECT_EQ(LiveBitmap32Storages(), picturesBefore) << "frame and adapter pictures";
+    EXPECT_EQ(LiveGdiObjects(), gdiOwnersBefore) << "fonts, brushes and regions of the skin's owners";
     // (Wine answers 0 to both questions; on Windows they count.)
     EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), gdiBefore) << "GDI objects";
     EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), userBefore) << "windows and other USER objects";
+}
+
+// What the popup menu window open now shows, read while its loop runs.
+struct OpenMenu {
+    bool found = false;
+    bool skinned = false;
+    int items = 0;
+    int ownerDrawn = 0;
+    int greyed = 0;
+};
+
+OpenMenu& SeenMenu() {
+    static OpenMenu seen;
+    return seen;
+}
+
+void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND popup = FindWindowA("#32768", nullptr);
+    if (!popup || !IsWindowVisible(popup)) return;
+    KillTimer(nullptr, id);
+    OpenMenu& seen = SeenMenu();
+    seen.found = true;
+    seen.skinned = SendMessageA(popup, SKM_COMMAND, SkinCommandParam(SKC_ISSKINNED), 0) == 1;
+    auto menu = reinterpret_cast<HMENU>(SendMessageA(popup, MN_GETHMENU, 0, 0));
+    seen.items = menu ? GetMenuItemCount(menu) : 0;
+    for (int i = 0; i < seen.items; ++i) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE;
+        GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+        seen.ownerDrawn += (info.fType & MFT_OWNERDRAW) != 0;
+        seen.greyed += (info.fState & MFS_GRAYED) != 0;
+    }
+    EndMenu();
+}
+
+TEST_F(DialogSkinTest, SystemMenuOfADialogIsTheSkinsPopup) {
+    HWND dialog = OpenTestDialog(kDialogStyle, Owner());
+    ASSERT_NE(dialog, nullptr);
+    PumpFor(150);
+    ASSERT_NE(ProviderOfDialog(dialog), nullptr);
+    RECT r;
+    GetWindowRect(dialog, &r);
+    SeenMenu() = OpenMenu{};
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, LookAtMenu);
+    // A right click on the caption drops the menu; its loop runs until the timer has looked and ended it.
+    SendMessageA(dialog, WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(r.left + 40, r.top + 10));
+    KillTimer(nullptr, timer);
+    const OpenMenu& seen = SeenMenu();
+    ASSERT_TRUE(seen.found) << "a menu opened";
+    EXPECT_TRUE(seen.skinned) << "the menu window has the skin's adapter";
+    // A fixed dialog frame with a system menu: move, a divider and close show.
+    EXPECT_EQ(seen.items, 3);
+    EXPECT_EQ(seen.ownerDrawn, seen.items) << "every item drawn by the skin";
+    EXPECT_EQ(seen.greyed, 0);
+    DestroyWindow(dialog);
+    PumpFor(50);
 }
 
 TEST_F(DialogSkinTest, AThirdVisibleDialogStaysUnskinnedAndThePositionOverrideMovesDialogs) {
