@@ -11,6 +11,7 @@
 #include "skin/manager/sSkinEffects.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/WindowAnimation_win.h"
+#include "skin/render/WindowOpacity_win.h"
 #include "ui/Application.h"
 #include "ui/CustomForm.h"
 
@@ -19,16 +20,6 @@ namespace pakmole {
 namespace {
 
 TsAnimMode ModeOf(TvlAnimType type) { return type == TvlAnimType::atAero ? TsAnimMode::amZoom : TsAnimMode::amFading; }
-
-void SetLayered(HWND window, bool on, BYTE alpha = 255) {
-    const LONG ex = GetWindowLongA(window, GWL_EXSTYLE);
-    if (on) {
-        if (!(ex & WS_EX_LAYERED)) SetWindowLongA(window, GWL_EXSTYLE, ex | WS_EX_LAYERED);
-        SetLayeredWindowAttributes(window, 0, alpha, LWA_ALPHA);
-    } else if (ex & WS_EX_LAYERED) {
-        SetWindowLongA(window, GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
-    }
-}
 
 // Redrawing of the form's visible windowed children, off while the form is
 // shown unseen and on again when its picture stands over it.
@@ -105,7 +96,7 @@ void TsSkinProvider::PrepareShow() {
     if (minTimer_ && minTimer_->Restoring()) return;
     showPending_ = true;
     // Shown by the system but not seen, and its children quiet, until its picture stands over it.
-    SetLayered(form_->Handle(), true, 1);
+    SetWindowOpacity(form_->Handle(), true, 1);
     SetChildrenRedraw(form_, false);
 }
 
@@ -126,7 +117,7 @@ void TsSkinProvider::AnimShowForm() {
             }
         }
         // The real form takes its place under the picture.
-        SetLayered(h, false);
+        SetWindowOpacity(h, false);
         SetChildrenRedraw(form_, true);
     }
     frameStale_ = true;

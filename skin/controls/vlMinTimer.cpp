@@ -4,6 +4,7 @@
 
 #include "skin/data/Bitmap32_win.h"
 #include "skin/render/TaskbarButton_win.h"
+#include "skin/render/WindowAnimation_win.h"
 
 namespace pakmole {
 
@@ -88,12 +89,7 @@ void TvlMinTimer::OwnTimer() {
 
 void TvlMinTimer::ShowFrame() {
     const TsMotionFrame f = FrameOf(motion_, frame_.Width(), frame_.Height());
-    HDC dc = Bitmap32DC(frame_);
-    const int previous = SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, f.DrawX, f.DrawY, f.Width, f.Height, Bitmap32DC(picture_), 0, 0, picture_.Width(),
-               picture_.Height(), SRCCOPY);
-    SetStretchBltMode(dc, previous);
-    GdiFlush();
+    StretchPicture(picture_, frame_, TRect32{f.DrawX, f.DrawY, f.DrawX + f.Width, f.DrawY + f.Height});
     window_.Show(frame_, POINT{f.ScreenX, f.ScreenY}, static_cast<uint8_t>(motion_.Alpha));
 }
 

@@ -5,6 +5,7 @@
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/render/WindowOpacity_win.h"
 #include "ui/GdiHandles.h"
 
 namespace pakmole {
@@ -59,13 +60,7 @@ void TvlMnuWnd::ApplyRegion() {
 
 void TvlMnuWnd::SetOpacity() {
     const uint8_t alpha = engine_->Manager()->MenuSupport().AlphaBlend;
-    const LONG exStyle = GetWindowLongA(handle_, GWL_EXSTYLE);
-    if (alpha == 255) {
-        if (exStyle & WS_EX_LAYERED) SetWindowLongA(handle_, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
-        return;
-    }
-    if (!(exStyle & WS_EX_LAYERED)) SetWindowLongA(handle_, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
-    SetLayeredWindowAttributes(handle_, 0, alpha, LWA_ALPHA);
+    SetWindowOpacity(handle_, alpha != 255, alpha);
 }
 
 void TvlMnuWnd::HandleMessage(TMessage& m) {
@@ -109,8 +104,7 @@ void TvlMnuWnd::HandleMessage(TMessage& m) {
         // The window stays unseen until its first frame is the skin's.
         if ((pos->flags & SWP_SHOWWINDOW) && !IsWindowVisible(handle_) &&
             engine_->Manager()->MenuSupport().AlphaBlend < 255) {
-            SetWindowLongA(handle_, GWL_EXSTYLE, GetWindowLongA(handle_, GWL_EXSTYLE) | WS_EX_LAYERED);
-            SetLayeredWindowAttributes(handle_, 0, 0, LWA_ALPHA);
+            SetWindowOpacity(handle_, true, 0);
         }
         break;
     }

@@ -81,9 +81,15 @@ void ComposeAnimFrame(const TBitmap32& picture, const TsAnimFrame& frame, TBitma
         return;
     }
     PatBlt(dc, 0, 0, target.Width(), target.Height(), BLACKNESS);
+    StretchPicture(picture, target, frame.Rect);
+}
+
+void StretchPicture(const TBitmap32& picture, TBitmap32& target, const TRect32& rect) {
+    HDC dc = Bitmap32DC(target);
+    if (!dc) return;
     const int previous = SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, frame.Rect.Left, frame.Rect.Top, frame.Rect.Width(), frame.Rect.Height(), Bitmap32DC(picture), 0,
-               0, picture.Width(), picture.Height(), SRCCOPY);
+    StretchBlt(dc, rect.Left, rect.Top, rect.Width(), rect.Height(), Bitmap32DC(picture), 0, 0, picture.Width(),
+               picture.Height(), SRCCOPY);
     SetStretchBltMode(dc, previous);
     GdiFlush();
 }

@@ -26,6 +26,10 @@ public:
     TAnimationInProgress& operator=(const TAnimationInProgress&) = delete;
 };
 
+// The whole picture stretched colour on colour (each pixel one of the
+// picture's, no blending: one quick copy per frame) into rect of target.
+void StretchPicture(const TBitmap32& picture, TBitmap32& target, const TRect32& rect);
+
 // One frame into target (the picture's size): the picture whole, or
 // stretched colour on colour into the frame's rectangle over black.
 void ComposeAnimFrame(const TBitmap32& picture, const TsAnimFrame& frame, TBitmap32& target);
