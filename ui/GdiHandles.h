@@ -6,21 +6,12 @@
 
 namespace pakmole {
 
-// GDI objects held by GdiObject owners now (GUI thread): the count a leak
-// shows in where the system keeps none.
-inline int& LiveGdiObjects() {
-    static int count = 0;
-    return count;
-}
-
 // A GDI object (font, brush, bitmap, pen, region) released with DeleteObject.
 template <class H>
 class GdiObject {
 public:
     GdiObject() = default;
-    explicit GdiObject(H handle) : handle_(handle) {
-        if (handle_) ++LiveGdiObjects();
-    }
+    explicit GdiObject(H handle) : handle_(handle) {}
     ~GdiObject() { Reset(); }
     GdiObject(const GdiObject&) = delete;
     GdiObject& operator=(const GdiObject&) = delete;
@@ -33,12 +24,8 @@ public:
         return *this;
     }
     void Reset(H handle = nullptr) {
-        if (handle_) {
-            DeleteObject(handle_);
-            --LiveGdiObjects();
-        }
+        if (handle_) DeleteObject(handle_);
         handle_ = handle;
-        if (handle_) ++LiveGdiObjects();
     }
     H Get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }

@@ -6,23 +6,15 @@
 
 namespace pakmole {
 
-namespace {
-// GUI thread only, like every bitmap that GDI draws into.
-int liveStorages = 0;
-}  // namespace
-
-int LiveBitmap32Storages() { return liveStorages; }
-
 struct TBitmap32Storage {
     HDC DC = nullptr;
     HBITMAP Bitmap = nullptr;
     HGDIOBJ OldBitmap = nullptr;
 
-    TBitmap32Storage() { ++liveStorages; }
+    TBitmap32Storage() = default;
     TBitmap32Storage(const TBitmap32Storage&) = delete;
     TBitmap32Storage& operator=(const TBitmap32Storage&) = delete;
     ~TBitmap32Storage() {
-        --liveStorages;
         if (DC && OldBitmap) SelectObject(DC, OldBitmap);
         if (Bitmap) DeleteObject(Bitmap);
         if (DC) DeleteDC(DC);

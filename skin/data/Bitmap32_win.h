@@ -14,8 +14,5 @@ namespace pakmole {
 HDC Bitmap32DC(const TBitmap32& bitmap);
 // The DIB section itself; null for an empty bitmap.
 HBITMAP Bitmap32Handle(const TBitmap32& bitmap);
-// How many bitmaps hold GDI objects now (the system does not count them
-// under every platform): what a leak of pictures shows in.
-int LiveBitmap32Storages();
 
 }  // namespace pakmole

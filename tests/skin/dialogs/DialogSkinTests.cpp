@@ -14,7 +14,6 @@
 
 #include "skin/controls/vlDials.h"
 #include "skin/controls/vlProvider.h"
-#include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/MaskPainter.h"
@@ -22,9 +21,9 @@
 #include "tests/skin/adapters/ButtonPictures.h"
 #include "tests/skin/adapters/SkinnedForm.h"
 #include "tests/skin/manager/ManagerTestSupport.h"
+#include "tests/ui/GuiObjectCounts.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CustomForm.h"
-#include "ui/GdiHandles.h"
 
 namespace pakmole::test {
 namespace {
@@ -244,21 +243,16 @@ TEST_F(DialogSkinTest, AHundredDialogsLeaveNothingBehind) {
     // The first ones make what stays for the process (the system's fonts and brushes).
     openAndClose();
     PumpFor(50);
-    HANDLE process = GetCurrentProcess();
-    const DWORD gdiBefore = GetGuiResources(process, GR_GDIOBJECTS);
-    const DWORD userBefore = GetGuiResources(process, GR_USEROBJECTS);
-    const int picturesBefore = LiveBitmap32Storages(), gdiOwnersBefore = LiveGdiObjects();
+    const GuiObjectCounts before = CountGuiObjects();
     int skinned = 0;
     for (int i = 0; i < 100; ++i) skinned += openAndClose();
     PumpFor(100);
     EXPECT_EQ(skinned, 100) << "every dialog had its frame and an adapter per child, and closed";
     EXPECT_TRUE(DialogProviders().empty());
     EXPECT_EQ(ReleasedProviderCount(), 0);
-    EXPECT_EQ(LiveBitmap32Storages(), picturesBefore) << "frame and adapter pictures";
-    EXPECT_EQ(LiveGdiObjects(), gdiOwnersBefore) << "fonts, brushes and regions of the skin's owners";
-    // (Wine answers 0 to both questions; on Windows they count.)
-    EXPECT_EQ(GetGuiResources(process, GR_GDIOBJECTS), gdiBefore) << "GDI objects";
-    EXPECT_EQ(GetGuiResources(process, GR_USEROBJECTS), userBefore) << "windows and other USER objects";
+    const GuiObjectCounts after = CountGuiObjects();
+    EXPECT_EQ(after.Gdi, before.Gdi) << "GDI objects";
+    EXPECT_EQ(after.User, before.User) << "windows and other USER objects";
 }
 
 // What the popup menu window open now shows, read while its loop runs.

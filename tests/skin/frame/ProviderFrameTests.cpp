@@ -5,9 +5,8 @@
 #include <atomic>
 #include <thread>
 
-#include "skin/data/Bitmap32_win.h"
 #include "tests/skin/frame/FramePictures.h"
-#include "ui/GdiHandles.h"
+#include "tests/ui/GuiObjectCounts.h"
 
 namespace pakmole::test {
 namespace {
@@ -60,31 +59,12 @@ TEST_F(ProviderFrame, RemovedSkinGivesTheFrameBackAndAppliedSkinTakesItAgain) {
     EXPECT_EQ(SettledFrameDifferences(), 0);
 }
 
-BOOL CALLBACK CountWindow(HWND, LPARAM count) {
-    ++*reinterpret_cast<int*>(count);
-    return TRUE;
-}
-
-struct Held {
-    int windows = 0, bitmaps = 0, gdiObjects = 0;
-};
-
-// What the thread holds now: its top-level windows, the pictures and the
-// other GDI objects of its owners.
-Held HeldNow() {
-    Held held;
-    EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&held.windows));
-    held.bitmaps = LiveBitmap32Storages();
-    held.gdiObjects = LiveGdiObjects();
-    return held;
-}
-
 TEST_F(ProviderFrame, TwoHundredSkinCyclesLeaveNothingBehind) {
     // The first cycle makes what stays for good (the glow and title-button windows, caches of the skin).
     manager->SetActive(false);
     manager->SetActive(true);
     PumpFor(50);
-    const Held before = HeldNow();
+    const GuiObjectCounts before = CountGuiObjects();
     for (int cycle = 0; cycle < 200; ++cycle) {
         manager->SetActive(false);
         PumpFor(1);
@@ -92,10 +72,9 @@ TEST_F(ProviderFrame, TwoHundredSkinCyclesLeaveNothingBehind) {
         PumpFor(1);
     }
     PumpFor(50);
-    const Held after = HeldNow();
-    EXPECT_EQ(after.windows, before.windows);
-    EXPECT_EQ(after.bitmaps, before.bitmaps);
-    EXPECT_EQ(after.gdiObjects, before.gdiObjects);
+    const GuiObjectCounts after = CountGuiObjects();
+    EXPECT_EQ(after.User, before.User) << "windows and other USER objects";
+    EXPECT_EQ(after.Gdi, before.Gdi) << "pictures, fonts, brushes and regions";
     EXPECT_EQ(SettledFrameDifferences(), 0);
 }
 

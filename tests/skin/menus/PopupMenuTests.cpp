@@ -13,7 +13,7 @@
 #include "skin/render/ControlPaint.h"
 #include "skin/render/MaskPainter.h"
 #include "tests/skin/adapters/AdapterFixture.h"
-#include "tests/skin/menus/ObjectCounts.h"
+#include "tests/ui/GuiObjectCounts.h"
 #include "ui/Menu.h"
 
 namespace pakmole::test {

@@ -1,4 +1,4 @@
-#include "tests/skin/menus/ObjectCounts.h"
+#include "tests/ui/GuiObjectCounts.h"
 
 namespace pakmole::test {
 
