@@ -28,4 +28,7 @@ if ((${#missing[@]})); then
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
+# The 32-bit program needs 32-bit x86 code to run: natively, or emulated where
+# the kernel refuses it.
+"$here/scripts/i386.sh" ensure
 "$here/scripts/wineprefix.sh"

@@ -4,9 +4,17 @@
 # alive, so that each Wine process starts fast.
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 case "${PAKMOLE_WINE_ARCH:-win32}" in
-  win64) export WINEPREFIX="$here/build/wineprefix64" ;;
-  *) export WINEPREFIX="$here/build/wineprefix" ;;
+  win64)
+    export WINEPREFIX="$here/build/wineprefix64"
+    # `wine` and `wineboot` are the 64-bit loader's: the 64-bit side never
+    # needs 32-bit code to run.
+    export PATH="$here/scripts/wine64:$PATH" WINELOADER=/usr/lib/wine/wine64
+    PAKMOLE_WINE_ROUTE="64-bit" ;;
+  *)
+    export WINEPREFIX="$here/build/wineprefix"
+    PAKMOLE_WINE_ROUTE="$("$here/scripts/i386.sh" route)" ;;
 esac
+export PAKMOLE_WINE_ROUTE
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 if [ -z "${DISPLAY:-}" ]; then

@@ -36,4 +36,5 @@ make_prefix() {
 }
 
 make_prefix "$here/build/wineprefix" win32
-make_prefix "$here/build/wineprefix64" win64
+# The 64-bit prefix through the 64-bit loader only (scripts/wine64/).
+(export PATH="$here/scripts/wine64:$PATH"; make_prefix "$here/build/wineprefix64" win64)
