@@ -56,6 +56,7 @@ public:
     void ShowMessage(const std::string& text) override;
     BlockInflater& Inflater() override { return inflater_; }
     std::optional<AesKey> AskForKey(const std::string& pakPath) override;
+    void Warn(const std::string& text) override;
 
 protected:
     void BeforeDestruction() override;

@@ -22,7 +22,7 @@ constexpr std::array<uint8_t, 4> kPackageTag = {0xC1, 0x83, 0x2A, 0x9E};
 bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
     if (text.size() < suffix.size()) return false;
     return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
-                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+                      [](char wanted, char c) { return std::tolower(static_cast<unsigned char>(c)) == wanted; });
 }
 
 bool IsPackage(const PakEntry& entry) { return EndsWithNoCase(entry.name, ".uasset") || EndsWithNoCase(entry.name, ".umap"); }
