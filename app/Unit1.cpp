@@ -150,7 +150,7 @@ void TForm1::tmr1Timer(TObject*) {
 std::optional<AesKey> TForm1::AskForKey(const std::string& pakPath) {
     // A script gives its key on the command line; nobody is there to ask.
     if (batchMode_) return std::nullopt;
-    std::string prompt = key_ ? "The key given does not open " : "The index of this pak is encrypted: ";
+    std::string prompt = key_ ? "The key given does not open " : "This pak is encrypted: ";
     prompt += pakPath.substr(ExtractFilePath(pakPath).size()) + ".\r\nIts AES key (base64, or 0x and 64 hex digits):";
     std::string text;
     for (;;) {

@@ -52,8 +52,8 @@ public:
     // more than one, blocks are inflated in parallel and written in order.
     virtual unsigned Workers() const { return 1; }
 
-    // The pak's index is encrypted and no key (or a wrong one) was given:
-    // the window asks the user; nothing means give up.
+    // The pak's index or entries are encrypted and no key (or a wrong one)
+    // was given: the window asks the user; nothing means give up.
     virtual std::optional<AesKey> AskForKey(const std::string& /*pakPath*/) { return std::nullopt; }
 
     // Something the user should know that does not stop the job (the key

@@ -31,24 +31,37 @@ std::string Describe(const std::exception_ptr& failure) {
     }
 }
 
+bool AnyEncrypted(const PakIndex& index) {
+    return std::any_of(index.entries.begin(), index.entries.end(),
+                       [](const PakEntry& entry) { return entry.encrypted && !entry.deleted; });
+}
+
 // The pak opened for the job, with its index. An encrypted index that the key
 // given (or none) does not open makes the job ask the host for one, until
 // the host gives up (the window asks the user; a script is never asked).
 // For extraction the key must also open the entries: one that does not is
-// refused the same way, before anything is written.
+// refused the same way, before anything is written; encrypted entries under
+// a plain index make the window ask once (without a key they fail one by one).
 struct OpenPak {
     OpenPak(const std::string& pakPath, JobHost& host, const PakJobOptions& options, bool checkEntryKey)
         : file(pakPath, FileMode::OpenReadExclusive) {
         std::optional<AesKey> key = options.key;
+        bool askedForEntries = false;
         for (;;) {
             decryptor.reset();
             if (key) decryptor = std::make_unique<Aes256EcbDecryptor>(*key);
             try {
                 index = ReadPakIndex(file, pakPath, decryptor.get());
-                if (decryptor && checkEntryKey) {
-                    keyCheck = CheckKey(file, index, *decryptor);
-                    if (keyCheck == KeyCheck::DoesNotOpen) throw EPakKeyError(EPakKeyError::Kind::Wrong);
+                if (!checkEntryKey) return;
+                if (!decryptor) {
+                    if (askedForEntries || !AnyEncrypted(index)) return;
+                    askedForEntries = true;
+                    key = host.AskForKey(pakPath);
+                    if (!key) return;
+                    continue;
                 }
+                keyCheck = CheckKey(file, index, *decryptor);
+                if (keyCheck == KeyCheck::DoesNotOpen) throw EPakKeyError(EPakKeyError::Kind::Wrong);
                 return;
             } catch (const EPakKeyError&) {
                 std::optional<AesKey> asked = host.AskForKey(pakPath);

@@ -169,11 +169,14 @@ TEST(KeyCheck, TheWindowAsksAgainUntilTheKeyOpensTheEntries) {
         int asked = 0;
     };
     const std::string bytes = Encrypting(7).Add(Entry("a.bin", std::string(5000, 'a'), true)).Build();
-    {
+    // Started with a wrong key, or with none (the entries' encryption makes
+    // the window ask): the wrong answer is asked again, the right one taken.
+    for (const bool withKey : {true, false}) {
+        SCOPED_TRACE(withKey);
         Pak pak(bytes);
         AskingHost host;
         PakJobOptions options;
-        options.key = kWrong;
+        if (withKey) options.key = kWrong;
         EXPECT_TRUE(RunPakJob(pak.path, host, options).AllExtracted());
         EXPECT_EQ(host.asked, 2);
         EXPECT_EQ(ReadWholeFile(pak.output + "a.bin"), std::string(5000, 'a'));
