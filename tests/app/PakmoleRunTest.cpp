@@ -312,7 +312,6 @@ TEST(PakmoleRunTest, AWrongKeyForTheEntriesIsRefusedBeforeAnythingIsWritten) {
         int exitCode;
         const char* expected;
     } const cases[] = {
-        {"pack_v5_compress_encrypt.pak", 2, "pakmole: the key does not open this pak"},
         {"pack_v9_compress_encrypt.pak", 2, "pakmole: the key does not open this pak"},
         {"pack_v8a_encrypt.pak", 0, "pakmole: the key could not be checked"},
     };
