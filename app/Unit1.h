@@ -56,6 +56,7 @@ public:
     void ShowMessage(const std::string& text) override;
     BlockInflater& Inflater() override { return inflater_; }
     std::optional<AesKey> AskForKey(const std::string& pakPath) override;
+    void Warn(const std::string& text) override;
 
 protected:
     void BeforeDestruction() override;
@@ -65,12 +66,19 @@ private:
     // A job from the command line ends with the worst of what happened.
     void SetBatchOutcome(int code);
     // The application's exception handler: a message box for a person, the
-    // caller's console in batch mode, where nobody would close the box.
+    // caller's console in batch mode, where nobody would close the box. A
+    // batch job started without a console (a pak dropped on the program)
+    // shows the box and keeps the window open instead.
     void ApplicationException(TObject* sender, const std::exception& error);
     void Tell(const std::string& text);
     void ReportFailedEntries(const JobSummary& summary);
+    // In batch mode: whether what goes wrong is said on a console.
+    bool ToConsole() { return batchMode_ && console_.Present(); }
 
     bool batchMode_ = false;
+    // A batch job without a console went wrong: its box was shown, and the
+    // window stays for the user to close.
+    bool keepOpen_ = false;
     // The AES key given with --aes-key or typed in, kept for the session.
     std::optional<AesKey> key_;
     bool listMode_ = false;

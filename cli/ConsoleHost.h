@@ -1,6 +1,7 @@
 #pragma once
-// Drives the pak job from a terminal: a progress line on stderr (when it is a
-// terminal), blocks inflated in memory, failures remembered for the report.
+// Drives the pak job from a terminal: one updating progress line on stderr
+// (when it is a terminal and -q was not given), blocks inflated in memory,
+// failures remembered for the report.
 #include <chrono>
 #include <cstdio>
 
@@ -26,6 +27,7 @@ public:
     bool StreamsEntries() const override { return true; }
     unsigned Workers() const override { return workers_; }
     void EntryWritten(const std::string& name, uint64_t bytes) override;
+    void Warn(const std::string& text) override;
 
     // Ends the progress line, if one was drawn.
     void FinishProgress();

@@ -15,6 +15,7 @@ struct Options {
     std::vector<std::string> include;  // --include PATTERN, repeatable
     bool json = false;                 // --json
     unsigned workers = 0;              // -j N; 0: one per core
+    bool quiet = false;                // -q: no progress line
     bool help = false;                 // --help
     std::string pak;
 };
@@ -25,7 +26,11 @@ struct Accepts {
     bool include = false;
     bool json = false;
     bool workers = false;
+    bool quiet = false;
 };
+
+// Whether the progress line is drawn: on a terminal, unless -q.
+bool ShowsProgress(bool quiet);
 
 // -j N: a whole number from 1 to 256. Raises pakmole::Exception otherwise.
 unsigned ParseWorkers(const std::string& text);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -7,6 +8,7 @@
 #include "RecordingHost.h"
 #include "base/Exceptions.h"
 #include "base/FileSystem.h"
+#include "pak/OutputPath.h"
 #include "pak/PakFormatError.h"
 #include "pak/PakJob.h"
 #include "fuzz/ReadWholePak.h"
@@ -165,7 +167,8 @@ TEST(ExtractionJob, FailedEntriesAreCountedNamedAndSkipped) {
     notZlib.name = "not-zlib.bin";
     notZlib.data = "ignored";
     notZlib.compressed = true;
-    notZlib.rawBlocks = {std::string(32, '\0')};
+    // Two blocks that inflate, then one that does not.
+    notZlib.rawBlocks = {test::ZlibCompress("ab"), test::ZlibCompress("cd"), std::string(32, '\0')};
     PakOnDisk pak(PakBuilder()
                       .MountPoint("")
                       .Stored("first.txt", "1")
@@ -182,8 +185,13 @@ TEST(ExtractionJob, FailedEntriesAreCountedNamedAndSkipped) {
     EXPECT_EQ(summary.failed[0].name, "too-long.bin");
     EXPECT_EQ(summary.failed[0].reason, "Stream read error");
     EXPECT_EQ(summary.failed[1].name, "not-zlib.bin");
-    EXPECT_EQ(summary.failed[1].reason, "Error");
-    EXPECT_EQ(summary.failed[2].name, std::string("dir") + '\\' + "inside.txt");
+    EXPECT_EQ(summary.failed[1].reason, "block 3 of not-zlib.bin does not inflate: damaged data");
+    // Named with the host's own separator.
+#ifdef _WIN32
+    EXPECT_EQ(summary.failed[2].name, "dir\\inside.txt");
+#else
+    EXPECT_EQ(summary.failed[2].name, "dir/inside.txt");
+#endif
     EXPECT_EQ(ReadWholeFile(pak.folder + "first.txt"), "1");
     EXPECT_EQ(ReadWholeFile(pak.folder + "last.txt"), "3");
     EXPECT_FALSE(FileExists(pak.folder + "too-long.bin"));
@@ -616,6 +624,37 @@ TEST(StreamedEntries, AppearWholeOrNotAtAll) {
         EXPECT_EQ(host.progress, 5);
         for (const auto& entry : std::filesystem::directory_iterator(pak.folder))
             EXPECT_EQ(entry.path().string().find(".part"), std::string::npos) << entry.path();
+    }
+}
+
+// An output folder of the user's is never left: the mount point keeps its
+// own path under it, without what climbs or names a drive.
+TEST(JobOptions, OutputRootKeepsTheMountPointsOwnPathInside) {
+    struct Case {
+        const char* mountPoint;
+        const char* contained;  // slash-separated
+    } const cases[] = {
+        {"../../../MyGame/Content/", "MyGame/Content/"},
+        {"G:/UE/Project/Content/", "UE/Project/Content/"},
+        {"/abs/", "abs/"},
+        {"../../../", ""},
+        {"", ""},
+        {"./a/.../../b/", "a/b/"},
+        {"..\\Game\\", "Game/"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mountPoint);
+        std::string expected = c.contained;
+        std::replace(expected.begin(), expected.end(), '/', '\\');
+        EXPECT_EQ(ContainedMountPoint(c.mountPoint), expected);
+        PakOnDisk pak(PakBuilder().MountPoint(c.mountPoint).Stored("x/a.uasset", "a").Build());
+        test::TempFolder out;
+        PakJobOptions options;
+        options.outputRoot = Under(out.Path(), "");
+        options.renameWhenComplete = false;
+        RecordingHost host;
+        ASSERT_TRUE(RunPakJob(pak.path, host, options).AllExtracted());
+        EXPECT_EQ(ReadWholeFile(Under(out.Path(), std::string(c.contained) + "x/a.uasset")), "a");
     }
 }
 

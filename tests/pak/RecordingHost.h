@@ -31,6 +31,7 @@ public:
     void ProcessMessages() override { ++messagePumps; }
     void OpenFolderWindow(const std::string& folder) override { foldersOpened.push_back(folder); }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void Warn(const std::string& text) override { warnings.push_back(text); }
     BlockInflater& Inflater() override { return *inflater_; }
     bool StreamsEntries() const override { return streams; }
     unsigned Workers() const override { return workers; }
@@ -42,6 +43,7 @@ public:
     int messagePumps = 0;
     std::vector<std::string> foldersOpened;
     std::vector<std::string> messages;
+    std::vector<std::string> warnings;
 
 private:
     bool batch_;

@@ -99,6 +99,17 @@ PakBuilder& PakBuilder::MethodNames(std::vector<std::string> names) {
     return *this;
 }
 
+PakBuilder& PakBuilder::EncryptWith(PakCipher cipher) {
+    cipher_ = std::move(cipher);
+    return *this;
+}
+
+PakBuilder& PakBuilder::HashWith(PakHash hash, bool ofPlainBytes) {
+    hash_ = std::move(hash);
+    hashPlain_ = ofPlainBytes;
+    return *this;
+}
+
 std::string EncodeEntry(const EncodedFields& f) {
     const auto n = static_cast<uint32_t>(f.blockLengths.size());
     const bool offset32 = f.offset <= UINT32_MAX, usize32 = f.uncompressedSize <= UINT32_MAX,
@@ -132,6 +143,7 @@ struct Placed {
     int64_t offset = 0;
     int64_t size = 0;        // bytes stored after the header
     int64_t inflated = 0;
+    std::string hash;        // 20 bytes, or empty for none
     std::vector<std::pair<int64_t, int64_t>> blocks;  // absolute bounds
 };
 
@@ -171,14 +183,18 @@ struct Layout {
         else
             out.Int32(method);
         if (version == 1) out.Int64(0);
-        out.Zeros(20);
+        if (placed.hash.size() == 20)
+            out.Bytes(placed.hash);
+        else
+            out.Zeros(20);
         if (version < 3) return;
         if (method != 0 || (version <= 4 && entry.compressed)) {
             out.Int32(static_cast<int32_t>(placed.blocks.size()));
             const int64_t base = RelativeBlocks() ? placed.offset : 0;
             for (const auto& [start, end] : placed.blocks) out.Int64(start - base).Int64(end - base);
         }
-        out.Zeros(1).Int32(entry.compressed ? static_cast<int32_t>(entry.blockSize) : 0);
+        out.Bytes(std::string(1, entry.encrypted ? '\1' : '\0'))
+            .Int32(entry.compressed ? static_cast<int32_t>(entry.blockSize) : 0);
     }
     int64_t MagicDistance() const {
         if (version <= 7) return 44;
@@ -200,22 +216,38 @@ std::string PakBuilder::Build() const {
         p.inflated = static_cast<int64_t>(entry.data.size());
         const int32_t method = layout.Method(entry, methodNames_);
         methods.push_back(method);
+        // Encrypted data is padded to whole cipher blocks, each compression
+        // block on its own; the bounds and a stored entry's size stay unpadded.
+        const bool encrypt = entry.encrypted && cipher_;
+        std::string plain;  // the data region before encryption
+        auto stored = [&](const std::string& bytes) {
+            if (!encrypt) {
+                plain += bytes;
+                return bytes;
+            }
+            std::string padded = bytes;
+            padded.resize((bytes.size() + 15) & ~std::size_t{15}, '\0');
+            plain += padded;
+            return cipher_(padded);
+        };
+        std::string data;
         if (entry.compressed) {
             const auto blocks = BlocksOf(entry);
             const int64_t header = layout.HeaderSize(entry, blocks.size());
             int64_t at = p.offset + header;
             for (const auto& block : blocks) {
                 p.blocks.emplace_back(at, at + static_cast<int64_t>(block.size()));
-                at += static_cast<int64_t>(block.size());
+                data += stored(block);
+                at = p.offset + header + static_cast<int64_t>(data.size());
             }
             p.size = at - p.offset - header;
-            layout.WriteRecord(out, entry, p, 0, p.size, method);
-            for (const auto& block : blocks) out.Bytes(block);
         } else {
+            data = stored(entry.data);
             p.size = p.inflated;
-            layout.WriteRecord(out, entry, p, 0, p.size, method);
-            out.Bytes(entry.data);
         }
+        if (hash_) p.hash = hash_((hashPlain_ ? plain : data).substr(0, static_cast<std::size_t>(p.size)));
+        layout.WriteRecord(out, entry, p, 0, p.size, method);
+        out.Bytes(data);
         placed.push_back(p);
     }
 
@@ -245,6 +277,7 @@ std::string PakBuilder::Build() const {
             fields.uncompressedSize = static_cast<uint64_t>(placed[i].inflated);
             fields.size = static_cast<uint64_t>(placed[i].size);
             fields.method = static_cast<uint32_t>(methods[i]);
+            fields.encrypted = entry.encrypted && cipher_;
             fields.blockSize = entry.compressed ? static_cast<uint32_t>(entry.blockSize) : 0;
             for (const auto& [start, end] : placed[i].blocks) fields.blockLengths.push_back(static_cast<uint32_t>(end - start));
             locations.push_back(static_cast<int32_t>(blob.Size()));

@@ -3,8 +3,10 @@
 // default (a footer of 44 bytes, entry headers in front of the data, absolute
 // block offsets), or any version from 1 to 11 (relative block offsets from 5,
 // method names from 8, encoded entries and a directory index from 10), plus
-// the pieces needed to write damaged or unusual ones. Nothing is encrypted.
+// the pieces needed to write damaged or unusual ones. Entries are encrypted
+// only when marked so and given a cipher (EncryptWith).
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,7 +49,15 @@ struct PakBuilderEntry {
     std::optional<int32_t> methodSlot;
     // Version 10 and later: kept as a full record instead of an encoded one.
     bool nonEncoded = false;
+    // Version 3 and later: the data (each block on its own) padded to 16
+    // bytes and run through the builder's cipher, the flag set.
+    bool encrypted = false;
 };
+
+// Encrypts whole 16-byte blocks (AES-256 in ECB mode, for example).
+using PakCipher = std::function<std::string(const std::string& plain)>;
+// The 20 bytes of a SHA-1.
+using PakHash = std::function<std::string(const std::string& bytes)>;
 
 // The fields of an encoded entry (versions 10 and 11).
 struct EncodedFields {
@@ -75,7 +85,10 @@ public:
     PakBuilder& Version(int32_t version, bool variant8a = false);
     // Version 8 and later: the footer's method name slots.
     PakBuilder& MethodNames(std::vector<std::string> names);
-
+    PakBuilder& EncryptWith(PakCipher cipher);
+    // Records each entry's SHA-1 (all zero otherwise): of the bytes as stored,
+    // or, as some packers do, of the plain bytes before encryption.
+    PakBuilder& HashWith(PakHash hash, bool ofPlainBytes = false);
     std::string Build() const;
     // Where the index starts in Build()'s bytes.
     int64_t IndexOffset() const;
@@ -88,6 +101,9 @@ private:
     int32_t version_ = 3;
     bool variant8a_ = false;
     std::vector<std::string> methodNames_ = {"Zlib"};
+    PakCipher cipher_;
+    PakHash hash_;
+    bool hashPlain_ = false;
 };
 
 }  // namespace pakmole::test
