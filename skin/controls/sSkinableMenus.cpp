@@ -44,14 +44,25 @@ TsSkinableMenus::~TsSkinableMenus() {
     for (TvlMnuWnd* adapter : std::exchange(Adapters(), {})) delete adapter;
 }
 
+namespace {
+
+std::unique_ptr<TsMenuEngine> MakeEngine(TsSkinManager* manager) {
+    auto engine = std::make_unique<TsSkinableMenus>(manager);
+    // Made after the skin was applied: it starts where applying would have put it.
+    if (manager->SkinApplied()) engine->Activate(manager->SkinnedPopups());
+    return engine;
+}
+
+// Whatever part of the program links the engine makes it reachable from the
+// controls' right clicks.
+[[maybe_unused]] const bool engineRegistered = (TvlMenuSupport::SetEngineMaker(&MakeEngine), true);
+
+}  // namespace
+
 TsSkinableMenus* TsSkinableMenus::Of(TsSkinManager* manager) {
     if (!manager) return nullptr;
     auto& engine = manager->MenuSupport().Engine;
-    if (!engine) {
-        engine = std::make_unique<TsSkinableMenus>(manager);
-        // Made after the skin was applied: it starts where applying would have put it.
-        if (manager->SkinApplied()) engine->Activate(manager->SkinnedPopups());
-    }
+    if (!engine) engine = MakeEngine(manager);
     return static_cast<TsSkinableMenus*>(engine.get());
 }
 
@@ -63,11 +74,6 @@ std::vector<TvlMnuWnd*>& TsSkinableMenus::Adapters() {
 bool& TsSkinableMenus::MenuFlag() {
     static bool flag = false;
     return flag;
-}
-
-void SkinControlPopupMenu(TControl* control, TsSkinManager* manager) {
-    if (!control || !control->PopupMenu || !manager) return;
-    TsSkinableMenus::Of(manager)->HookMenu(*control->PopupMenu, manager->Active() && manager->SkinApplied());
 }
 
 int TsSkinableMenus::SkinBorderWidth() {

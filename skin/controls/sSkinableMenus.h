@@ -25,7 +25,6 @@ namespace pakmole {
 
 class TsSkinManager;
 class TvlMnuWnd;
-class TControl;
 
 // After an item's picture is composed, before it reaches the screen.
 using TsMenuManagerDrawItemEvent = std::function<void(TMenuItem* item, HDC dc, TsMenuItemKind kind,
@@ -57,7 +56,7 @@ public:
 
     // Gives the menu's items (recursively) the engine's handlers, or takes
     // exactly those away again; an item's own handlers are left alone.
-    void HookMenu(TMenu& menu, bool on);
+    void HookMenu(TMenu& menu, bool on) override;
     bool Active() const { return active_; }
 
     // The handlers put on the items.
@@ -102,9 +101,5 @@ private:
     int skinBorderWidth_ = -1;
     int hookHandler_ = 0;
 };
-
-// A control's popup menu is drawn by the engine of manager while that
-// manager is active and applied, and by the platform otherwise.
-void SkinControlPopupMenu(TControl* control, TsSkinManager* manager);
 
 }  // namespace pakmole

@@ -1,6 +1,6 @@
 #include "skin/controls/vlMainWnd.h"
 
-#include "skin/controls/sSkinableMenus.h"
+#include "skin/controls/sControlPopupMenu.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/SkinCommandDelivery_win.h"
