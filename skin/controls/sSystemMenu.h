@@ -1,50 +1,14 @@
 #pragma once
-// Skinned system menus: a popup menu of a window's own commands (restore,
-// move, size, minimize, maximize, close) that the menu engine draws.
-// Choosing an item posts WM_SYSCOMMAND with its command to the window.
-// TsCustomSysMenu is the part every skinned window shares (forms here,
-// platform dialogs too); TsSystemMenu is the form provider's.
-#include <windows.h>
-
+// The form provider's skinned system menu: the shared system menu
+// (TsCustomSysMenu) with the items and rules of the provider's form.
 #include <string>
 
+#include "skin/controls/sCustomSysMenu.h"
 #include "skin/controls/sFrameLayout.h"
-#include "ui/Menu.h"
 
 namespace pakmole {
 
 class TsSkinProvider;
-
-class TsCustomSysMenu : public TPopupMenu {
-public:
-    explicit TsCustomSysMenu(TComponent* owner);
-    std::string ClassName() const override { return "TsCustomSysMenu"; }
-
-    // The questions the frame's layout and hit test ask.
-    virtual bool VisibleClose() const { return false; }
-    virtual bool VisibleMax() const { return false; }
-    virtual bool VisibleMin() const { return false; }
-    virtual bool EnabledMax() const { return false; }
-    virtual bool EnabledMin() const { return false; }
-    virtual bool EnabledRestore() const { return false; }
-
-    // The window the commands go to.
-    HWND Target = nullptr;
-
-    // Makes the items again when they are missing, then sets each one's
-    // visibility and enabling from the window as it is now.
-    virtual void UpdateItems() = 0;
-
-protected:
-    // An item that posts command to the window; its caption is the window's
-    // own text of the command when it has one (its shortcut after a tab),
-    // else fallbackCaption.
-    TMenuItem* AddCommand(const std::string& name, UINT command, const std::string& fallbackCaption);
-    TMenuItem* AddDivider();
-};
-
-// "Alt+F4" and the like back to a shortcut; 0 when not understood.
-TShortCut TextToShortCut(const std::string& text);
 
 class TsSystemMenu : public TsCustomSysMenu {
 public:

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "skin/controls/sSystemMenu.h"
+#include "skin/controls/sCustomSysMenu.h"
 #include "skin/controls/vlDialogRules.h"
 
 namespace pakmole {
