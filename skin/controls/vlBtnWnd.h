@@ -36,7 +36,7 @@ protected:
     bool Pushed() const;
 
 private:
-    void Paint(HDC target);
+    void Paint(HDC target) override;
     // A change of look, faded when the skin and the manager's button effects
     // allow it; apply changes what the look depends on. False: not faded,
     // the caller repaints.

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "skin/controls/vlPaintTarget.h"
 #include "skin/controls/vlParentBg.h"
 #include "skin/controls/vlWindowFont.h"
 #include "skin/data/Bitmap32_win.h"
@@ -125,10 +124,7 @@ void TvlCheckBoxWnd::WithoutRedraw(TMessage& m) {
 }
 
 void TvlCheckBoxWnd::HandleMessage(TMessage& m) {
-    if (!skinData_ || !ManagerActive() || destroyed_) {
-        TvlMainWnd::HandleMessage(m);
-        return;
-    }
+    if (LeftToBase(m)) return;
     if (ownerDraw_) {
         if (m.Msg != WM_ERASEBKGND) {
             TvlMainWnd::HandleMessage(m);
@@ -141,12 +137,8 @@ void TvlCheckBoxWnd::HandleMessage(TMessage& m) {
         m.Result = 1;
         return;
     }
+    if (PaintMessage(m, prPrint | prPaintHidden | prEraseHidden)) return;
     switch (m.Msg) {
-    case WM_PAINT:
-    case WM_PRINT:
-        PaintToTarget(handle_, m.WParam, [this](HDC dc) { Paint(dc); });
-        m.Result = 0;
-        return;
     case WM_ENABLE:
     case BM_SETCHECK:
     case BM_SETSTATE:
@@ -197,9 +189,6 @@ void TvlCheckBoxWnd::HandleMessage(TMessage& m) {
         break;
     case WM_NCPAINT:
         m.Result = 0;
-        return;
-    case WM_ERASEBKGND:
-        m.Result = 1;
         return;
     default:
         break;

@@ -27,7 +27,7 @@ public:
     RECT CaptionRect() const { return captionRect_; }
 
 private:
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     void RenderCache();
     void PaintGlyph(TBitmap32& cache, int state);
     void PaintCaption(TBitmap32& cache, int state);

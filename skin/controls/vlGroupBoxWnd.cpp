@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "skin/controls/vlPaintTarget.h"
 #include "skin/controls/vlParentBg.h"
 #include "skin/controls/vlWindowFont.h"
 #include "skin/data/Bitmap32_win.h"
@@ -73,19 +72,8 @@ void TvlGroupBoxWnd::Paint(HDC dc) {
 }
 
 void TvlGroupBoxWnd::HandleMessage(TMessage& m) {
-    if (!skinData_ || !ManagerActive() || destroyed_) {
-        TvlMainWnd::HandleMessage(m);
-        return;
-    }
+    if (LeftToBase(m) || PaintMessage(m, prPrint | prPaintHidden | prEraseHidden)) return;
     switch (m.Msg) {
-    case WM_PAINT:
-    case WM_PRINT:
-        PaintToTarget(handle_, m.WParam, [this](HDC dc) { Paint(dc); });
-        m.Result = 0;
-        return;
-    case WM_ERASEBKGND:
-        m.Result = 1;
-        return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
     case WM_SETTEXT:

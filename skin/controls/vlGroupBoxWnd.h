@@ -24,7 +24,7 @@ public:
 
 private:
     bool RenderCache();
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 
     RECT captionRect_{};
 };

@@ -1,6 +1,7 @@
 #include "skin/controls/vlMainWnd.h"
 
 #include "skin/controls/sControlPopupMenu.h"
+#include "skin/controls/vlPaintTarget.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/SkinCommandDelivery_win.h"
@@ -185,6 +186,32 @@ void TvlMainWnd::SetHot(bool hot) {
         manager->SetHotWindow(handle_);
     else if (manager->HotWindow() == handle_)
         manager->SetHotWindow(nullptr);
+}
+
+bool TvlMainWnd::LeftToBase(TMessage& message, bool platformPaints) {
+    if (Skinning() && !platformPaints) return false;
+    TvlMainWnd::HandleMessage(message);
+    return true;
+}
+
+bool TvlMainWnd::PaintMessage(TMessage& message, unsigned rules) {
+    switch (message.Msg) {
+    case WM_PRINT:
+        if (!(rules & prPrint)) return false;
+        break;
+    case WM_PAINT:
+        if (!(rules & prPaintHidden) && !Visible()) return false;
+        break;
+    case WM_ERASEBKGND:
+        if (!(rules & prEraseHidden) && !Visible()) return false;
+        message.Result = 1;
+        return true;
+    default:
+        return false;
+    }
+    PaintToTarget(handle_, message.WParam, [this](HDC dc) { Paint(dc); });
+    message.Result = 0;
+    return true;
 }
 
 void TvlMainWnd::HandleMessage(TMessage& m) {

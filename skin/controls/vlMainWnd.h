@@ -57,7 +57,33 @@ public:
     // The adapter stored under a window's "VLSBSC" property (null when none).
     static TvlMainWnd* FromWindow(HWND window);
 
+    // What a painted adapter's opening of its message switch answers by
+    // itself (see PaintMessage).
+    enum TPaintRules : unsigned {
+        prPrint = 1,        // WM_PRINT paints too
+        prPaintHidden = 2,  // a hidden window's WM_PAINT paints too
+        prEraseHidden = 4,  // a hidden window's WM_ERASEBKGND is answered too
+    };
+
 protected:
+    // The adapter skins its window now: it has a skin state, the manager is
+    // active and the window is still there.
+    bool Skinning() const { return skinData_ && ManagerActive() && !destroyed_; }
+    // The opening every adapter's message switch shares: while the adapter
+    // does not skin (or the platform paints the window) the message goes to
+    // the base handling; true when it went there.
+    bool LeftToBase(TMessage& message, bool platformPaints = false);
+    // The adapter's own picture of the window, drawn into dc (the painted
+    // adapters have one).
+    virtual void Paint(HDC) {}
+    // The next part of the opening of the painted adapters (static texts,
+    // toolbars, group boxes, check boxes): WM_PAINT (and WM_PRINT with
+    // prPrint) paint with Paint into the device context the message hands in,
+    // else between BeginPaint and EndPaint; WM_ERASEBKGND answers 1. A hidden
+    // window's WM_PAINT and WM_ERASEBKGND are left alone unless the rules say
+    // otherwise. True when message was answered.
+    bool PaintMessage(TMessage& message, unsigned rules);
+
     // Window rectangle, size, place in the parent and the parent's rectangle.
     void RefreshGeometry();
     bool Visible() const { return IsWindowVisible(handle_) != FALSE; }

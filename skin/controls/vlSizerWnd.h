@@ -17,7 +17,7 @@ public:
     void HandleMessage(TMessage& message) override;
 
 private:
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
 };
 
 }  // namespace pakmole

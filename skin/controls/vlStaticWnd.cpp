@@ -1,6 +1,5 @@
 #include "skin/controls/vlStaticWnd.h"
 
-#include "skin/controls/vlPaintTarget.h"
 #include "skin/controls/vlWindowFont.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/render/SkinText_win.h"
@@ -57,24 +56,8 @@ void TvlStaticWnd::ChangeAndRepaint(TMessage& m) {
 }
 
 void TvlStaticWnd::HandleMessage(TMessage& m) {
-    if (!skinData_ || !ManagerActive() || destroyed_ || PlatformPaints()) {
-        TvlMainWnd::HandleMessage(m);
-        return;
-    }
+    if (LeftToBase(m, PlatformPaints()) || PaintMessage(m, prPrint)) return;
     switch (m.Msg) {
-    case WM_PAINT:
-        if (!Visible()) break;
-        PaintToTarget(handle_, m.WParam, [this](HDC dc) { Paint(dc); });
-        m.Result = 0;
-        return;
-    case WM_PRINT:
-        Paint(reinterpret_cast<HDC>(m.WParam));
-        m.Result = 0;
-        return;
-    case WM_ERASEBKGND:
-        if (!Visible()) break;
-        m.Result = 1;
-        return;
     case WM_NCPAINT:
         m.Result = 0;
         return;

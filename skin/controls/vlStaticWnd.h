@@ -18,7 +18,7 @@ public:
     void HandleMessage(TMessage& message) override;
 
     // Renders the cache and copies it to dc.
-    virtual void Paint(HDC dc);
+    void Paint(HDC dc) override;
     // Draws the text or image into the cache; false when nothing was drawn.
     virtual bool PaintContent(TBitmap32& cache);
 

@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "skin/controls/vlPaintTarget.h"
 #include "skin/controls/vlScrollWnd.h"
 #include "skin/controls/vlWindowFont.h"
 #include "skin/data/Bitmap32_win.h"
@@ -118,19 +117,8 @@ void TvlToolBarWnd::Paint(HDC dc) {
 }
 
 void TvlToolBarWnd::HandleMessage(TMessage& m) {
-    if (!skinData_ || !ManagerActive() || destroyed_) {
-        TvlMainWnd::HandleMessage(m);
-        return;
-    }
+    if (LeftToBase(m) || PaintMessage(m, prEraseHidden)) return;
     switch (m.Msg) {
-    case WM_PAINT:
-        if (!Visible()) break;
-        PaintToTarget(handle_, m.WParam, [this](HDC dc) { Paint(dc); });
-        m.Result = 0;
-        return;
-    case WM_ERASEBKGND:
-        m.Result = 1;
-        return;
     case WM_NCPAINT:
         if (!(GetWindowLongA(handle_, GWL_EXSTYLE) & WS_EX_CLIENTEDGE)) break;
         RefreshGeometry();

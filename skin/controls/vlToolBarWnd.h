@@ -23,7 +23,7 @@ public:
     static int ButtonState(BYTE buttonState, bool hot);
 
 private:
-    void Paint(HDC dc);
+    void Paint(HDC dc) override;
     int HotButton() const;
 
     RECT client_{};
