@@ -2,8 +2,8 @@
 // stored order, set while the form is loading.
 #include "app/AppIcon.h"
 #include "app/Unit1.h"
-#include "skin/controls/sDirectoryEdit.h"
-#include "skin/controls/sFilenameEdit.h"
+#include "skin/controls/edits/sDirectoryEdit.h"
+#include "skin/controls/edits/sFilenameEdit.h"
 #include "skin/controls/sSkinProvider.h"
 #include "skin/controls/vlPathDialog.h"
 #include "skin/manager/MainSkinManager.h"

@@ -16,7 +16,7 @@
 #include "base/Exceptions.h"
 #include "base/FileSystem.h"
 #include "skin/controls/sBitBtn.h"
-#include "skin/controls/sDirectoryEdit.h"
+#include "skin/controls/edits/sDirectoryEdit.h"
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sScrollBox.h"
 #include "skin/controls/sShellTreeViewRoots.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/sMaskEdit.h"
+#include "skin/controls/edits/sMaskEdit.h"
 
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/sCustomComboEdit.h"
+#include "skin/controls/edits/sCustomComboEdit.h"
 
 #include "skin/manager/SkinCommands.h"
 #include "ui/CustomForm.h"

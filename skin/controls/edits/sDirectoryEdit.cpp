@@ -1,4 +1,4 @@
-#include "skin/controls/sDirectoryEdit.h"
+#include "skin/controls/edits/sDirectoryEdit.h"
 
 #include <windows.h>
 

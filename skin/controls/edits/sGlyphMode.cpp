@@ -1,9 +1,9 @@
-#include "skin/controls/sGlyphMode.h"
+#include "skin/controls/edits/sGlyphMode.h"
 
 #include "skin/controls/sAlphaImageList.h"
-#include "skin/controls/sCustomComboEdit.h"
-#include "skin/controls/sEditButton.h"
-#include "skin/controls/sGlyphUtils.h"
+#include "skin/controls/edits/sCustomComboEdit.h"
+#include "skin/controls/edits/sEditButton.h"
+#include "skin/controls/edits/sGlyphUtils.h"
 
 namespace pakmole {
 

@@ -1,7 +1,7 @@
 // The skinned edit's picture: one cache holds the whole window (frame, field
 // and text); without the focus it is all the window shows, with the focus the
 // platform draws the text and caret and only the frame ring comes from it.
-#include "skin/controls/sMaskEdit.h"
+#include "skin/controls/edits/sMaskEdit.h"
 
 #include "skin/data/Bitmap32_win.h"
 #include "skin/render/SkinText_win.h"

@@ -7,13 +7,13 @@
 #include <functional>
 
 #include "skin/controls/sAlphaImageList.h"
-#include "skin/controls/sFilenameEdit.h"
+#include "skin/controls/edits/sFilenameEdit.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/sFade_win.h"
 #include "tests/skin/adapters/ButtonPictures.h"
 #include "tests/skin/adapters/SkinnedForm.h"
-#include "tests/skin/controls/EditPictures.h"
+#include "tests/skin/edits/EditPictures.h"
 #include "tests/skin/manager/ManagerTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CustomForm.h"

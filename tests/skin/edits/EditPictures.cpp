@@ -1,4 +1,4 @@
-#include "tests/skin/controls/EditPictures.h"
+#include "tests/skin/edits/EditPictures.h"
 
 #include <cstdlib>
 

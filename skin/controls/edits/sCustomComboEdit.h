@@ -4,9 +4,9 @@
 // action, which the concrete edits fill in.
 #include <memory>
 
-#include "skin/controls/sEditButton.h"
-#include "skin/controls/sGlyphMode.h"
-#include "skin/controls/sMaskEdit.h"
+#include "skin/controls/edits/sEditButton.h"
+#include "skin/controls/edits/sGlyphMode.h"
+#include "skin/controls/edits/sMaskEdit.h"
 
 namespace pakmole {
 

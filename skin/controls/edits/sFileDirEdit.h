@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "skin/controls/sCustomComboEdit.h"
+#include "skin/controls/edits/sCustomComboEdit.h"
 
 namespace pakmole {
 

@@ -7,9 +7,9 @@
 
 #include <cstring>
 
-#include "skin/controls/sDirectoryEdit.h"
-#include "skin/controls/sFilenameEdit.h"
-#include "skin/controls/sGlyphUtils.h"
+#include "skin/controls/edits/sDirectoryEdit.h"
+#include "skin/controls/edits/sFilenameEdit.h"
+#include "skin/controls/edits/sGlyphUtils.h"
 #include "tests/support/TestPaths.h"
 #include "base/Exceptions.h"
 #include "tests/ui/GuiTestSupport.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/sGlyphUtils.h"
+#include "skin/controls/edits/sGlyphUtils.h"
 
 #include <memory>
 #include <vector>

@@ -1,9 +1,9 @@
 // The skinned button's picture. The edit's picture under the button is its
 // background, so the button never shows a colour of its own where the
 // section is clear (its normal look in most skins is the glyph alone).
-#include "skin/controls/sEditButton.h"
+#include "skin/controls/edits/sEditButton.h"
 
-#include "skin/controls/sCustomComboEdit.h"
+#include "skin/controls/edits/sCustomComboEdit.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/Blend.h"

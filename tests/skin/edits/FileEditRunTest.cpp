@@ -10,7 +10,7 @@
 #include "skin/manager/sSkinManager.h"
 #include "tests/app/PakmoleProcess.h"
 #include "tests/skin/adapters/ButtonPictures.h"
-#include "tests/skin/controls/EditPictures.h"
+#include "tests/skin/edits/EditPictures.h"
 #include "tests/skin/manager/ManagerTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 

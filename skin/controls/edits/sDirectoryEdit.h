@@ -2,7 +2,7 @@
 // The folder edit: its button runs the folder selection dialog.
 #include <string>
 
-#include "skin/controls/sFileDirEdit.h"
+#include "skin/controls/edits/sFileDirEdit.h"
 #include "skin/controls/vlPathDialog.h"
 
 namespace pakmole {

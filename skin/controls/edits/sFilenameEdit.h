@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/sDialogs.h"
-#include "skin/controls/sFileDirEdit.h"
+#include "skin/controls/edits/sDialogs.h"
+#include "skin/controls/edits/sFileDirEdit.h"
 
 namespace pakmole {
 

@@ -1,4 +1,4 @@
-#include "skin/controls/sFileDirEdit.h"
+#include "skin/controls/edits/sFileDirEdit.h"
 
 #include <shellapi.h>
 

@@ -1,4 +1,4 @@
-#include "skin/controls/sFilenameEdit.h"
+#include "skin/controls/edits/sFilenameEdit.h"
 
 #include <windows.h>
 

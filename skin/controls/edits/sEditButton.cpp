@@ -1,10 +1,10 @@
-#include "skin/controls/sEditButton.h"
+#include "skin/controls/edits/sEditButton.h"
 
 #include <algorithm>
 
 #include "skin/controls/sAlphaImageList.h"
-#include "skin/controls/sCustomComboEdit.h"
-#include "skin/controls/sGlyphUtils.h"
+#include "skin/controls/edits/sCustomComboEdit.h"
+#include "skin/controls/edits/sGlyphUtils.h"
 #include "skin/manager/SkinCommands.h"
 
 namespace pakmole {
