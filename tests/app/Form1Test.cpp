@@ -7,7 +7,7 @@
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/controls/edits/sDirectoryEdit.h"
-#include "skin/controls/vlPathDialog.h"
+#include "skin/controls/pathdialog/vlPathDialog.h"
 #include "skin/controls/edits/sFilenameEdit.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/ui/GuiTestSupport.h"

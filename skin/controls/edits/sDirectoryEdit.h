@@ -3,7 +3,7 @@
 #include <string>
 
 #include "skin/controls/edits/sFileDirEdit.h"
-#include "skin/controls/vlPathDialog.h"
+#include "skin/controls/pathdialog/vlPathDialog.h"
 
 namespace pakmole {
 

@@ -9,7 +9,7 @@
 
 #include "skin/controls/sBoundLabel.h"
 #include "skin/controls/sOwnAdapter.h"
-#include "skin/controls/sShellTreeViewItems.h"
+#include "skin/controls/pathdialog/sShellTreeViewItems.h"
 #include "ui/TreeView.h"
 
 namespace pakmole {

@@ -5,10 +5,10 @@
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sScrollBox.h"
-#include "skin/controls/sShellTreeViewItems.h"
-#include "skin/controls/sShellTreeViewRoots.h"
+#include "skin/controls/pathdialog/sShellTreeViewItems.h"
+#include "skin/controls/pathdialog/sShellTreeViewRoots.h"
 #include "skin/controls/sSpeedButton.h"
-#include "skin/controls/vlPathDialog.h"
+#include "skin/controls/pathdialog/vlPathDialog.h"
 
 namespace pakmole {
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/controls/vlPathDialog.h"
+#include "skin/controls/pathdialog/vlPathDialog.h"
 
 #include <climits>
 
@@ -6,7 +6,7 @@
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sScrollBox.h"
-#include "skin/controls/sShellTreeViewRoots.h"
+#include "skin/controls/pathdialog/sShellTreeViewRoots.h"
 #include "ui/Application.h"
 
 namespace pakmole {

@@ -5,7 +5,7 @@
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sScrollBox.h"
 #include "skin/controls/sSkinProvider.h"
-#include "skin/controls/vlPathDialog.h"
+#include "skin/controls/pathdialog/vlPathDialog.h"
 
 namespace pakmole {
 

@@ -1,10 +1,10 @@
-#include "skin/controls/sShellTreeView.h"
+#include "skin/controls/pathdialog/sShellTreeView.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "base/Exceptions.h"
-#include "skin/controls/sShellTreeViewRoots.h"
+#include "skin/controls/pathdialog/sShellTreeViewRoots.h"
 #include "skin/controls/vlAdapterClasses.h"
 
 namespace pakmole {

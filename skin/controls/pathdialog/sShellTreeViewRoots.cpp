@@ -1,4 +1,4 @@
-#include "skin/controls/sShellTreeViewRoots.h"
+#include "skin/controls/pathdialog/sShellTreeViewRoots.h"
 
 #include <array>
 #include <cstddef>

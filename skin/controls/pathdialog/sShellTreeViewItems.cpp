@@ -1,4 +1,4 @@
-#include "skin/controls/sShellTreeViewItems.h"
+#include "skin/controls/pathdialog/sShellTreeViewItems.h"
 
 #include <shlwapi.h>
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/sShellTreeView.h"
+#include "skin/controls/pathdialog/sShellTreeView.h"
 #include "ui/AnchorLayout.h"
 #include "ui/CustomForm.h"
 
