@@ -3,7 +3,7 @@
 
 #include "app/AppIcon.h"
 #include "app/Unit1.h"
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/controls/edits/sDirectoryEdit.h"

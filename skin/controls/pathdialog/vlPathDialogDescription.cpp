@@ -4,7 +4,7 @@
 #include "skin/controls/sBitBtn.h"
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sScrollBox.h"
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/pathdialog/vlPathDialog.h"
 
 namespace pakmole {

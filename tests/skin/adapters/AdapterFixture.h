@@ -5,7 +5,7 @@
 // picture of the button in a given state.
 #include <gtest/gtest.h>
 
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/vlBtnWnd.h"
 #include "skin/data/Bitmap32.h"
 #include "skin/manager/sSkinManager.h"

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "skin/controls/sSkinableMenus.h"
-#include "skin/controls/sSystemMenu.h"
+#include "skin/controls/provider/sSystemMenu.h"
 #include "skin/controls/vlMnuWnd.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/MaskPainter.h"

@@ -20,7 +20,7 @@
 #include "skin/controls/sLabel.h"
 #include "skin/controls/sScrollBox.h"
 #include "skin/controls/pathdialog/sShellTreeViewRoots.h"
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/sSpeedButton.h"
 #include "skin/controls/pathdialog/vlPathDialog.h"
 #include "skin/manager/sSkinManager.h"

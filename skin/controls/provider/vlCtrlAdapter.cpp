@@ -1,8 +1,8 @@
-#include "skin/controls/vlCtrlAdapter.h"
+#include "skin/controls/provider/vlCtrlAdapter.h"
 
 #include <algorithm>
 
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/vlAdapterClasses.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"

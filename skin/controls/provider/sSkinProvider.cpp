@@ -1,10 +1,10 @@
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 
 #include <utility>
 
 #include "base/Exceptions.h"
-#include "skin/controls/sFormAutoSkin.h"
-#include "skin/controls/sSystemMenu.h"
+#include "skin/controls/provider/sFormAutoSkin.h"
+#include "skin/controls/provider/sSystemMenu.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/SkinCommandDelivery_win.h"

@@ -1,6 +1,6 @@
-#include "skin/controls/sFormAutoSkin.h"
+#include "skin/controls/provider/sFormAutoSkin.h"
 
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/vlDials.h"
 #include "skin/manager/FormSkinLinks.h"
 #include "skin/manager/SkinCommands.h"

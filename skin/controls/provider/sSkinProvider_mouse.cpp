@@ -2,9 +2,9 @@
 // and the title buttons' hot and pressed looks under the mouse.
 #include <windowsx.h>
 
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/sSkinableMenus.h"
-#include "skin/controls/sSystemMenu.h"
+#include "skin/controls/provider/sSystemMenu.h"
 #include "skin/controls/sSystemMenuRules.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/WindowAnimation_win.h"

@@ -20,7 +20,7 @@
 #include "skin/render/PictureWindow_win.h"
 #include "skin/render/GlowMask.h"
 #include "ui/GdiHandles.h"
-#include "skin/controls/vlCtrlAdapter.h"
+#include "skin/controls/provider/vlCtrlAdapter.h"
 #include "skin/manager/FormSkinLinks.h"
 #include "ui/Component.h"
 #include "ui/Message.h"

@@ -6,7 +6,7 @@
 
 #include "skin/controls/PaintWindowTo.h"
 #include "skin/controls/sScreenSnap.h"
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinEffects.h"
 #include "skin/manager/sSkinManager.h"

@@ -1,6 +1,6 @@
-#include "skin/controls/sSystemMenu.h"
+#include "skin/controls/provider/sSystemMenu.h"
 
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/sSystemMenuRules.h"
 #include "ui/CustomForm.h"
 

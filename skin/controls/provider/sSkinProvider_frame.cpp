@@ -7,7 +7,7 @@
 
 #include "skin/controls/sFramePaint.h"
 #include "skin/controls/sMaskRegion.h"
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinEffects.h"
 #include "skin/manager/sSkinManager.h"
