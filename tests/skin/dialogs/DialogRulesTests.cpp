@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "skin/controls/vlDialogChildTable.h"
-#include "skin/controls/vlDialogRules.h"
+#include "skin/controls/dialogs/vlDialogChildTable.h"
+#include "skin/controls/dialogs/vlDialogRules.h"
 
 namespace pakmole {
 namespace {

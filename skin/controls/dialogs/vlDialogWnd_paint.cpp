@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "skin/controls/sFramePaint.h"
-#include "skin/controls/vlDialogWnd.h"
+#include "skin/controls/dialogs/vlDialogWnd.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/ControlPaint.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/vlDialogRules.h"
+#include "skin/controls/dialogs/vlDialogRules.h"
 
 namespace pakmole {
 

@@ -1,10 +1,10 @@
 // How the skinned dialog follows its window: painting, activation, caption
 // changes, the hit test and mouse of the title buttons, the system menu.
-#include "skin/controls/vlDialogWnd.h"
+#include "skin/controls/dialogs/vlDialogWnd.h"
 
 #include "skin/controls/sFramePaint.h"
 #include "skin/controls/sSkinableMenus.h"
-#include "skin/controls/vlSystemMenu.h"
+#include "skin/controls/dialogs/vlSystemMenu.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/BgQuery_win.h"

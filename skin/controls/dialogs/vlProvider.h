@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "skin/controls/vlDialogWnd.h"
+#include "skin/controls/dialogs/vlDialogWnd.h"
 
 namespace pakmole {
 

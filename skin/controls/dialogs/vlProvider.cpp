@@ -1,9 +1,9 @@
-#include "skin/controls/vlProvider.h"
+#include "skin/controls/dialogs/vlProvider.h"
 
 #include <algorithm>
 
 #include "skin/controls/vlAdapterClasses.h"
-#include "skin/controls/vlDialogChildTable.h"
+#include "skin/controls/dialogs/vlDialogChildTable.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 

@@ -1,10 +1,10 @@
-#include "skin/controls/vlDials.h"
+#include "skin/controls/dialogs/vlDials.h"
 
 #include <algorithm>
 #include <string>
 
-#include "skin/controls/vlDialogChildTable.h"
-#include "skin/controls/vlProvider.h"
+#include "skin/controls/dialogs/vlDialogChildTable.h"
+#include "skin/controls/dialogs/vlProvider.h"
 #include "skin/manager/DialogHook.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/vlDialogChildTable.h"
+#include "skin/controls/dialogs/vlDialogChildTable.h"
 
 #include <cctype>
 

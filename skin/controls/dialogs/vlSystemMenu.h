@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "skin/controls/sCustomSysMenu.h"
-#include "skin/controls/vlDialogRules.h"
+#include "skin/controls/dialogs/vlDialogRules.h"
 
 namespace pakmole {
 

@@ -1,4 +1,4 @@
-#include "skin/controls/vlSystemMenu.h"
+#include "skin/controls/dialogs/vlSystemMenu.h"
 
 #include <string>
 #include <utility>

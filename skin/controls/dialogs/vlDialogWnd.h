@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "skin/controls/sFrameLayout.h"
-#include "skin/controls/vlDialogRules.h"
+#include "skin/controls/dialogs/vlDialogRules.h"
 #include "skin/controls/vlScrollWnd.h"
 #include "ui/Component.h"
 #include "ui/GdiHandles.h"
