@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/sFrameLayout.h"
+#include "skin/controls/frame/sFrameLayout.h"
 
 namespace pakmole {
 

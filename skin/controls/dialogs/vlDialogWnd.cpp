@@ -2,7 +2,7 @@
 // changes, the hit test and mouse of the title buttons, the system menu.
 #include "skin/controls/dialogs/vlDialogWnd.h"
 
-#include "skin/controls/sFramePaint.h"
+#include "skin/controls/frame/sFramePaint.h"
 #include "skin/controls/sSkinableMenus.h"
 #include "skin/controls/dialogs/vlSystemMenu.h"
 #include "skin/manager/SkinCommands.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/sFrameLayout.h"
+#include "skin/controls/frame/sFrameLayout.h"
 #include "skin/controls/dialogs/vlDialogRules.h"
 #include "skin/controls/vlScrollWnd.h"
 #include "ui/Component.h"

@@ -4,7 +4,7 @@
 // and the window region cut from the key-coloured corners.
 #include <algorithm>
 
-#include "skin/controls/sFramePaint.h"
+#include "skin/controls/frame/sFramePaint.h"
 #include "skin/controls/dialogs/vlDialogWnd.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"

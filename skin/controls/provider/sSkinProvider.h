@@ -14,9 +14,9 @@
 #include <string>
 
 #include "skin/controls/sCommonData.h"
-#include "skin/controls/sFrameLayout.h"
-#include "skin/controls/vlMinTimer.h"
-#include "skin/controls/vlSBAnimation.h"
+#include "skin/controls/frame/sFrameLayout.h"
+#include "skin/controls/frame/vlMinTimer.h"
+#include "skin/controls/frame/vlSBAnimation.h"
 #include "skin/render/PictureWindow_win.h"
 #include "skin/render/GlowMask.h"
 #include "ui/GdiHandles.h"

@@ -4,8 +4,8 @@
 // dragged form to the work area's edges.
 #include <utility>
 
-#include "skin/controls/PaintWindowTo.h"
-#include "skin/controls/sScreenSnap.h"
+#include "skin/controls/frame/PaintWindowTo.h"
+#include "skin/controls/frame/sScreenSnap.h"
 #include "skin/controls/provider/sSkinProvider.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinEffects.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "skin/controls/sFramePaint.h"
+#include "skin/controls/frame/sFramePaint.h"
 #include "skin/controls/sMaskRegion.h"
 #include "skin/controls/provider/sSkinProvider.h"
 #include "skin/data/Bitmap32_win.h"

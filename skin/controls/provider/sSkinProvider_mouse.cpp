@@ -5,7 +5,7 @@
 #include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/sSkinableMenus.h"
 #include "skin/controls/provider/sSystemMenu.h"
-#include "skin/controls/sSystemMenuRules.h"
+#include "skin/controls/frame/sSystemMenuRules.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/WindowAnimation_win.h"
 #include "ui/CustomForm.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "skin/controls/sCustomSysMenu.h"
-#include "skin/controls/sFrameLayout.h"
+#include "skin/controls/frame/sFrameLayout.h"
 
 namespace pakmole {
 

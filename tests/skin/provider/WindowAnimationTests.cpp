@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "skin/controls/PaintWindowTo.h"
+#include "skin/controls/frame/PaintWindowTo.h"
 #include "skin/manager/DialogHook.h"
 #include "skin/render/WindowAnimation_win.h"
 #include "tests/skin/adapters/AdapterFixture.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/sSystemMenuRules.h"
+#include "skin/controls/frame/sSystemMenuRules.h"
 
 namespace pakmole {
 

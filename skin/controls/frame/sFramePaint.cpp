@@ -1,4 +1,4 @@
-#include "skin/controls/sFramePaint.h"
+#include "skin/controls/frame/sFramePaint.h"
 
 #include <algorithm>
 

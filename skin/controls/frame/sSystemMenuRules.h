@@ -2,7 +2,7 @@
 // Which items of a skinned system menu a window shows and lets be chosen,
 // from what the window is. Portable, so every kind of window can be checked
 // without one.
-#include "skin/controls/sFrameLayout.h"
+#include "skin/controls/frame/sFrameLayout.h"
 
 namespace pakmole {
 

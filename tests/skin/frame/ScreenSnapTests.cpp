@@ -1,7 +1,7 @@
 // A dragged window lands on the work area's edges within the snapping distance.
 #include <gtest/gtest.h>
 
-#include "skin/controls/sScreenSnap.h"
+#include "skin/controls/frame/sScreenSnap.h"
 
 namespace pakmole {
 namespace {

@@ -1,4 +1,4 @@
-#include "skin/controls/vlMinTimer.h"
+#include "skin/controls/frame/vlMinTimer.h"
 
 #include <utility>
 

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "skin/controls/sFrameLayout.h"
+#include "skin/controls/frame/sFrameLayout.h"
 
 namespace pakmole {
 namespace {

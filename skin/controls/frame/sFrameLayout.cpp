@@ -1,4 +1,4 @@
-#include "skin/controls/sFrameLayout.h"
+#include "skin/controls/frame/sFrameLayout.h"
 
 #include "skin/data/SkinModel.h"
 

@@ -1,4 +1,4 @@
-#include "skin/controls/vlSBAnimation.h"
+#include "skin/controls/frame/vlSBAnimation.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "skin/controls/PaintWindowTo.h"
+#include "skin/controls/frame/PaintWindowTo.h"
 
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/sScreenSnap.h"
+#include "skin/controls/frame/sScreenSnap.h"
 
 #include <cstdlib>
 

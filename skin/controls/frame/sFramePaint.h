@@ -9,7 +9,7 @@
 #include <string>
 #include <utility>
 
-#include "skin/controls/sFrameLayout.h"
+#include "skin/controls/frame/sFrameLayout.h"
 #include "skin/controls/sMaskRegion.h"
 #include "skin/data/Bitmap32.h"
 #include "skin/data/SkinModel.h"
