@@ -3,7 +3,7 @@
 #include "skin/controls/dialogs/vlDialogWnd.h"
 
 #include "skin/controls/frame/sFramePaint.h"
-#include "skin/controls/sSkinableMenus.h"
+#include "skin/controls/menus/sSkinableMenus.h"
 #include "skin/controls/dialogs/vlSystemMenu.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "skin/controls/sCustomSysMenu.h"
+#include "skin/controls/menus/sCustomSysMenu.h"
 #include "skin/controls/dialogs/vlDialogRules.h"
 
 namespace pakmole {

@@ -3,7 +3,7 @@
 #include <windowsx.h>
 
 #include "skin/controls/provider/sSkinProvider.h"
-#include "skin/controls/sSkinableMenus.h"
+#include "skin/controls/menus/sSkinableMenus.h"
 #include "skin/controls/provider/sSystemMenu.h"
 #include "skin/controls/frame/sSystemMenuRules.h"
 #include "skin/manager/sSkinManager.h"

@@ -3,7 +3,7 @@
 // (TsCustomSysMenu) with the items and rules of the provider's form.
 #include <string>
 
-#include "skin/controls/sCustomSysMenu.h"
+#include "skin/controls/menus/sCustomSysMenu.h"
 #include "skin/controls/frame/sFrameLayout.h"
 
 namespace pakmole {

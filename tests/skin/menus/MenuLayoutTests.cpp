@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/sSkinableMenusLayout.h"
+#include "skin/controls/menus/sSkinableMenusLayout.h"
 
 namespace pakmole {
 namespace {

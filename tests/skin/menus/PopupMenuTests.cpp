@@ -7,9 +7,9 @@
 #include <atomic>
 #include <thread>
 
-#include "skin/controls/sSkinableMenus.h"
+#include "skin/controls/menus/sSkinableMenus.h"
 #include "skin/controls/provider/sSystemMenu.h"
-#include "skin/controls/vlMnuWnd.h"
+#include "skin/controls/menus/vlMnuWnd.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/MaskPainter.h"
 #include "tests/skin/adapters/AdapterFixture.h"

@@ -2,7 +2,7 @@
 // frame, extra line), and each item composed over its part of it.
 #include <algorithm>
 
-#include "skin/controls/sSkinableMenus.h"
+#include "skin/controls/menus/sSkinableMenus.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/Blend.h"

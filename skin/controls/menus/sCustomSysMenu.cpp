@@ -1,4 +1,4 @@
-#include "skin/controls/sCustomSysMenu.h"
+#include "skin/controls/menus/sCustomSysMenu.h"
 
 #include <cstdint>
 #include <utility>

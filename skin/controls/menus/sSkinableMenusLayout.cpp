@@ -1,4 +1,4 @@
-#include "skin/controls/sSkinableMenusLayout.h"
+#include "skin/controls/menus/sSkinableMenusLayout.h"
 
 #include <algorithm>
 

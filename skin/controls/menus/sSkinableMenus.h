@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "skin/controls/sSkinableMenusLayout.h"
+#include "skin/controls/menus/sSkinableMenusLayout.h"
 #include "skin/data/Bitmap32.h"
 #include "skin/manager/sMenuSupport.h"
 #include "skin/render/MaskPainter.h"

@@ -1,10 +1,10 @@
-#include "skin/controls/sSkinableMenus.h"
+#include "skin/controls/menus/sSkinableMenus.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <utility>
 
-#include "skin/controls/vlMnuWnd.h"
+#include "skin/controls/menus/vlMnuWnd.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/DialogHook.h"
 #include "skin/manager/sSkinManager.h"
