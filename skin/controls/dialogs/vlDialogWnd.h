@@ -13,7 +13,7 @@
 
 #include "skin/controls/frame/sFrameLayout.h"
 #include "skin/controls/dialogs/vlDialogRules.h"
-#include "skin/controls/vlScrollWnd.h"
+#include "skin/controls/adapters/vlScrollWnd.h"
 #include "ui/Component.h"
 #include "ui/GdiHandles.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/controls/vlAdapterClasses.h"
+#include "skin/controls/adapters/vlAdapterClasses.h"
 #include "skin/controls/dialogs/vlDialogChildTable.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"

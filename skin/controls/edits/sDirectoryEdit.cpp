@@ -5,7 +5,7 @@
 #include "base/Exceptions.h"
 #include "base/FileSystem.h"
 #include "base/SystemError.h"
-#include "skin/controls/sBitBtn.h"
+#include "skin/controls/adapters/sBitBtn.h"
 #include "ui/Application.h"
 
 namespace pakmole {

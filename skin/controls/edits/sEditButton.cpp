@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/controls/sAlphaImageList.h"
+#include "skin/controls/adapters/sAlphaImageList.h"
 #include "skin/controls/edits/sCustomComboEdit.h"
 #include "skin/controls/edits/sGlyphUtils.h"
 #include "skin/manager/SkinCommands.h"

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "skin/controls/sCommonData.h"
-#include "skin/controls/sSpeedButton.h"
+#include "skin/controls/adapters/sSpeedButton.h"
 #include "skin/render/sFade_win.h"
 
 namespace pakmole {

@@ -1,6 +1,6 @@
 #include "skin/controls/edits/sGlyphMode.h"
 
-#include "skin/controls/sAlphaImageList.h"
+#include "skin/controls/adapters/sAlphaImageList.h"
 #include "skin/controls/edits/sCustomComboEdit.h"
 #include "skin/controls/edits/sEditButton.h"
 #include "skin/controls/edits/sGlyphUtils.h"

@@ -2,7 +2,7 @@
 // The built-in glyph list of the edit buttons: five strips read from the
 // program's data resources "SF", "SR", "SD", "SE", "SC" (indexes 0 to 4), each
 // three 16 x 16 glyphs (normal, hot, pressed) side by side.
-#include "skin/controls/sAlphaImageList.h"
+#include "skin/controls/adapters/sAlphaImageList.h"
 
 namespace pakmole {
 

@@ -6,7 +6,7 @@
 // it is a plain scroll-window adapter.
 #include <windows.h>
 
-#include "skin/controls/vlScrollWnd.h"
+#include "skin/controls/adapters/vlScrollWnd.h"
 #include "skin/data/Bitmap32.h"
 
 namespace pakmole {

@@ -5,7 +5,7 @@
 
 #include "base/Exceptions.h"
 #include "skin/controls/pathdialog/sShellTreeViewRoots.h"
-#include "skin/controls/vlAdapterClasses.h"
+#include "skin/controls/adapters/vlAdapterClasses.h"
 
 namespace pakmole {
 namespace {

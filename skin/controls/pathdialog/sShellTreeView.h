@@ -8,7 +8,7 @@
 #include <string>
 
 #include "skin/controls/sBoundLabel.h"
-#include "skin/controls/sOwnAdapter.h"
+#include "skin/controls/adapters/sOwnAdapter.h"
 #include "skin/controls/pathdialog/sShellTreeViewItems.h"
 #include "ui/TreeView.h"
 

@@ -3,9 +3,9 @@
 #include <climits>
 
 #include "base/FileSystem.h"
-#include "skin/controls/sBitBtn.h"
-#include "skin/controls/sLabel.h"
-#include "skin/controls/sScrollBox.h"
+#include "skin/controls/adapters/sBitBtn.h"
+#include "skin/controls/adapters/sLabel.h"
+#include "skin/controls/adapters/sScrollBox.h"
 #include "skin/controls/pathdialog/sShellTreeViewRoots.h"
 #include "ui/Application.h"
 

@@ -1,9 +1,9 @@
 // The stored description of TPathDialogForm: its properties and its
 // components, in stored order, set while the form is loading.
-#include "skin/controls/sAlphaImageList.h"
-#include "skin/controls/sBitBtn.h"
-#include "skin/controls/sLabel.h"
-#include "skin/controls/sScrollBox.h"
+#include "skin/controls/adapters/sAlphaImageList.h"
+#include "skin/controls/adapters/sBitBtn.h"
+#include "skin/controls/adapters/sLabel.h"
+#include "skin/controls/adapters/sScrollBox.h"
 #include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/pathdialog/vlPathDialog.h"
 

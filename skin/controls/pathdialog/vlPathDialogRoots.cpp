@@ -2,12 +2,12 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "skin/controls/sBitBtn.h"
-#include "skin/controls/sLabel.h"
-#include "skin/controls/sScrollBox.h"
+#include "skin/controls/adapters/sBitBtn.h"
+#include "skin/controls/adapters/sLabel.h"
+#include "skin/controls/adapters/sScrollBox.h"
 #include "skin/controls/pathdialog/sShellTreeViewItems.h"
 #include "skin/controls/pathdialog/sShellTreeViewRoots.h"
-#include "skin/controls/sSpeedButton.h"
+#include "skin/controls/adapters/sSpeedButton.h"
 #include "skin/controls/pathdialog/vlPathDialog.h"
 
 namespace pakmole {

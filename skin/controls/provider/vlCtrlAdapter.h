@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "skin/controls/sCommonData.h"
-#include "skin/controls/vlMainWnd.h"
-#include "skin/controls/vlSpeedButtonHandler.h"
+#include "skin/controls/adapters/vlMainWnd.h"
+#include "skin/controls/adapters/vlSpeedButtonHandler.h"
 #include "ui/Object.h"
 
 namespace pakmole {

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/controls/provider/sSkinProvider.h"
-#include "skin/controls/vlBtnWnd.h"
+#include "skin/controls/adapters/vlBtnWnd.h"
 #include "skin/data/Bitmap32.h"
 #include "skin/manager/sSkinManager.h"
 #include "tests/skin/adapters/ButtonPictures.h"

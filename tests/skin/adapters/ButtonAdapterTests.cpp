@@ -3,7 +3,7 @@
 // working while and after it is subclassed.
 #include <functional>
 
-#include "skin/controls/vlAdapterClasses.h"
+#include "skin/controls/adapters/vlAdapterClasses.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sThirdParty.h"

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "skin/controls/vlAdapterClasses.h"
+#include "skin/controls/adapters/vlAdapterClasses.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/data/Bitmap32_win.h"

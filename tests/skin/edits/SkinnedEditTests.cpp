@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "skin/controls/sAlphaImageList.h"
+#include "skin/controls/adapters/sAlphaImageList.h"
 #include "skin/controls/edits/sFilenameEdit.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/ControlPaint.h"
