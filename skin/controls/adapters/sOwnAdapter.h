@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sCommonData.h"
 #include "skin/controls/adapters/vlMainWnd.h"
 #include "ui/WinControl.h"
 

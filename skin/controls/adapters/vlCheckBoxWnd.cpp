@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "skin/controls/vlParentBg.h"
-#include "skin/controls/vlWindowFont.h"
+#include "skin/controls/state/vlParentBg.h"
+#include "skin/controls/state/vlWindowFont.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"

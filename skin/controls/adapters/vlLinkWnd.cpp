@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "skin/controls/vlWindowFont.h"
+#include "skin/controls/state/vlWindowFont.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/render/SkinText_win.h"
 

@@ -1,7 +1,7 @@
 #include "skin/controls/adapters/vlMainWnd.h"
 
-#include "skin/controls/sControlPopupMenu.h"
-#include "skin/controls/vlPaintTarget.h"
+#include "skin/controls/state/sControlPopupMenu.h"
+#include "skin/controls/state/vlPaintTarget.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/SkinCommandDelivery_win.h"

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sCommonData.h"
 #include "skin/render/sFade_win.h"
 #include "ui/Control.h"
 #include "ui/Message.h"

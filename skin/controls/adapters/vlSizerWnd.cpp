@@ -1,6 +1,6 @@
 #include "skin/controls/adapters/vlSizerWnd.h"
 
-#include "skin/controls/vlPaintTarget.h"
+#include "skin/controls/state/vlPaintTarget.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
 #include "ui/GdiHandles.h"

@@ -9,7 +9,7 @@
 // "SPEEDBUTTON_SMALL", others "SPEEDBUTTON".
 #include <string>
 
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sCommonData.h"
 #include "ui/Message.h"
 #include "ui/Object.h"
 

@@ -1,6 +1,6 @@
 #include "skin/controls/adapters/vlStaticWnd.h"
 
-#include "skin/controls/vlWindowFont.h"
+#include "skin/controls/state/vlWindowFont.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/render/SkinText_win.h"
 #include "ui/GdiHandles.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "skin/controls/adapters/vlScrollWnd.h"
-#include "skin/controls/vlWindowFont.h"
+#include "skin/controls/state/vlWindowFont.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/Blend.h"

@@ -1,6 +1,6 @@
 #include "skin/controls/adapters/vlTransPanelWnd.h"
 
-#include "skin/controls/vlParentBg.h"
+#include "skin/controls/state/vlParentBg.h"
 #include "skin/data/Bitmap32_win.h"
 
 namespace pakmole {

@@ -8,7 +8,7 @@
 // release change the look at once.
 #include <memory>
 
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sCommonData.h"
 #include "skin/controls/adapters/sSpeedButton.h"
 #include "skin/render/sFade_win.h"
 

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "skin/controls/sBoundLabel.h"
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sBoundLabel.h"
+#include "skin/controls/state/sCommonData.h"
 #include "ui/MaskEdit.h"
 
 namespace pakmole {

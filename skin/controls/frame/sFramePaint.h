@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "skin/controls/frame/sFrameLayout.h"
-#include "skin/controls/sMaskRegion.h"
+#include "skin/controls/state/sMaskRegion.h"
 #include "skin/data/Bitmap32.h"
 #include "skin/data/SkinModel.h"
 #include "skin/render/BgSource.h"

@@ -1,6 +1,6 @@
 #include "skin/controls/menus/vlMnuWnd.h"
 
-#include "skin/controls/sMaskRegion.h"
+#include "skin/controls/state/sMaskRegion.h"
 #include "skin/controls/menus/sSkinableMenus.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"

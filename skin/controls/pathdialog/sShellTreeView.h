@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/controls/sBoundLabel.h"
+#include "skin/controls/state/sBoundLabel.h"
 #include "skin/controls/adapters/sOwnAdapter.h"
 #include "skin/controls/pathdialog/sShellTreeViewItems.h"
 #include "ui/TreeView.h"

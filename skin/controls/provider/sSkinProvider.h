@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sCommonData.h"
 #include "skin/controls/frame/sFrameLayout.h"
 #include "skin/controls/frame/vlMinTimer.h"
 #include "skin/controls/frame/vlSBAnimation.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sCommonData.h"
 #include "skin/controls/adapters/vlMainWnd.h"
 #include "skin/controls/adapters/vlSpeedButtonHandler.h"
 #include "ui/Object.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/sBoundLabel.h"
+#include "skin/controls/state/sBoundLabel.h"
 
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"

@@ -1,6 +1,6 @@
 // Backgrounds of a skinned control: what it shows its children, how it
 // depends on its parent, and the rebuild of its cache picture.
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sCommonData.h"
 
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"

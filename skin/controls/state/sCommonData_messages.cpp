@@ -1,7 +1,7 @@
 // How a control's skin state follows the control's own window messages and
 // the component layer's notifications.
-#include "skin/controls/sCommonData.h"
-#include "skin/controls/sControlPopupMenu.h"
+#include "skin/controls/state/sCommonData.h"
+#include "skin/controls/state/sControlPopupMenu.h"
 
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"

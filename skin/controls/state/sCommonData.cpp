@@ -1,4 +1,4 @@
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sCommonData.h"
 
 #include "skin/data/ColorAdjust.h"
 #include "skin/data/TextCase.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/sMaskRegion.h"
+#include "skin/controls/state/sMaskRegion.h"
 
 #include <algorithm>
 

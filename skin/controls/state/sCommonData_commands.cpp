@@ -1,5 +1,5 @@
 // The skin engine's commands as one control's skin state answers them.
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sCommonData.h"
 
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"

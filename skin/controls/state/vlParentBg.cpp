@@ -1,4 +1,4 @@
-#include "skin/controls/vlParentBg.h"
+#include "skin/controls/state/vlParentBg.h"
 
 #include <algorithm>
 

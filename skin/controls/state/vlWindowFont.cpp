@@ -1,4 +1,4 @@
-#include "skin/controls/vlWindowFont.h"
+#include "skin/controls/state/vlWindowFont.h"
 
 #include "ui/GdiHandles.h"
 

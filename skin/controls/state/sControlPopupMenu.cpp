@@ -1,4 +1,4 @@
-#include "skin/controls/sControlPopupMenu.h"
+#include "skin/controls/state/sControlPopupMenu.h"
 
 #include "skin/manager/sSkinManager.h"
 #include "ui/Control.h"
