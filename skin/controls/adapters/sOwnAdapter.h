@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "skin/controls/state/sCommonData.h"
 #include "skin/controls/adapters/vlMainWnd.h"
+#include "skin/controls/state/sCommonData.h"
 #include "ui/WinControl.h"
 
 namespace pakmole {

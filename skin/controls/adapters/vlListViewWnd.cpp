@@ -6,14 +6,14 @@
 
 #include <algorithm>
 
+#include "skin/controls/adapters/vlScrollWnd.h"
 #include "skin/data/Bitmap32_win.h"
+#include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/BgSource.h"
 #include "skin/render/Blend.h"
 #include "skin/render/MaskPainter.h"
 #include "skin/render/SkinText_win.h"
-#include "skin/controls/adapters/vlScrollWnd.h"
-#include "skin/manager/SkinCommands.h"
 #include "ui/GdiHandles.h"
 #include "ui/Graphics.h"
 

@@ -2,9 +2,9 @@
 // changes, the hit test and mouse of the title buttons, the system menu.
 #include "skin/controls/dialogs/vlDialogWnd.h"
 
+#include "skin/controls/dialogs/vlSystemMenu.h"
 #include "skin/controls/frame/sFramePaint.h"
 #include "skin/controls/menus/sSkinableMenus.h"
-#include "skin/controls/dialogs/vlSystemMenu.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/BgQuery_win.h"

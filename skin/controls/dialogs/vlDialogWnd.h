@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/frame/sFrameLayout.h"
-#include "skin/controls/dialogs/vlDialogRules.h"
 #include "skin/controls/adapters/vlScrollWnd.h"
+#include "skin/controls/dialogs/vlDialogRules.h"
+#include "skin/controls/frame/sFrameLayout.h"
 #include "ui/Component.h"
 #include "ui/GdiHandles.h"
 

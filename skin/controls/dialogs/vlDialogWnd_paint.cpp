@@ -4,8 +4,8 @@
 // and the window region cut from the key-coloured corners.
 #include <algorithm>
 
-#include "skin/controls/frame/sFramePaint.h"
 #include "skin/controls/dialogs/vlDialogWnd.h"
+#include "skin/controls/frame/sFramePaint.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/ControlPaint.h"

@@ -7,8 +7,8 @@
 #include <functional>
 #include <vector>
 
-#include "skin/controls/menus/sCustomSysMenu.h"
 #include "skin/controls/dialogs/vlDialogRules.h"
+#include "skin/controls/menus/sCustomSysMenu.h"
 
 namespace pakmole {
 

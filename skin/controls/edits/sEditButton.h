@@ -8,8 +8,8 @@
 // release change the look at once.
 #include <memory>
 
-#include "skin/controls/state/sCommonData.h"
 #include "skin/controls/adapters/sSpeedButton.h"
+#include "skin/controls/state/sCommonData.h"
 #include "skin/render/sFade_win.h"
 
 namespace pakmole {

@@ -1,7 +1,7 @@
 #include "skin/controls/menus/vlMnuWnd.h"
 
-#include "skin/controls/state/sMaskRegion.h"
 #include "skin/controls/menus/sSkinableMenus.h"
+#include "skin/controls/state/sMaskRegion.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"

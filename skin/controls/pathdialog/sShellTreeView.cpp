@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "base/Exceptions.h"
-#include "skin/controls/pathdialog/sShellTreeViewRoots.h"
 #include "skin/controls/adapters/vlAdapterClasses.h"
+#include "skin/controls/pathdialog/sShellTreeViewRoots.h"
 
 namespace pakmole {
 namespace {

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "skin/controls/state/sBoundLabel.h"
 #include "skin/controls/adapters/sOwnAdapter.h"
 #include "skin/controls/pathdialog/sShellTreeViewItems.h"
+#include "skin/controls/state/sBoundLabel.h"
 #include "ui/TreeView.h"
 
 namespace pakmole {

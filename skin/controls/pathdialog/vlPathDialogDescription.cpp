@@ -4,8 +4,8 @@
 #include "skin/controls/adapters/sBitBtn.h"
 #include "skin/controls/adapters/sLabel.h"
 #include "skin/controls/adapters/sScrollBox.h"
-#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/pathdialog/vlPathDialog.h"
+#include "skin/controls/provider/sSkinProvider.h"
 
 namespace pakmole {
 

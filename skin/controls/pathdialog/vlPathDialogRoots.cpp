@@ -5,9 +5,9 @@
 #include "skin/controls/adapters/sBitBtn.h"
 #include "skin/controls/adapters/sLabel.h"
 #include "skin/controls/adapters/sScrollBox.h"
+#include "skin/controls/adapters/sSpeedButton.h"
 #include "skin/controls/pathdialog/sShellTreeViewItems.h"
 #include "skin/controls/pathdialog/sShellTreeViewRoots.h"
-#include "skin/controls/adapters/sSpeedButton.h"
 #include "skin/controls/pathdialog/vlPathDialog.h"
 
 namespace pakmole {

@@ -1,7 +1,7 @@
 #include "skin/controls/provider/sFormAutoSkin.h"
 
-#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/dialogs/vlDials.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/manager/FormSkinLinks.h"
 #include "skin/manager/SkinCommands.h"
 #include "ui/CustomForm.h"

@@ -13,16 +13,16 @@
 #include <memory>
 #include <string>
 
-#include "skin/controls/state/sCommonData.h"
 #include "skin/controls/frame/sFrameLayout.h"
 #include "skin/controls/frame/vlMinTimer.h"
 #include "skin/controls/frame/vlSBAnimation.h"
-#include "skin/render/PictureWindow_win.h"
-#include "skin/render/GlowMask.h"
-#include "ui/GdiHandles.h"
 #include "skin/controls/provider/vlCtrlAdapter.h"
+#include "skin/controls/state/sCommonData.h"
 #include "skin/manager/FormSkinLinks.h"
+#include "skin/render/GlowMask.h"
+#include "skin/render/PictureWindow_win.h"
 #include "ui/Component.h"
+#include "ui/GdiHandles.h"
 #include "ui/Message.h"
 
 namespace pakmole {

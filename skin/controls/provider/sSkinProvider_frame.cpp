@@ -6,8 +6,8 @@
 #include <utility>
 
 #include "skin/controls/frame/sFramePaint.h"
-#include "skin/controls/state/sMaskRegion.h"
 #include "skin/controls/provider/sSkinProvider.h"
+#include "skin/controls/state/sMaskRegion.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinEffects.h"
 #include "skin/manager/sSkinManager.h"

@@ -2,10 +2,10 @@
 // and the title buttons' hot and pressed looks under the mouse.
 #include <windowsx.h>
 
-#include "skin/controls/provider/sSkinProvider.h"
-#include "skin/controls/menus/sSkinableMenus.h"
-#include "skin/controls/provider/sSystemMenu.h"
 #include "skin/controls/frame/sSystemMenuRules.h"
+#include "skin/controls/menus/sSkinableMenus.h"
+#include "skin/controls/provider/sSkinProvider.h"
+#include "skin/controls/provider/sSystemMenu.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/WindowAnimation_win.h"
 #include "ui/CustomForm.h"

@@ -1,7 +1,7 @@
 #include "skin/controls/provider/sSystemMenu.h"
 
-#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/frame/sSystemMenuRules.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "ui/CustomForm.h"
 
 namespace pakmole {

@@ -3,8 +3,8 @@
 // (TsCustomSysMenu) with the items and rules of the provider's form.
 #include <string>
 
-#include "skin/controls/menus/sCustomSysMenu.h"
 #include "skin/controls/frame/sFrameLayout.h"
+#include "skin/controls/menus/sCustomSysMenu.h"
 
 namespace pakmole {
 

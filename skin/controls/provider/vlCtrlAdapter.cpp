@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/controls/adapters/vlAdapterClasses.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/manager/sThirdParty.h"

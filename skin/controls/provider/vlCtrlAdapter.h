@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/state/sCommonData.h"
 #include "skin/controls/adapters/vlMainWnd.h"
 #include "skin/controls/adapters/vlSpeedButtonHandler.h"
+#include "skin/controls/state/sCommonData.h"
 #include "ui/Object.h"
 
 namespace pakmole {

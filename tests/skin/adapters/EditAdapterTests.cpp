@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "skin/controls/adapters/vlAdapterClasses.h"
+#include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
-#include "skin/data/Bitmap32_win.h"
 #include "skin/render/Blend.h"
 #include "skin/render/PixelCopy.h"
 #include "skin/render/sFade_win.h"

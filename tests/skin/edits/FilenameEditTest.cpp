@@ -7,11 +7,11 @@
 
 #include <cstring>
 
+#include "base/Exceptions.h"
 #include "skin/controls/edits/sDirectoryEdit.h"
 #include "skin/controls/edits/sFilenameEdit.h"
 #include "skin/controls/edits/sGlyphUtils.h"
 #include "tests/support/TestPaths.h"
-#include "base/Exceptions.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CustomForm.h"
 

@@ -1,10 +1,10 @@
 // The built-in glyph strips and the glyph choice of the edit button.
 #include <gtest/gtest.h>
 
+#include "base/Exceptions.h"
 #include "skin/controls/edits/sFilenameEdit.h"
 #include "skin/controls/edits/sGlyphUtils.h"
 #include "skin/data/Bitmap32_win.h"
-#include "base/Exceptions.h"
 #include "tests/support/ScreenPixels.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CustomForm.h"

@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "skin/controls/menus/sSkinableMenus.h"
-#include "skin/controls/provider/sSystemMenu.h"
 #include "skin/controls/menus/vlMnuWnd.h"
+#include "skin/controls/provider/sSystemMenu.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/MaskPainter.h"
 #include "tests/skin/adapters/AdapterFixture.h"

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "skin/controls/state/sBoundLabel.h"
 #include "skin/controls/state/sCommonData.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/MainSkinManager.h"
@@ -14,7 +15,6 @@
 #include "tests/skin/manager/ManagerTestSupport.h"
 #include "tests/skin/state/SkinnedBox.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "skin/controls/state/sBoundLabel.h"
 #include "ui/CustomForm.h"
 #include "ui/SpeedButton.h"
 
