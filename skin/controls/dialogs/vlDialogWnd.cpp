@@ -83,6 +83,7 @@ void TvlDialogWnd::PlaceAt(POINT point) {
 void TvlDialogWnd::TakeIcon() {
     auto icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_SMALL, 0));
     if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(handle_, WM_GETICON, ICON_BIG, 0));
+    hasIcon_ = icon != nullptr;
     icon_.Reset(icon ? static_cast<HICON>(CopyImage(icon, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                     GetSystemMetrics(SM_CYSMICON), LR_COPYFROMRESOURCE))
                      : nullptr);
@@ -101,21 +102,7 @@ bool TvlDialogWnd::ButtonEnabled(int button) const {
 int TvlDialogWnd::TitleHitTest(POINT screen) const {
     RECT window;
     GetWindowRect(handle_, &window);
-    const int x = screen.x - window.left, y = screen.y - window.top;
-    const TsTitleButtonPlace& close = layout_.Buttons[tbClose];
-    if (!close.Shown || y < close.Rect.Top || y > close.Rect.Bottom) return HTNOWHERE;
-    if (layout_.IconShown && x >= layout_.IconRect.Left && x < layout_.IconRect.Right) return HTSYSMENU;
-    for (int i = 0; i < tbCount; ++i) {
-        const TsTitleButtonPlace& b = layout_.Buttons[static_cast<std::size_t>(i)];
-        if (!b.Shown || x < b.Rect.Left || x > b.Rect.Right) continue;
-        switch (i) {
-        case tbClose: return ButtonEnabled(tbClose) ? HTCLOSE : HTCAPTION;
-        case tbMax: return ButtonEnabled(tbMax) ? HTMAXBUTTON : HTCAPTION;
-        case tbMin: return ButtonEnabled(tbMin) ? HTMINBUTTON : HTCAPTION;
-        default: return HTHELP;
-        }
-    }
-    return HTCAPTION;
+    return DialogCaptionHit(layout_, Style(), captionFacts_, screen.x - window.left, screen.y - window.top);
 }
 
 void TvlDialogWnd::SetHotButton(int button) {
@@ -344,8 +331,8 @@ void TvlDialogWnd::HandleMessage(TMessage& m) {
             SetHotButton(-1);
             RECT window;
             GetWindowRect(handle_, &window);
-            ShowSystemMenu(POINT{window.left + layout_.IconRect.Left,
-                                 window.top + layout_.IconRect.Left + GetSystemMetrics(SM_CYSMICON)});
+            const int32_t f = captionFacts_.FrameWidth;
+            ShowSystemMenu(POINT{window.left + f, window.top + f + GetSystemMetrics(SM_CYSMICON)});
             m.Result = 0;
             return;
         }

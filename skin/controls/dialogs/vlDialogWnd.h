@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "skin/controls/adapters/vlScrollWnd.h"
+#include "skin/controls/dialogs/vlDialogCaption.h"
 #include "skin/controls/dialogs/vlDialogRules.h"
 #include "skin/controls/frame/sFrameLayout.h"
 #include "ui/Component.h"
@@ -86,6 +87,7 @@ private:
     bool placePending_ = false;
     POINT place_{};
     IconHandle icon_;
+    bool hasIcon_ = false;  // the dialog has an icon (its copy may have failed)
     FontHandle titleFont_;
     BrushHandle mainBrush_;
     int32_t titleIndex_ = -1;
@@ -95,6 +97,7 @@ private:
     // Platforms after the fifth version paint a dialog's client area with its erase.
     bool clientPaintSuppressed_ = false;
     TsTitleLayout layout_;
+    TvlDialogCaptionFacts captionFacts_;
 };
 
 }  // namespace pakmole

@@ -30,10 +30,12 @@ void TvlDialogWnd::UpdateLayout() {
         titleIndex_ = manager->FindSection("FORMTITLE");
     captionIndex_ = manager->FindSection("CAPTION");
     RefreshGeometry();
-    TsFrameFacts facts = DialogFrameFacts(Style(), kind_, width_, height_, GetSystemMetrics(SM_CXFRAME),
-                                          GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYCAPTION));
-    facts.IconWanted = icon_.Get() != nullptr;
-    layout_ = LayoutCaption(facts, TitleMetricsOf(model), TitleMasksOf(model));
+    const TvlDialogStyle style = Style();
+    const TsFrameFacts facts = DialogFrameFacts(style, kind_, width_, height_, GetSystemMetrics(SM_CXFRAME),
+                                                GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYCAPTION));
+    captionFacts_ = TvlDialogCaptionFacts{width_, facts.FrameWidth, facts.CaptionHeight, GetSystemMetrics(SM_CXSMICON),
+                                          GetSystemMetrics(SM_CYSMICON), hasIcon_};
+    layout_ = DialogCaptionLayout(style, kind_, captionFacts_, TitleMetricsOf(model), TitleMasksOf(model));
 }
 
 const TBitmap32* TvlDialogWnd::WindowImage() {
@@ -75,6 +77,10 @@ void TvlDialogWnd::PaintCaption(TBitmap32& image) {
     if (!dc) return;
     if (!titleFont_) titleFont_.Reset(CreateCaptionFont());
     TsCaptionLine line = CaptionLineOf(dc, caption_, titleFont_.Get(), layout_);
+    // Centred in the text rectangle, which starts 2 below the window's top.
+    const LONG height = line.Rect.bottom - line.Rect.top;
+    line.Rect.top = layout_.TextRect.Top + (layout_.TextRect.Height() - height) / 2;
+    line.Rect.bottom = line.Rect.top + height;
     if (capturedExStyle_ & (WS_EX_RTLREADING | WS_EX_LAYOUTRTL)) line.Flags |= DT_RIGHT | DT_RTLREADING;
     line.TitleIndex = titleIndex_;
     line.CaptionIndex = captionIndex_;
