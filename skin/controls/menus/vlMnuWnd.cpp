@@ -101,11 +101,9 @@ void TvlMnuWnd::HandleMessage(TMessage& m) {
         return;
     case WM_WINDOWPOSCHANGING: {
         const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
-        // The window stays unseen until its first frame is the skin's.
-        if ((pos->flags & SWP_SHOWWINDOW) && !IsWindowVisible(handle_) &&
-            engine_->Manager()->MenuSupport().AlphaBlend < 255) {
-            SetWindowOpacity(handle_, true, 0);
-        }
+        // The window stays unseen until its first frame is the skin's,
+        // whatever its opacity will be then.
+        if ((pos->flags & SWP_SHOWWINDOW) && !IsWindowVisible(handle_)) SetWindowOpacity(handle_, true, 0);
         break;
     }
     case WM_DESTROY:
