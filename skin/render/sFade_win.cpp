@@ -170,10 +170,11 @@ bool StartPaintChange(TsFadeTimerSlot& slot, TsSkinStateCore& state, uint8_t dir
     timer.FadeLevel = FadeStartLevel(timer.FadeLevel, timer.Iterations);
     if (applyNewState) applyNewState();
     state.BackgroundStale = true;
-    // A control that answers has painted the change itself: no fade runs.
-    const bool painted = PerformOnOwner(state, SKC_PREPARECACHE) != 0;
+    // A control that answers the preparation stops the timer; the fade's
+    // direction then decides whether it runs.
+    if (PerformOnOwner(state, SKC_PREPARECACHE) != 0) timer.SetEnabled(false);
     timer.Direction = direction;
-    timer.SetEnabled(direction != 0 && !painted);
+    timer.SetEnabled(direction != 0);
     return true;
 }
 
