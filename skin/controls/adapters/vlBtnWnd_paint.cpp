@@ -7,6 +7,7 @@
 #include "skin/render/Blend.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/SkinText_win.h"
+#include "skin/render/WindowAnimation_win.h"
 #include "ui/GdiHandles.h"
 #include "ui/WinControl.h"
 
@@ -108,8 +109,11 @@ void TvlBtnWnd::Paint(HDC target) {
     const bool painting = target == nullptr;
     // A WM_PRINT or a DC handed in paints there; a plain WM_PAINT validates the window.
     HDC dc = painting ? BeginPaint(handle_, &ps) : target;
-    skinData_->PaintSuspended = skinData_->IsUpdating();
-    if (!skinData_->PaintSuspended) {
+    // While a window animation shows its picture, the window under it is not
+    // drawn (a print still is).
+    const bool animating = painting && AnimationInProgress();
+    skinData_->PaintSuspended = skinData_->IsUpdating() && !animating;
+    if (!skinData_->PaintSuspended && !animating) {
         skinData_->BackgroundStale = true;
         RenderCache();
         if (skinData_->CacheBitmap && !skinData_->CacheBitmap->Empty())
