@@ -6,8 +6,8 @@
 
 #include "base/FileSystem.h"
 #include "pak/PakJob.h"
-#include "skin/controls/sDirectoryEdit.h"
-#include "skin/controls/sFilenameEdit.h"
+#include "skin/controls/edits/sDirectoryEdit.h"
+#include "skin/controls/edits/sFilenameEdit.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/CommandLine.h"

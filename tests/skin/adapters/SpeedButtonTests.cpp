@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <functional>
 
-#include "skin/controls/vlCtrlAdapter.h"
+#include "skin/controls/provider/vlCtrlAdapter.h"
 #include "skin/manager/sThirdParty.h"
 #include "skin/render/Blend.h"
 #include "tests/skin/adapters/AdapterFixture.h"
