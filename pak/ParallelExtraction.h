@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "BlockInflater.h"
 #include "PakEntry.h"
 #include "PakFooter.h"
 #include "base/Stream.h"
@@ -27,7 +28,9 @@ struct ParallelEntryHooks {
     std::function<void(const PakEntry&, bool skipped, std::exception_ptr failure, uint64_t written)> finished;
 };
 
+// The inflater is used by every worker at once.
 void ExtractInParallel(TStream& pak, const PakFooter& footer, const Aes256EcbDecryptor* key,
-                       const std::vector<PakEntry>& entries, unsigned workers, const ParallelEntryHooks& hooks);
+                       const std::vector<PakEntry>& entries, BlockInflater& inflater, unsigned workers,
+                       const ParallelEntryHooks& hooks);
 
 }  // namespace pakmole

@@ -35,6 +35,10 @@ case "$flavour" in
   *) echo "unknown flavour $flavour" >&2; exit 2 ;;
 esac
 [ -f "$dir/build.ninja" ] || args+=(-G Ninja)
+case "$flavour" in
+  # Debian ships no MinGW build of libdeflate: the build compiles its source.
+  win32|win64) args+=(-DPAKMOLE_LIBDEFLATE_SOURCE="$("$here/scripts/libdeflate-source.sh")") ;;
+esac
 cmake "${args[@]}" >/dev/null
 if (($#)); then
   cmake --build "$dir" -- "$@"
