@@ -21,11 +21,13 @@ endif()
 include(ExternalProject)
 set(_libdeflate_dir ${CMAKE_BINARY_DIR}/libdeflate)
 # Its Makefile names the static library of a MinGW target libdeflatestatic.lib.
-set(_libdeflate_lib ${_libdeflate_dir}/src/libdeflatestatic.lib)
+set(_libdeflate_lib ${_libdeflate_dir}/source/libdeflatestatic.lib)
 ExternalProject_Add(libdeflate_build
   URL "${PAKMOLE_LIBDEFLATE_SOURCE}"
+  # Debian 12's libdeflate_1.14.orig.tar.gz, as its .dsc lists it.
+  URL_HASH SHA256=89e7df898c37c3427b0f39aadcf733731321a278771d20fc553f92da8d4808ac
   PREFIX ${_libdeflate_dir}
-  SOURCE_DIR ${_libdeflate_dir}/src
+  SOURCE_DIR ${_libdeflate_dir}/source
   BUILD_IN_SOURCE ON
   CONFIGURE_COMMAND ""
   # The compressor is not needed; AR is given since the Makefile cannot derive
@@ -35,7 +37,7 @@ ExternalProject_Add(libdeflate_build
   BUILD_BYPRODUCTS ${_libdeflate_lib}
   DOWNLOAD_EXTRACT_TIMESTAMP OFF)
 # The include folder must exist when the imported target is defined.
-file(MAKE_DIRECTORY ${_libdeflate_dir}/src)
+file(MAKE_DIRECTORY ${_libdeflate_dir}/source)
 set_target_properties(libdeflate PROPERTIES IMPORTED_LOCATION ${_libdeflate_lib})
-target_include_directories(libdeflate SYSTEM INTERFACE ${_libdeflate_dir}/src)
+target_include_directories(libdeflate SYSTEM INTERFACE ${_libdeflate_dir}/source)
 add_dependencies(libdeflate libdeflate_build)

@@ -151,6 +151,7 @@ JobSummary Extract(const std::string& pakPath, JobHost& host, const PakJobOption
                 return extraction.Prepare(entry);
             };
             hooks.finished = finished;
+            hooks.afterPiece = [&host] { host.ProcessMessages(); };
             ExtractInParallel(pak.file, index.footer, pak.decryptor.get(), index.entries, host.Inflater(), host.Workers(),
                               hooks);
         } else {

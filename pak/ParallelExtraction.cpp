@@ -172,6 +172,7 @@ void ExtractInParallel(TStream& pak, const PakFooter& footer, const Aes256EcbDec
             } catch (...) {
                 if (!slot.failure) slot.failure = std::current_exception();
             }
+            if (hooks.afterPiece) hooks.afterPiece();
             continue;
         }
         if (!slot.failure) slot.failure = item.readFailure;

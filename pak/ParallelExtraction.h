@@ -26,6 +26,9 @@ struct ParallelEntryHooks {
     std::function<std::optional<std::string>(const PakEntry&)> prepare;
     // Called once per entry, in index order: failure is null when written.
     std::function<void(const PakEntry&, bool skipped, std::exception_ptr failure, uint64_t written)> finished;
+    // Called on the calling thread after each piece it handled (the window
+    // handles its messages while an entry of gigabytes goes through).
+    std::function<void()> afterPiece;
 };
 
 // The inflater is used by every worker at once.
