@@ -639,6 +639,30 @@ TEST(StreamedEntries, AppearWholeOrNotAtAll) {
     }
 }
 
+// The window handles its messages while an entry of many blocks goes
+// through on several workers, not only between entries.
+TEST(StreamedEntries, TheHostHandlesItsMessagesWhileALargeEntryGoesThrough) {
+    struct Watch : RecordingHost {
+        int duringFirstEntry = 0;
+        void ProcessMessages() override {
+            if (progress == 0) ++duringFirstEntry;
+            RecordingHost::ProcessMessages();
+        }
+    };
+    PakOnDisk pak(PakBuilder()
+                      .MountPoint("")
+                      .Compressed("large.bin", Noise(40 * 4096, 3), 4096)
+                      .Stored("small.txt", "small")
+                      .Build());
+    Watch host;
+    host.streams = true;
+    host.workers = 3;
+    const JobSummary summary = RunPakJob(pak.path, host);
+    EXPECT_TRUE(summary.AllExtracted());
+    EXPECT_GE(host.duringFirstEntry, 40) << "once per block of the first entry";
+    EXPECT_EQ(host.progress, 2);
+}
+
 // Blocks at the edges of the zlib format, as the user sees them: which
 // entries fail with which message and what is on disk, whatever inflates.
 TEST(OddBlocks, EveryInflaterLeavesTheSameFilesAndFailures) {
