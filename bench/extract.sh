@@ -67,6 +67,9 @@ for arch in win32 win64; do
     export PAKMOLE_WINE_ARCH=$arch
     source "$here/scripts/wine-env.sh"
     time_run "$arch exe (Wine)" wine "$exe" 'Z:'"${big//\//\\}"
+    # The same program writing only the file list: its start, window and
+    # close without the extraction.
+    time_run "$arch exe -filelist" wine "$exe" -filelist 'Z:'"${big//\//\\}"
   )
 done
 
