@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "base/FileSystem.h"
 #include "pak/PakJob.h"
@@ -176,6 +177,8 @@ void TForm1::SetProgressMax(int32_t maximum) {
 }
 
 void TForm1::StepProgress() { PB->StepIt(); }
+
+unsigned TForm1::Workers() const { return std::max(1u, std::thread::hardware_concurrency()); }
 
 void TForm1::ProcessMessages() {
     if (TApplication* app = Application()) app->ProcessMessages();

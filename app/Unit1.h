@@ -6,7 +6,7 @@
 
 #include "app/ParentConsole.h"
 #include "pak/JobHost.h"
-#include "pak/TempFileBlockInflater.h"
+#include "pak/LibdeflateBlockInflater.h"
 #include "ui/Application.h"
 #include "ui/CustomForm.h"
 
@@ -55,6 +55,10 @@ public:
     void OpenFolderWindow(const std::string& folder) override;
     void ShowMessage(const std::string& text) override;
     BlockInflater& Inflater() override { return inflater_; }
+    // Entries stream to their files on every core, as on the command line:
+    // memory stays bounded and the program's own folder is never written.
+    bool StreamsEntries() const override { return true; }
+    unsigned Workers() const override;
     std::optional<AesKey> AskForKey(const std::string& pakPath) override;
     void Warn(const std::string& text) override;
 
@@ -82,7 +86,7 @@ private:
     // The AES key given with --aes-key or typed in, kept for the session.
     std::optional<AesKey> key_;
     bool listMode_ = false;
-    TempFileBlockInflater inflater_;
+    LibdeflateBlockInflater inflater_;
     ParentConsole console_;
     TExceptionEvent previousOnException_;
 };

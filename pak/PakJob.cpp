@@ -177,7 +177,9 @@ JobSummary Extract(const std::string& pakPath, JobHost& host, const PakJobOption
                 return extraction.Prepare(entry);
             };
             hooks.finished = finished;
-            ExtractInParallel(pak.file, index.footer, pak.decryptor.get(), index.entries, host.Workers(), hooks);
+            hooks.afterPiece = [&host] { host.ProcessMessages(); };
+            ExtractInParallel(pak.file, index.footer, pak.decryptor.get(), index.entries, host.Inflater(), host.Workers(),
+                              hooks);
         } else {
             for (const PakEntry& entry : index.entries) {
                 if (!wanted(entry)) {

@@ -41,6 +41,12 @@ case "$flavour" in
   *) echo "unknown flavour $flavour" >&2; exit 2 ;;
 esac
 [ -f "$dir/build.ninja" ] || args+=(-G Ninja)
+# The shared test data, when it does not lie beside the checkout.
+[ -z "${PAKMOLE_SHARED_DIR:-}" ] || args+=(-DPAKMOLE_SHARED_DIR="$PAKMOLE_SHARED_DIR")
+case "$flavour" in
+  # Debian ships no MinGW build of libdeflate: the build compiles its source.
+  win32|win64) args+=(-DPAKMOLE_LIBDEFLATE_SOURCE="$("$here/scripts/libdeflate-source.sh")") ;;
+esac
 cmake "${args[@]}" >/dev/null
 if (($#)); then
   cmake --build "$dir" -- "$@"

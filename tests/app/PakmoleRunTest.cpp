@@ -330,7 +330,7 @@ TEST(PakmoleRunTest, AWrongKeyForTheEntriesIsRefusedBeforeAnythingIsWritten) {
     }
 }
 
-// Two jobs at once from one program folder: each has its own temporary files.
+// Two jobs at once from one program folder: neither gets in the other's way.
 TEST(PakmoleRunTest, TwoJobsAtOnceBothComeOutWhole) {
     test::TempFolder first, second;
     std::string bytes[2];
@@ -346,6 +346,42 @@ TEST(PakmoleRunTest, TwoJobsAtOnceBothComeOutWhole) {
     EXPECT_EQ(two.WaitForExit(60000), 0) << two.Errors();
     EXPECT_EQ(test::ReadWholeFile(first / "one.bin"), bytes[0]);
     EXPECT_EQ(test::ReadWholeFile(second / "two.bin"), bytes[1]);
+}
+
+// An entry of many blocks that fails half-way leaves nothing at its name:
+// neither a partial file nor its ".part" file; an older file of that name
+// stays as it was, and the entries around it are written.
+TEST(PakmoleRunTest, AnEntryFailingHalfWayLeavesNoPartialFile) {
+    test::TempFolder folder;
+    std::string data;
+    for (int n = 0; data.size() < 12u << 20; ++n) data += "row " + std::to_string(n * 7919 % 100003) + ";";
+    test::PakBuilderEntry large;
+    large.name = "large.bin";
+    large.data = data;
+    large.compressed = true;
+    const std::size_t block = 64 * 1024;
+    for (std::size_t at = 0; at < data.size(); at += block)
+        large.rawBlocks.push_back(test::ZlibCompress(data.substr(at, block)));
+    large.rawBlocks[large.rawBlocks.size() / 2] = std::string(200, '\x55');
+    const std::string pak = folder / "Large.pak";
+    test::PakBuilder()
+        .MountPoint("")
+        .Stored("before.txt", "before")
+        .Add(large)
+        .Compressed("after.bin", data.substr(0, 300000), 65536)
+        .WriteTo(pak);
+    test::WriteWholeFile(folder / "large.bin", "older");
+    const ScriptRun run = RunAsAScript({pak});
+    EXPECT_EQ(run.exitCode, 1) << run.errors;
+    EXPECT_NE(run.errors.find("pakmole: failed: large.bin: "), std::string::npos) << run.errors;
+    EXPECT_EQ(test::ReadWholeFile(folder / "large.bin"), "older");
+    EXPECT_EQ(test::ReadWholeFile(folder / "before.txt"), "before");
+    EXPECT_TRUE(test::ReadWholeFile(folder / "after.bin") == data.substr(0, 300000));
+    EXPECT_TRUE(Exists(pak)) << "not every entry was written: the pak keeps its name";
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder / "*.part").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << found.cFileName;
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
 }
 
 // Waits until the window's picture on the screen passes check (painting

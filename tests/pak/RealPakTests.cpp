@@ -27,8 +27,8 @@ std::string CopyIn(const test::TempFolder& root, const std::string& file) {
     return path;
 }
 
-// The window's way (through temporary files), in memory, and streamed on
-// one and on three workers as the command line does.
+// Through temporary files, in memory, and streamed on one and on three
+// workers, with zlib; with libdeflate in memory and streamed on three.
 struct Way {
     test::RecordingHost::Inflation inflation;
     bool streams;
@@ -37,7 +37,9 @@ struct Way {
 const Way kWays[] = {{test::RecordingHost::Inflation::TempFiles, false, 1},
                      {test::RecordingHost::Inflation::Memory, false, 1},
                      {test::RecordingHost::Inflation::Memory, true, 1},
-                     {test::RecordingHost::Inflation::Memory, true, 3}};
+                     {test::RecordingHost::Inflation::Memory, true, 3},
+                     {test::RecordingHost::Inflation::Libdeflate, false, 1},
+                     {test::RecordingHost::Inflation::Libdeflate, true, 3}};
 
 void ExpectExtracted(const RealPak& pak, PakJobOptions options = {}) {
     for (const Way& way : kWays) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "pak/JobHost.h"
+#include "pak/LibdeflateBlockInflater.h"
 #include "pak/MemoryBlockInflater.h"
 #include "pak/TempFileBlockInflater.h"
 
@@ -12,11 +13,14 @@ namespace pakmole::test {
 
 class RecordingHost : public JobHost {
 public:
-    enum class Inflation { Memory, TempFiles };
+    // Memory: zlib in memory; Libdeflate: what the program uses.
+    enum class Inflation { Memory, TempFiles, Libdeflate };
     explicit RecordingHost(bool batch = true, bool list = false, Inflation inflation = Inflation::Memory)
         : batch_(batch), list_(list) {
         if (inflation == Inflation::Memory)
             inflater_ = std::make_unique<MemoryBlockInflater>();
+        else if (inflation == Inflation::Libdeflate)
+            inflater_ = std::make_unique<LibdeflateBlockInflater>();
         else
             inflater_ = std::make_unique<TempFileBlockInflater>();
     }
