@@ -102,13 +102,30 @@ void TvlGraphItem::Hook() {
 
 TvlCtrlAdapter::TvlCtrlAdapter(TsSkinProvider* provider) : provider_(provider) {}
 
+namespace {
+// Whether component is still owned somewhere under owner, asked by address
+// only: a component already freed is never touched.
+bool OwnedUnder(const TComponent& owner, const TComponent* component) {
+    for (int i = 0; i < owner.ComponentCount(); ++i) {
+        const TComponent* c = owner.Components(i);
+        if (c == component || OwnedUnder(*c, component)) return true;
+    }
+    return false;
+}
+}  // namespace
+
 TvlCtrlAdapter::~TvlCtrlAdapter() {
     CleanItems();
     const TApplication* app = Application();
+    // A form frees its components without telling their siblings, so a speed
+    // button freed before this registry never reached ForgetControl.
+    const TCustomForm* form = provider_ ? provider_->Form() : nullptr;
+    const bool formGoing = form && form->IsDestroying();
     while (!items_.empty()) items_.pop_back();
     while (!graphItems_.empty()) {
+        TvlGraphItem& item = *graphItems_.back();
         // A program on its way out may already have freed the speed button.
-        if (app && app->Terminated()) graphItems_.back()->Control = nullptr;
+        if ((app && app->Terminated()) || (formGoing && !OwnedUnder(*form, item.Control))) item.Control = nullptr;
         graphItems_.pop_back();
     }
 }
