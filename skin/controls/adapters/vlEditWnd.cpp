@@ -1,5 +1,7 @@
 #include "skin/controls/adapters/vlEditWnd.h"
 
+#include "skin/render/WindowAnimation_win.h"
+
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/SkinText_win.h"
@@ -148,7 +150,8 @@ void TvlEditWnd::HandleMessage(TMessage& m) {
     }
     switch (m.Msg) {
     case WM_ERASEBKGND:
-        if (!ShowsCache()) break;
+        // Nothing is drawn under a window animation's picture either.
+        if (!ShowsCache() && !AnimationInProgress()) break;
         m.Result = 1;
         return;
     case WM_PAINT:

@@ -2,6 +2,8 @@
 // room for them, hit testing, the mouse on them, the repeat and hot timers.
 #include "skin/controls/adapters/vlScrollWnd.h"
 
+#include "skin/render/WindowAnimation_win.h"
+
 #include <algorithm>
 
 #include "skin/manager/SkinCommands.h"
@@ -336,7 +338,8 @@ void TvlScrollWnd::HandleMessage(TMessage& m) {
         return;
     case WM_NCPAINT:
         if (!Visible()) break;
-        PaintNonClient(m);
+        // While a window animation shows its picture, the window under it is not drawn.
+        if (!AnimationInProgress()) PaintNonClient(m);
         m.Result = 0;
         return;
     case WM_NCHITTEST: {

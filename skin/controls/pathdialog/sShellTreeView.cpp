@@ -184,15 +184,17 @@ void TsShellTreeView::SetSelectedPath(const std::string& path) {
         !target)
         throw Exception(kErrorSettingPath);
     TTreeNode node = TopItem();
-    if (node && !ILIsEqual(nodes_.at(node).Pidl.Get(), target.Get()) &&
-        !ILIsParent(nodes_.at(node).Pidl.Get(), target.Get(), FALSE))
-        node = nullptr;
-    while (node && !ILIsEqual(nodes_.at(node).Pidl.Get(), target.Get())) {
-        TTreeNode next = ChildOnWayTo(node, target.Get());
-        if (next) Expand(node);
-        node = next;
-    }
     if (!node) throw Exception(kErrorSettingPath);
+    // A folder outside the tree's root leaves the tree at its root; one
+    // below it opens the tree as far as the shell lists its ancestors.
+    if (ILIsParent(nodes_.at(node).Pidl.Get(), target.Get(), FALSE)) {
+        while (!ILIsEqual(nodes_.at(node).Pidl.Get(), target.Get())) {
+            TTreeNode next = ChildOnWayTo(node, target.Get());
+            if (!next) break;
+            Expand(node);
+            node = next;
+        }
+    }
     Select(node);
     RefreshScrollBars();
 }

@@ -41,7 +41,9 @@ public:
     std::string NodePath(TTreeNode node);
     std::string SelectedPath() { return NodePath(Selected()); }
     // Opens the tree down to the folder and selects it; throws "Error Setting
-    // Path" when the shell cannot parse the path or the folder is not under the root.
+    // Path" when the shell cannot parse the path. A folder outside the root
+    // selects the root; one the tree does not list selects its nearest listed
+    // ancestor.
     void SetSelectedPath(const std::string& path);
     // Lists the node's folders again.
     void RefreshNode(TTreeNode node);

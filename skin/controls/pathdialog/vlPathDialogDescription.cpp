@@ -83,6 +83,7 @@ void TPathDialogForm::ReadStoredDescription() {
     sSkinProvider1->SetName("sSkinProvider1");
     sSkinProvider1->SkinData().SetSkinSection("DIALOG");
     sSkinProvider1->SetShowAppIcon(false);
+    sSkinProvider1->SetGripMode(gmRightBottom);
 
     ImageList1 = new TsAlphaImageList(this, 32, 32);
     ImageList1->SetName("ImageList1");

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
 #include "skin/controls/adapters/sBitBtn.h"
 #include "skin/controls/adapters/sLabel.h"
 #include "skin/controls/adapters/sScrollBox.h"
@@ -9,6 +11,11 @@
 #include "skin/controls/pathdialog/sShellTreeViewItems.h"
 #include "skin/controls/pathdialog/sShellTreeViewRoots.h"
 #include "skin/controls/pathdialog/vlPathDialog.h"
+#include "skin/controls/state/sCommonData.h"
+#include "skin/data/Bitmap32_win.h"
+#include "skin/manager/SkinCommands.h"
+#include "skin/render/SkinText_win.h"
+#include "ui/GdiHandles.h"
 
 namespace pakmole {
 namespace {
@@ -43,13 +50,67 @@ SpecialFolder DescribeSpecialFolder(int csidl) {
     return folder;
 }
 
-// A flat button with the folder's icon above its name.
+// A flat button with the folder's icon above its name. While skinned it
+// wears the "TOOLBUTTON" look of its state over the column's picture and
+// writes its name in that section's colours.
 class TRootButton : public TsSpeedButton {
 public:
-    TRootButton(TComponent* owner, int image) : TsSpeedButton(owner), image_(image) {}
+    TRootButton(TComponent* owner, int image)
+        : TsSpeedButton(owner), image_(image), skinData_(std::make_unique<TsCommonData>(this, true)) {
+        skinData_->ControlKind = ckButton;
+        skinData_->Control = this;
+        // The button paints the whole of its area: its corners take the column's picture.
+        skinData_->CornerBlend = true;
+        skinData_->SetSkinSection("TOOLBUTTON");
+    }
+    TsCommonData& SkinData() { return *skinData_; }
+
+    void WndProc(TMessage& m) override {
+        if (m.Msg == SKM_COMMAND && skinData_->HandleSkinCommand(m)) return;
+        TsSpeedButton::WndProc(m);
+        // The look follows the pointer at once.
+        if (m.Msg == CM_MOUSEENTER || m.Msg == CM_MOUSELEAVE) Invalidate();
+    }
 
 protected:
+    void Paint(HDC dc) override {
+        if (!skinData_->Skinned(true) || IsDestroying()) {
+            TsSpeedButton::Paint(dc);
+            return;
+        }
+        if (skinData_->SectionIndex < 0) skinData_->UpdateIndexes();
+        const int state = StateIndex();
+        skinData_->BackgroundStale = true;
+        const bool built = skinData_->BuildCache(state, [this, state](TBitmap32& cache, const TBgSource&) {
+            HDC cacheDC = Bitmap32DC(cache);
+            const RECT face{0, 0, cache.Width(), cache.Height()};
+            const std::string caption = Caption();
+            SelectedObject font(cacheDC, Font().Handle());
+            SetBkMode(cacheDC, TRANSPARENT);
+            RECT text = DrawIcon(cacheDC, face, state);
+            WriteSkinText(cacheDC, &caption, Enabled(), static_cast<uint8_t>(state != 0), *skinData_, kTextFormat,
+                          text);
+            GdiFlush();
+        });
+        if (built) BitBlt(dc, 0, 0, Width(), Height(), Bitmap32DC(*skinData_->CacheBitmap), 0, 0, SRCCOPY);
+    }
+
     void PaintContent(HDC dc, const RECT& face, int stateIndex) override {
+        RECT text = DrawIcon(dc, face, stateIndex);
+        const std::string caption = Caption();
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ColorToRGB(Font().Color()));
+        HGDIOBJ old = SelectObject(dc, Font().Handle());
+        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text, kTextFormat);
+        SelectObject(dc, old);
+    }
+
+private:
+    static constexpr UINT kTextFormat = DT_CENTER | DT_TOP | DT_WORDBREAK | DT_END_ELLIPSIS;
+
+    // Draws the icon centred at the top of face (one pixel right and down
+    // while pressed); answers where the caption goes below it.
+    RECT DrawIcon(HDC dc, const RECT& face, int stateIndex) const {
         const int shift = stateIndex == 2 ? 1 : 0;
         int iconWidth = 32, iconHeight = 32;
         ImageList_GetIconSize(SystemLargeImages(), &iconWidth, &iconHeight);
@@ -57,18 +118,11 @@ protected:
         if (image_ >= 0)
             ImageList_Draw(SystemLargeImages(), image_, dc, (face.left + face.right - iconWidth) / 2 + shift, top,
                            ILD_TRANSPARENT);
-        RECT text{face.left + 2 + shift, top + iconHeight + 4, face.right - 2 + shift, face.bottom};
-        const std::string caption = Caption();
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, ColorToRGB(Font().Color()));
-        HGDIOBJ old = SelectObject(dc, Font().Handle());
-        DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-                  DT_CENTER | DT_TOP | DT_WORDBREAK | DT_END_ELLIPSIS);
-        SelectObject(dc, old);
+        return RECT{face.left + 2 + shift, top + iconHeight + 4, face.right - 2 + shift, face.bottom};
     }
 
-private:
     int image_;
+    std::unique_ptr<TsCommonData> skinData_;
 };
 
 }  // namespace

@@ -173,13 +173,21 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
         if (adapter_) adapter_->AddAllItems();
         return true;
     case SKC_GETBGINFO:
-        // Until the provider paints the client area, what lies behind the
-        // form's children is the form's own colour.
+        // Behind the form's children lies the client part of the window
+        // image; the form's own colour only while the skin paints no frame.
         if (m.LParam) {
             auto& query = *reinterpret_cast<TBgQuery*>(m.LParam);
-            query.BgKind = bgkColor;
-            query.Color = form_->Color();
-            query.Bitmap = nullptr;
+            if (const TBitmap32* image = WindowImage()) {
+                const POINT origin = ClientOrigin();
+                query.BgKind = bgkBitmap;
+                query.Bitmap = image;
+                query.OffsetX = origin.x;
+                query.OffsetY = origin.y;
+            } else {
+                query.BgKind = bgkColor;
+                query.Color = form_->Color();
+                query.Bitmap = nullptr;
+            }
         }
         m.Result = 1;
         return true;
@@ -221,6 +229,12 @@ void TsSkinProvider::HandleMessage(TMessage& m) {
     case WM_PRINT:
         PrintWindowTo(m, previous);
         return;
+    case WM_ERASEBKGND:
+        if (EraseClient(reinterpret_cast<HDC>(m.WParam))) {
+            m.Result = 1;
+            return;
+        }
+        break;
     case WM_PARENTNOTIFY:
         previous(m);
         if (LOWORD(m.WParam) == WM_CREATE && adapter_) adapter_->AddAllItems();

@@ -6,8 +6,9 @@
 // paints the form's frame: borders, caption strip, icon, caption text and
 // title buttons, cut to the skin's corners, and answers the hit tests and
 // mouse clicks of its own title buttons (sSkinProvider_frame.cpp,
-// sSkinProvider_mouse.cpp). The client area keeps the form's own painting in
-// the skin's main colour.
+// sSkinProvider_mouse.cpp). The client area shows the client part of the
+// same picture (the form's section, and the size grip when asked for), which
+// is also what the form's children find behind them.
 #include <array>
 #include <functional>
 #include <memory>
@@ -29,6 +30,9 @@ namespace pakmole {
 
 class TCustomForm;
 class TsSystemMenu;
+
+// gmRightBottom: a size grip in the client area's bottom-right corner.
+enum TsGripMode { gmNone, gmRightBottom };
 
 class TsSkinProvider : public TComponent, public TsFormSkinLink {
 public:
@@ -57,6 +61,10 @@ public:
     void SetDrawNonClientArea(bool on);
     bool ShowAppIcon() const { return showAppIcon_; }
     void SetShowAppIcon(bool on);
+    TsGripMode GripMode() const { return gripMode_; }
+    void SetGripMode(TsGripMode mode);
+    // The size grip's place in window coordinates (empty without one).
+    RECT GripRect() const;
     // Where the caption's parts lie, as last laid out.
     const TsTitleLayout& CaptionLayout() const { return layout_; }
     // 0 normal, 1 hot, 2 pressed.
@@ -113,6 +121,11 @@ private:
     bool RenderFrame();
     void PaintIcon(TBitmap32& image);
     void PaintCaptionText(TBitmap32& image);
+    void PaintGrip(TBitmap32& image);
+    // The client area's top-left corner in the window image.
+    POINT ClientOrigin() const;
+    // WM_ERASEBKGND: the client part of the window image into the DC.
+    bool EraseClient(HDC dc);
     void PaintTitleButton(TBitmap32& image, int button);
     // The button's mask in state over the caption strip, at point at of
     // target; bg is what the strip shows there.
@@ -163,6 +176,7 @@ private:
     bool regionStale_ = true;
     bool drawNonClient_ = true;
     bool showAppIcon_ = true;
+    TsGripMode gripMode_ = gmNone;
     int32_t titleIndex_ = -1;
     int32_t captionIndex_ = -1;
     TBitmap32 stripBg_;  // the caption strip without its buttons, for repainting one button

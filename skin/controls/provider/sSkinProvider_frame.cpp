@@ -47,6 +47,54 @@ void TsSkinProvider::SetShowAppIcon(bool on) {
     InvalidateFrame();
 }
 
+void TsSkinProvider::SetGripMode(TsGripMode mode) {
+    if (mode == gripMode_) return;
+    gripMode_ = mode;
+    InvalidateFrame();
+    if (form_->HandleAllocated()) InvalidateRect(form_->Handle(), nullptr, TRUE);
+}
+
+POINT TsSkinProvider::ClientOrigin() const {
+    POINT origin{0, 0};
+    RECT window{};
+    ClientToScreen(form_->Handle(), &origin);
+    GetWindowRect(form_->Handle(), &window);
+    return POINT{origin.x - window.left, origin.y - window.top};
+}
+
+RECT TsSkinProvider::GripRect() const {
+    TsSkinManager* manager = SkinManager();
+    if (gripMode_ != gmRightBottom || !manager || !form_->HandleAllocated() || !skinData_->Skinned()) return RECT{};
+    const TsSkinModel& skin = manager->Model();
+    const int grip = skin.KnownIndexes.GripImage;
+    if (!skin.IsValidMask(grip)) return RECT{};
+    const TsMaskData& mask = skin.Masks[static_cast<std::size_t>(grip)];
+    RECT client{};
+    GetClientRect(form_->Handle(), &client);
+    const POINT origin = ClientOrigin();
+    const int right = origin.x + client.right, bottom = origin.y + client.bottom;
+    return RECT{right - mask.StateWidth(), bottom - mask.StateHeight(), right, bottom};
+}
+
+void TsSkinProvider::PaintGrip(TBitmap32& image) {
+    const RECT r = GripRect();
+    if (IsRectEmpty(&r)) return;
+    const TsSkinModel& skin = SkinManager()->Model();
+    const TBitmap32 under(image);
+    PaintMaskImage(image, TPoint32{r.left, r.top}, 0, BgSourceOfBitmap(&under, 0, 0),
+                   skin.Masks[static_cast<std::size_t>(skin.KnownIndexes.GripImage)], miNormal);
+}
+
+bool TsSkinProvider::EraseClient(HDC dc) {
+    const TBitmap32* image = WindowImage();
+    if (!image || !dc) return false;
+    RECT client{};
+    GetClientRect(form_->Handle(), &client);
+    const POINT origin = ClientOrigin();
+    BitBlt(dc, 0, 0, client.right, client.bottom, Bitmap32DC(*image), origin.x, origin.y, SRCCOPY);
+    return true;
+}
+
 bool TsSkinProvider::PaintsFrame() const {
     return link_ && drawNonClient_ && form_->HandleAllocated() && skinData_->Skinned() && !skinData_->PaintSuspended &&
            form_->BorderStyle() != TFormBorderStyle::bsNone && !IsDestroying();
@@ -126,6 +174,7 @@ bool TsSkinProvider::RenderFrame() {
                        0, model.Masks[static_cast<std::size_t>(titleBar)], false, BgSourceOfBitmap(&under, 0, 0));
     }
     PaintCaptionText(*image);
+    PaintGrip(*image);
 
     stripBg_ = TBitmap32(facts.Width, std::max(1, layout_.StripBottom));
     CopyPixels(stripBg_, 0, 0, stripBg_.Width(), stripBg_.Height(), *image, 0, 0);

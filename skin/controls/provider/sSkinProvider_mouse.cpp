@@ -73,7 +73,12 @@ int TsSkinProvider::HitTestScreen(POINT screen) {
     RECT window;
     GetWindowRect(form_->Handle(), &window);
     if (frameStale_) UpdateLayout();
-    return FrameHitTest(layout_, FrameFacts(), screen.x - window.left, screen.y - window.top);
+    const POINT at{screen.x - window.left, screen.y - window.top};
+    const RECT grip = GripRect();
+    if (PtInRect(&grip, at) && !IsZoomed(form_->Handle()) &&
+        (GetWindowLongA(form_->Handle(), GWL_STYLE) & WS_THICKFRAME))
+        return HTBOTTOMRIGHT;
+    return FrameHitTest(layout_, FrameFacts(), at.x, at.y);
 }
 
 void TsSkinProvider::SetButtonState(int button, int state) {
@@ -238,7 +243,8 @@ bool TsSkinProvider::HandleFrameMessage(TMessage& m, const TWndMethod& previous)
         captionGlow_ = {};
         if (IsWindowVisible(h)) {
             UpdateRegion();
-            RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+            // The client area shows the window image too (the grip moves with the corner).
+            RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
         }
         return true;
     case WM_SHOWWINDOW:

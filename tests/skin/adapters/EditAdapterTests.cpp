@@ -16,6 +16,7 @@
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/Blend.h"
 #include "skin/render/PixelCopy.h"
+#include "skin/render/WindowAnimation_win.h"
 #include "skin/render/sFade_win.h"
 #include "tests/skin/adapters/ButtonPictures.h"
 #include "tests/skin/adapters/SkinnedForm.h"
@@ -500,6 +501,62 @@ TEST_F(EditAdapterTest, PrintComposesFrameBarsAndTheText) {
     EXPECT_EQ(key, 0) << "parts of the window were not printed";
     EXPECT_GT(field, w * h / 3);
     EXPECT_GT(text, 50) << "the lines were not printed";
+}
+
+}  // namespace
+}  // namespace pakmole::test
+
+namespace pakmole::test {
+namespace {
+
+// While a window animation shows its picture, neither the frame with its bar
+// nor the field's background is drawn; once it is over they are again.
+TEST_F(EditAdapterTest, NothingIsDrawnUnderAWindowAnimation) {
+    const HWND h = memo->Handle();
+    const uint32_t mark = 0xFF00FF;  // no colour of the skin's edit
+    auto markWindow = [&] {
+        HDC dc = GetWindowDC(h);
+        RECT r{};
+        GetWindowRect(h, &r);
+        HBRUSH brush = CreateSolidBrush(RGB(0xFF, 0x00, 0xFF));
+        const RECT whole{0, 0, r.right - r.left, r.bottom - r.top};
+        FillRect(dc, &whole, brush);
+        DeleteObject(brush);
+        ReleaseDC(h, dc);
+        GdiFlush();
+    };
+    auto markedPixels = [&] {
+        const TBitmap32 shown = GrabWindow(h);
+        const RECT bar = adapter->BarRect(1);
+        int frame = 0, bars = 0;
+        for (int y = 0; y < shown.Height(); ++y)
+            for (int x = 0; x < shown.Width(); ++x) {
+                if ((shown.Pixel(x, y) & 0xFFFFFF) != mark) continue;
+                if (x < 2 || y < 2 || x >= shown.Width() - 2 || y >= shown.Height() - 2) ++frame;
+                else if (x >= bar.left && x < bar.right && y >= bar.top && y < bar.bottom) ++bars;
+            }
+        return std::make_pair(frame, bars);
+    };
+    const RECT bar = adapter->BarRect(1);
+    {
+        TAnimationInProgress animating;
+        markWindow();
+        SendMessageA(h, WM_NCPAINT, 1, 0);
+        HDC dc = GetDC(h);
+        const LRESULT erased = SendMessageA(h, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        ReleaseDC(h, dc);
+        EXPECT_NE(erased, 0);
+        const auto [frame, bars] = markedPixels();
+        const TBitmap32 shown = GrabWindow(h);
+        EXPECT_EQ(frame, 2 * 2 * (shown.Width() + shown.Height()) - 16) << "the frame was drawn";
+        EXPECT_EQ(bars, (bar.right - bar.left) * (bar.bottom - bar.top)) << "the bar was drawn";
+        // The field keeps the mark too.
+        EXPECT_EQ(shown.Pixel(shown.Width() / 3, shown.Height() / 2) & 0xFFFFFF, mark);
+    }
+    SendMessageA(h, WM_NCPAINT, 1, 0);
+    const auto [frame, bars] = markedPixels();
+    EXPECT_EQ(frame, 0);
+    EXPECT_EQ(bars, 0);
 }
 
 }  // namespace

@@ -144,6 +144,19 @@ TEST_F(PathDialogTest, PathsThatCannotBeSelectedRaiseErrorSettingPath) {
     }
 }
 
+TEST_F(PathDialogTest, AFolderOutsideTheRootLeavesTheTreeAtItsRoot) {
+    NewForm().Show();
+    TsShellTreeView& tree = *form->sShellTreeView1;
+    // The documents folder as root: the test's folder lies elsewhere.
+    tree.SetRoot("rfPersonal");
+    ASSERT_NE(tree.TopItem(), nullptr);
+    const std::string documents = tree.NodePath(tree.TopItem());
+    ASSERT_NE(root.rfind(documents + "\\", 0), 0u) << root << " lies in " << documents;
+    EXPECT_NO_THROW(tree.SetSelectedPath(root + "\\gamma"));
+    EXPECT_EQ(tree.Selected(), tree.TopItem());
+    EXPECT_EQ(tree.SelectedPath(), documents);
+}
+
 TEST_F(PathDialogTest, OkAndCreateFollowWhetherTheSelectionIsAFolder) {
     NewForm().Show();
     TsShellTreeView& tree = *form->sShellTreeView1;
@@ -418,6 +431,87 @@ TEST_F(PathDialogTest, RootButtonsMakeRoomAndMoveTheRoot) {
         // The tree starts at the place the button names.
         ASSERT_NE(tree.TopItem(), nullptr);
         EXPECT_EQ(tree.NodeText(tree.TopItem()), button->Caption());
+    }
+}
+
+TEST_F(PathDialogTest, SizeGripInTheBottomRightCorner) {
+    NewForm();
+    EXPECT_EQ(form->sSkinProvider1->GripMode(), gmRightBottom);
+    form->SetPosition(TPosition::poDesigned);
+    form->SetBounds(60, 60, 350, 420);
+    form->Show();
+    PumpFor(400);
+    // The skin's grip image, GRIPIMAGE of GLOBALINFO.
+    const TsSkinModel& model = skin->Model();
+    const int grip = skin->FindMaskExact("GLOBALINFO", "GRIPIMAGE");
+    ASSERT_TRUE(model.IsValidMask(grip));
+    const TsMaskData& mask = model.Masks[static_cast<std::size_t>(grip)];
+    RECT client{};
+    GetClientRect(form->Handle(), &client);
+    POINT corner{client.right, client.bottom};
+    ClientToScreen(form->Handle(), &corner);
+    const struct {
+        POINT at;
+        LRESULT hit;
+    } cases[] = {
+        {{corner.x - 2, corner.y - 2}, HTBOTTOMRIGHT},
+        {{corner.x - mask.StateWidth() + 1, corner.y - 1}, HTBOTTOMRIGHT},
+        {{corner.x - mask.StateWidth() - 2, corner.y - 2}, HTCLIENT},
+        {{corner.x - 2, corner.y - mask.StateHeight() - 2}, HTCLIENT},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(c.at.x, c.at.y)), c.hit)
+            << c.at.x - corner.x << "," << c.at.y - corner.y;
+    // The grip shows on the screen: its square is not the plain face beside it.
+    const TBitmap32 shot = GrabWindow(form->Handle());
+    RECT window{};
+    GetWindowRect(form->Handle(), &window);
+    const int right = corner.x - window.left, bottom = corner.y - window.top;
+    const uint32_t face = shot.Pixel(right - mask.StateWidth() - 3, bottom - 2) & 0xFFFFFF;
+    int marked = 0;
+    for (int y = bottom - mask.StateHeight(); y < bottom; ++y)
+        for (int x = right - mask.StateWidth(); x < right; ++x)
+            if ((shot.Pixel(x, y) & 0xFFFFFF) != face) ++marked;
+    EXPECT_GT(marked, 8);
+    // It follows the corner when the dialog grows.
+    form->SetBounds(60, 60, 420, 470);
+    GetClientRect(form->Handle(), &client);
+    corner = POINT{client.right, client.bottom};
+    ClientToScreen(form->Handle(), &corner);
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(corner.x - 2, corner.y - 2)), HTBOTTOMRIGHT);
+}
+
+TEST_F(PathDialogTest, RootButtonsWearTheSkinsToolButtonLook) {
+    form.reset(new TPathDialogForm(&app.App()));
+    form->SetCaptions();
+    form->ShowRootButtons(true);
+    form->SetAnchors();
+    form->SetPosition(TPosition::poDesigned);
+    form->SetBounds(60, 60, form->Width(), 420);
+    form->Show();
+    PumpFor(600);
+    const TBitmap32 shot = GrabWindow(form->Handle());
+    SaveShot(shot, "path-dialog-roots");
+    // The names are written in the "TOOLBUTTON" section's text colour of the
+    // normal state, as the skin's options give it (red in the low byte).
+    const TsSkinModel& model = skin->Model();
+    const int section = skin->FindSection("TOOLBUTTON");
+    ASSERT_GE(section, 0);
+    const uint32_t bgr = static_cast<uint32_t>(model.Sections[static_cast<std::size_t>(section)].Props[0].FontColor);
+    const uint32_t ink = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
+    ASSERT_NE(ink, ColorToRGB(form->Font().Color()) & 0xFFFFFF) << "the skin's ink is the form's own";
+    RECT window{};
+    GetWindowRect(form->Handle(), &window);
+    for (TsSpeedButton* button : form->RootButtons()) {
+        POINT at{button->Left(), button->Top()};
+        ClientToScreen(form->sScrollBox1->Handle(), &at);
+        const RECT r{at.x - window.left, at.y - window.top, at.x - window.left + button->Width(),
+                     at.y - window.top + button->Height()};
+        int inked = 0;
+        for (int y = std::max<int>(r.top, 0); y < std::min<int>(r.bottom, shot.Height()); ++y)
+            for (int x = std::max<int>(r.left, 0); x < std::min<int>(r.right, shot.Width()); ++x)
+                if ((shot.Pixel(x, y) & 0xFFFFFF) == ink) ++inked;
+        EXPECT_GT(inked, 15) << button->Caption();
     }
 }
 

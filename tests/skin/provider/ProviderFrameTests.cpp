@@ -2,8 +2,14 @@
 // sizeable form, the frame given back when the skin is removed and taken
 // again when it returns, and a caption change that keeps it.
 #include "tests/skin/adapters/AdapterFixture.h"
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <thread>
+
+#include "skin/manager/SkinCommands.h"
+#include "skin/render/BgQuery_win.h"
+#include "tests/support/TestPaths.h"
 
 #include "tests/skin/frame/FramePictures.h"
 #include "tests/ui/GuiObjectCounts.h"
@@ -132,6 +138,68 @@ TEST_F(ProviderFrame, DraggingTheCaptionMovesTheFormAndSnapsNearTheWorkAreasEdge
 TEST_F(ProviderFrame, NewCaptionKeepsTheSkinsFrame) {
     form->SetCaption("A caption long enough to end in an ellipsis before the title buttons of this form");
     EXPECT_EQ(SettledFrameDifferences(), 0);
+}
+
+}  // namespace
+}  // namespace pakmole::test
+
+namespace pakmole::test {
+namespace {
+
+// A skin whose "FORM" face is a ramp from pure red to pure blue: the
+// client area shows the ramp, not one plain colour, and the form's children
+// find that picture behind them.
+TEST(ProviderClientArea, ShowsTheFormsSectionOfTheWindowImage) {
+    TempFolder skins;
+    WriteSkinFolder(skins.Path() + "Ramp",
+                    "[GLOBALINFO]\r\nVERSION=8.00\r\nAUTHOR=Tests\r\n"
+                    "[FORM]\r\nSTATES=1\r\nCOLOR=0\r\nGRADIENTPERCENT=100\r\nGRADIENTDATA=255;16711680;100;0;0\r\n");
+    ComponentPtr<TsSkinManager> manager = MakeManager();
+    manager->SetIsDefault(true);
+    manager->SetSkinDirectory(skins.Path());
+    manager->SetSkinName("Ramp");
+    ASSERT_TRUE(manager->Active());
+    RecordingApplication app;
+    TForm* form = app.App().CreateForm<TForm>();
+    form->SetBounds(100, 100, 300, 260);
+    new TsSkinProvider(form);
+    form->Show();
+    PumpFor(300);
+    InvalidateRect(form->Handle(), nullptr, TRUE);
+    PumpFor(200);
+
+    const TBitmap32 shot = GrabWindow(form->Handle());
+    RECT window{}, client{};
+    GetWindowRect(form->Handle(), &window);
+    GetClientRect(form->Handle(), &client);
+    POINT origin{0, 0};
+    ClientToScreen(form->Handle(), &origin);
+    origin.x -= window.left;
+    origin.y -= window.top;
+    auto at = [&](int x, int y) { return shot.Pixel(origin.x + x, origin.y + y) & 0xFFFFFF; };
+    const int w = client.right, h = client.bottom;
+    const uint32_t samples[] = {at(2, 2), at(w - 3, 2), at(2, h - 3), at(w - 3, h - 3), at(w / 2, h / 2)};
+    int spread = 0;
+    for (uint32_t a : samples) {
+        // Every pixel of the ramp mixes red and blue only.
+        EXPECT_LE((a >> 8) & 0xFF, 2u) << std::hex << a;
+        for (uint32_t b : samples) {
+            const int red = std::abs(int((a >> 16) & 0xFF) - int((b >> 16) & 0xFF));
+            const int blue = std::abs(int(a & 0xFF) - int(b & 0xFF));
+            spread = std::max({spread, red, blue});
+        }
+    }
+    EXPECT_GT(spread, 40) << "the client area is one plain colour";
+
+    // Asked what lies behind its children, the form answers with that picture.
+    TBgQuery query;
+    SendMessageA(form->Handle(), SKM_COMMAND, SkinCommandParam(SKC_GETBGINFO), reinterpret_cast<LPARAM>(&query));
+    ASSERT_EQ(query.BgKind, bgkBitmap);
+    ASSERT_NE(query.Bitmap, nullptr);
+    EXPECT_EQ(query.OffsetX, origin.x);
+    EXPECT_EQ(query.OffsetY, origin.y);
+    for (const POINT p : {POINT{2, 2}, POINT{w - 3, h - 3}, POINT{w / 2, h / 2}})
+        EXPECT_EQ(query.Bitmap->Pixel(query.OffsetX + p.x, query.OffsetY + p.y) & 0xFFFFFF, at(p.x, p.y));
 }
 
 }  // namespace
