@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "skin/controls/adapters/sBitBtn.h"
@@ -14,6 +15,8 @@
 #include "skin/controls/state/sCommonData.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
+#include "skin/manager/sSkinManager.h"
+#include "skin/render/ControlPaint.h"
 #include "skin/render/SkinText_win.h"
 #include "ui/GdiHandles.h"
 
@@ -81,7 +84,7 @@ protected:
         if (skinData_->SectionIndex < 0) skinData_->UpdateIndexes();
         const int state = StateIndex();
         skinData_->BackgroundStale = true;
-        const bool built = skinData_->BuildCache(state, [this, state](TBitmap32& cache, const TBgSource&) {
+        const auto content = [this, state](TBitmap32& cache, const TBgSource&) {
             HDC cacheDC = Bitmap32DC(cache);
             const RECT face{0, 0, cache.Width(), cache.Height()};
             const std::string caption = Caption();
@@ -91,7 +94,24 @@ protected:
             WriteSkinText(cacheDC, &caption, Enabled(), static_cast<uint8_t>(state != 0), *skinData_, kTextFormat,
                           text);
             GdiFlush();
-        });
+        };
+        bool built = skinData_->BuildCache(state, content);
+        if (!built && skinData_->CacheBitmap) {
+            // The column has no picture of its own to lend: the look goes
+            // over the skin's main colour.
+            skinData_->PaintSuspended = false;
+            TBitmap32& cache = *skinData_->CacheBitmap;
+            cache.SetSize(Width(), Height());
+            if (!cache.Empty()) {
+                TBgSource behind;
+                behind.Color = skinData_->ManagerInEffect()->Palette()[pcMainColor];
+                const int states = std::max(1, skinData_->Section().States);
+                PaintControl(skinData_->PaintData(), behind, false, cache, TPoint32{Left(), Top()},
+                             TRect32{0, 0, cache.Width(), cache.Height()}, std::min(state, states - 1));
+                content(cache, behind);
+                built = true;
+            }
+        }
         if (built) BitBlt(dc, 0, 0, Width(), Height(), Bitmap32DC(*skinData_->CacheBitmap), 0, 0, SRCCOPY);
     }
 
