@@ -541,11 +541,14 @@ TEST_F(EditAdapterTest, NothingIsDrawnUnderAWindowAnimation) {
     {
         TAnimationInProgress animating;
         markWindow();
+        PumpFor(100);
+        ASSERT_EQ(GrabWindow(h).Pixel(1, 1) & 0xFFFFFF, mark) << "the mark did not reach the screen";
         SendMessageA(h, WM_NCPAINT, 1, 0);
         HDC dc = GetDC(h);
         const LRESULT erased = SendMessageA(h, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
         ReleaseDC(h, dc);
         EXPECT_NE(erased, 0);
+        PumpFor(100);
         const auto [frame, bars] = markedPixels();
         const TBitmap32 shown = GrabWindow(h);
         EXPECT_EQ(frame, 2 * 2 * (shown.Width() + shown.Height()) - 16) << "the frame was drawn";
@@ -554,6 +557,7 @@ TEST_F(EditAdapterTest, NothingIsDrawnUnderAWindowAnimation) {
         EXPECT_EQ(shown.Pixel(shown.Width() / 3, shown.Height() / 2) & 0xFFFFFF, mark);
     }
     SendMessageA(h, WM_NCPAINT, 1, 0);
+    PumpFor(100);
     const auto [frame, bars] = markedPixels();
     EXPECT_EQ(frame, 0);
     EXPECT_EQ(bars, 0);
