@@ -1,5 +1,7 @@
 #include "skin/controls/frame/sFrameLayout.h"
 
+#include <algorithm>
+
 #include "skin/data/SkinModel.h"
 
 namespace pakmole {
@@ -169,6 +171,23 @@ int TitleButtonOfHit(int32_t hitCode) {
     case hcHelp: return tbHelp;
     default: return -1;
     }
+}
+
+TsCaptionSpan AlignCaption(int32_t left, int32_t right, int32_t textWidth, int32_t addedWidth, TsCaptionAlign align) {
+    TsCaptionSpan span{left, right};
+    const int32_t wanted = textWidth + addedWidth + 4;
+    switch (align) {
+    case TsCaptionAlign::caRight:
+        if (right - wanted > left) span.Left = right - wanted;
+        break;
+    case TsCaptionAlign::caCenter:
+        span.Left = std::max(left, left + (right - left - wanted) / 2);
+        span.Right = std::min(span.Left + textWidth, right);
+        break;
+    case TsCaptionAlign::caLeft:
+        break;
+    }
+    return span;
 }
 
 }  // namespace pakmole

@@ -117,6 +117,17 @@ TsTitleMaskLookup TitleMasksOf(const TsSkinModel& skin);
 int32_t FrameHitTest(const TsTitleLayout& layout, const TsFrameFacts& facts, int32_t x, int32_t y,
                      const TRect32& grip = {});
 
+// Where the caption text goes between left and right (the laid-out text
+// bounds) for its alignment. Right: it ends there, with the added title and
+// 4 pixels, when that fits; centred: in the middle of the room but never left
+// of left, and no wider than the text.
+enum class TsCaptionAlign { caLeft, caRight, caCenter };
+struct TsCaptionSpan {
+    int32_t Left = 0;
+    int32_t Right = 0;
+};
+TsCaptionSpan AlignCaption(int32_t left, int32_t right, int32_t textWidth, int32_t addedWidth, TsCaptionAlign align);
+
 // The title button a hit code names, or -1.
 int TitleButtonOfHit(int32_t hitCode);
 

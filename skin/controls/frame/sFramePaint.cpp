@@ -43,6 +43,7 @@ TsCaptionLine CaptionLineOf(HDC dc, const std::string& text, HFONT font, const T
     SelectedObject selected(dc, font);
     RECT measure{0, 0, 0, 0};
     DrawTextLine(dc, text, measure, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    line.TextWidth = measure.right - measure.left;
     const int height = measure.bottom - measure.top, top = layout.Centre - height / 2;
     line.Rect = RECT{layout.TextRect.Left, top, layout.TextRect.Right, top + height};
     return line;

@@ -31,6 +31,7 @@ void PaintOpaqueIcon(TBitmap32& image, const TRect32& rect, HICON icon);
 struct TsCaptionLine {
     std::string Text;
     RECT Rect{};
+    int TextWidth = 0;  // as measured in the line's font
     UINT Flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
     HFONT Font = nullptr;
     int TitleIndex = -1;    // the strip's section: its glow

@@ -24,12 +24,21 @@
 #include "skin/render/PictureWindow_win.h"
 #include "ui/Component.h"
 #include "ui/GdiHandles.h"
+#include "ui/Graphics.h"
 #include "ui/Message.h"
 
 namespace pakmole {
 
 class TCustomForm;
 class TsSystemMenu;
+
+// The caption icon's own settings: shown or not, and its size (0: from the
+// caption's height).
+struct TsTitleIcon {
+    bool Visible = true;
+    int Width = 0;
+    int Height = 0;
+};
 
 // gmRightBottom: a size grip in the client area's bottom-right corner.
 enum TsGripMode { gmNone, gmRightBottom };
@@ -61,6 +70,10 @@ public:
     void SetDrawNonClientArea(bool on);
     bool ShowAppIcon() const { return showAppIcon_; }
     void SetShowAppIcon(bool on);
+    TAlignment CaptionAlignment() const { return captionAlignment_; }
+    void SetCaptionAlignment(TAlignment alignment);
+    const TsTitleIcon& TitleIcon() const { return titleIcon_; }
+    void SetTitleIcon(const TsTitleIcon& icon);
     TsGripMode GripMode() const { return gripMode_; }
     void SetGripMode(TsGripMode mode);
     // The size grip's place in window coordinates (empty without one).
@@ -177,6 +190,8 @@ private:
     bool drawNonClient_ = true;
     bool showAppIcon_ = true;
     TsGripMode gripMode_ = gmNone;
+    TAlignment captionAlignment_ = TAlignment::taLeftJustify;
+    TsTitleIcon titleIcon_;
     int32_t titleIndex_ = -1;
     int32_t captionIndex_ = -1;
     TBitmap32 stripBg_;  // the caption strip without its buttons, for repainting one button

@@ -47,6 +47,17 @@ void TsSkinProvider::SetShowAppIcon(bool on) {
     InvalidateFrame();
 }
 
+void TsSkinProvider::SetCaptionAlignment(TAlignment alignment) {
+    if (alignment == captionAlignment_) return;
+    captionAlignment_ = alignment;
+    InvalidateFrame();
+}
+
+void TsSkinProvider::SetTitleIcon(const TsTitleIcon& icon) {
+    titleIcon_ = icon;
+    InvalidateFrame();
+}
+
 void TsSkinProvider::SetGripMode(TsGripMode mode) {
     if (mode == gripMode_) return;
     gripMode_ = mode;
@@ -124,7 +135,9 @@ TsFrameFacts TsSkinProvider::FrameFacts() const {
                                 GetSystemMetrics(SM_CXDLGFRAME));
     f.CaptionHeight = CaptionHeightOf((style & WS_CAPTION) == WS_CAPTION, f.Iconic(), f.Style,
                                       GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYSMCAPTION));
-    f.IconWanted = showAppIcon_;
+    f.IconWanted = showAppIcon_ && titleIcon_.Visible;
+    f.IconWidth = titleIcon_.Width;
+    f.IconHeight = titleIcon_.Height;
     return f;
 }
 
@@ -199,6 +212,12 @@ void TsSkinProvider::PaintCaptionText(TBitmap32& image) {
     if (!dc || !manager) return;
     if (!captionFont_.Get()) captionFont_.Reset(CreateCaptionFont());
     TsCaptionLine line = CaptionLineOf(dc, form_->Caption(), captionFont_.Get(), layout_);
+    const TsCaptionAlign align = captionAlignment_ == TAlignment::taRightJustify ? TsCaptionAlign::caRight
+                                 : captionAlignment_ == TAlignment::taCenter     ? TsCaptionAlign::caCenter
+                                                                                 : TsCaptionAlign::caLeft;
+    const TsCaptionSpan span = AlignCaption(line.Rect.left, line.Rect.right, line.TextWidth, 0, align);
+    line.Rect.left = span.Left;
+    line.Rect.right = span.Right;
     line.TitleIndex = titleIndex_;
     line.CaptionIndex = captionIndex_;
     line.Active = formActive_;

@@ -73,12 +73,11 @@ int TsSkinProvider::HitTestScreen(POINT screen) {
     RECT window;
     GetWindowRect(form_->Handle(), &window);
     if (frameStale_) UpdateLayout();
-    const POINT at{screen.x - window.left, screen.y - window.top};
-    const RECT grip = GripRect();
-    if (PtInRect(&grip, at) && !IsZoomed(form_->Handle()) &&
-        (GetWindowLongA(form_->Handle(), GWL_STYLE) & WS_THICKFRAME))
-        return HTBOTTOMRIGHT;
-    return FrameHitTest(layout_, FrameFacts(), at.x, at.y);
+    const TsFrameFacts facts = FrameFacts();
+    // The grip sizes only a window that can be sized.
+    const RECT grip = facts.ThickFrame && !facts.Maximized() ? GripRect() : RECT{};
+    return FrameHitTest(layout_, facts, screen.x - window.left, screen.y - window.top,
+                        TRect32{grip.left, grip.top, grip.right, grip.bottom});
 }
 
 void TsSkinProvider::SetButtonState(int button, int state) {

@@ -203,6 +203,30 @@ void ExpectHits(const TsFrameFacts& f, std::initializer_list<HitCase> cases, con
     for (const HitCase& c : cases) EXPECT_EQ(FrameHitTest(l, f, c.x, c.y, grip), c.code) << c.x << "," << c.y;
 }
 
+TEST(CaptionAlignment, RightAndCentredCaptionsWithinTheTextBounds) {
+    // Text bounds 30 to 230 (200 wide): right-aligned text ends there with 4
+    // pixels to spare; centred text takes half of what is left of the room.
+    const struct {
+        TsCaptionAlign align;
+        int32_t text, added;
+        int32_t left, right;
+    } cases[] = {
+        {TsCaptionAlign::caLeft, 100, 0, 30, 230},
+        {TsCaptionAlign::caRight, 100, 0, 126, 230},     // 230 - (100 + 4)
+        {TsCaptionAlign::caRight, 100, 40, 86, 230},     // the added title comes after it
+        {TsCaptionAlign::caRight, 250, 0, 30, 230},      // too wide: from the left as usual
+        {TsCaptionAlign::caCenter, 100, 0, 78, 178},     // 30 + (200 - 104) div 2, then the text's width
+        {TsCaptionAlign::caCenter, 100, 40, 58, 158},
+        {TsCaptionAlign::caCenter, 250, 0, 30, 230},     // never left of the bounds, never past them
+        {TsCaptionAlign::caCenter, 197, 0, 30, 227},     // (200 - 201) div 2 is 0 (truncated)
+    };
+    for (const auto& c : cases) {
+        const TsCaptionSpan span = AlignCaption(30, 230, c.text, c.added, c.align);
+        EXPECT_EQ(span.Left, c.left) << static_cast<int>(c.align) << " " << c.text << " " << c.added;
+        EXPECT_EQ(span.Right, c.right) << static_cast<int>(c.align) << " " << c.text << " " << c.added;
+    }
+}
+
 TEST(FrameHitTest, MainWindow) {
     ExpectHits(MainWindow(), {
         {435, 2, hcClose}, {460, 18, hcClose}, {461, 10, hcCaption}, {434, 10, hcCaption}, {433, 10, hcCaption}, {432, 10, hcMinButton},

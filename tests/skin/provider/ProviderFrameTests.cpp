@@ -51,6 +51,73 @@ TEST_F(ProviderFrame, SizeableFormWearsTheSkinsFrame) {
     EXPECT_EQ(SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(w.left, w.top + 60)), HTLEFT);
 }
 
+TEST_F(ProviderFrame, PublishedPropertiesStartAtTheirDefaults) {
+    EXPECT_EQ(provider->GripMode(), gmNone);
+    EXPECT_EQ(provider->CaptionAlignment(), TAlignment::taLeftJustify);
+    EXPECT_TRUE(provider->TitleIcon().Visible);
+    EXPECT_EQ(provider->TitleIcon().Width, 0);
+    EXPECT_EQ(provider->TitleIcon().Height, 0);
+    // Without a grip the client area's corner is the client's.
+    RECT client{};
+    GetClientRect(form->Handle(), &client);
+    POINT corner{client.right - 2, client.bottom - 2};
+    ClientToScreen(form->Handle(), &corner);
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(corner.x, corner.y)), HTCLIENT);
+}
+
+TEST_F(ProviderFrame, TitleIconHidesOrTakesItsOwnSize) {
+    ASSERT_NE(provider->WindowImage(), nullptr);
+    ASSERT_TRUE(provider->CaptionLayout().IconShown);
+    provider->SetTitleIcon(TsTitleIcon{false, 0, 0});
+    ASSERT_NE(provider->WindowImage(), nullptr);
+    EXPECT_FALSE(provider->CaptionLayout().IconShown);
+    provider->SetTitleIcon(TsTitleIcon{true, 12, 10});
+    ASSERT_NE(provider->WindowImage(), nullptr);
+    EXPECT_TRUE(provider->CaptionLayout().IconShown);
+    EXPECT_EQ(provider->CaptionLayout().IconRect.Width(), 12);
+    EXPECT_EQ(provider->CaptionLayout().IconRect.Height(), 10);
+}
+
+TEST_F(ProviderFrame, CaptionAlignmentMovesTheText) {
+    // The columns of the caption strip where the text shows: those that
+    // differ from the strip of an empty caption.
+    auto inkColumns = [&](TAlignment alignment, const std::string& caption) {
+        provider->SetCaptionAlignment(alignment);
+        form->SetCaption("");
+        const TBitmap32 empty = *provider->WindowImage();
+        form->SetCaption(caption);
+        const TBitmap32& written = *provider->WindowImage();
+        const TRect32 bounds = provider->CaptionLayout().TextRect;
+        int first = -1, last = -1;
+        for (int x = bounds.Left; x < bounds.Right; ++x)
+            for (int y = 0; y < provider->CaptionLayout().StripBottom; ++y)
+                if (written.Pixel(x, y) != empty.Pixel(x, y)) {
+                    if (first < 0) first = x;
+                    last = x;
+                    break;
+                }
+        return std::make_pair(first, last);
+    };
+    const TRect32 bounds = [&] {
+        provider->WindowImage();
+        return provider->CaptionLayout().TextRect;
+    }();
+    ASSERT_GT(bounds.Width(), 120);
+    const auto [leftFirst, leftLast] = inkColumns(TAlignment::taLeftJustify, "Pak");
+    const auto [rightFirst, rightLast] = inkColumns(TAlignment::taRightJustify, "Pak");
+    const auto [centreFirst, centreLast] = inkColumns(TAlignment::taCenter, "Pak");
+    ASSERT_GE(leftFirst, 0);
+    ASSERT_GE(rightFirst, 0);
+    ASSERT_GE(centreFirst, 0);
+    // The glow reaches a few pixels beyond the letters.
+    EXPECT_LE(leftFirst, bounds.Left + 4);
+    EXPECT_GE(rightLast, bounds.Right - 4 - 8);
+    EXPECT_GT(rightFirst, bounds.Left + bounds.Width() / 2);
+    // Centred: the text's middle is the middle of the bounds, less the 4 pixels.
+    EXPECT_NEAR((centreFirst + centreLast) / 2, bounds.Left + (bounds.Width() - 4) / 2, 6);
+    EXPECT_EQ(leftLast - leftFirst, rightLast - rightFirst);
+}
+
 TEST_F(ProviderFrame, RemovedSkinGivesTheFrameBackAndAppliedSkinTakesItAgain) {
     for (int cycle = 0; cycle < 20; ++cycle) {
         SCOPED_TRACE(cycle);
