@@ -8,6 +8,7 @@
 // (vlDialogWnd.cpp), the frame picture (vlDialogWnd_paint.cpp).
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "skin/controls/dialogs/vlDialogCaption.h"
 #include "skin/controls/dialogs/vlDialogRules.h"
 #include "skin/controls/frame/sFrameLayout.h"
+#include "skin/controls/frame/vlSBAnimation.h"
 #include "ui/Component.h"
 #include "ui/GdiHandles.h"
 
@@ -64,6 +66,10 @@ private:
     void PaintButton(TBitmap32& image, int button);
     void RepaintFrame();
     void RepaintButton(int button);
+    // Title buttons change their look through a fade (TvlSBAnimation) while
+    // the skin allows glowing.
+    bool AnimatesButtons() const;
+    void AnimateButton(int button, int state);
     void UpdateRegion();
     void PaintClient(HDC dc);
     void SetHotButton(int button);
@@ -94,6 +100,7 @@ private:
     int32_t captionIndex_ = -1;
     bool regionStale_ = true;
     TBitmap32 stripBg_;
+    std::array<std::unique_ptr<TvlSBAnimation>, tbCount> animations_;
     // Platforms after the fifth version paint a dialog's client area with its erase.
     bool clientPaintSuppressed_ = false;
     TsTitleLayout layout_;

@@ -94,7 +94,8 @@ void TvlDialogWnd::PaintButton(TBitmap32& image, int button) {
     if (!b.Shown) return;
     const TRect32 r = b.Rect;
     CopyPixels(image, r.Left, r.Top, r.Width(), r.Height(), stripBg_, r.Left, r.Top);
-    const int state = buttonState_[static_cast<std::size_t>(button)];
+    // A fading button keeps its resting look in the window; the fade shows the new one over it.
+    const int state = AnimatesButtons() ? 0 : buttonState_[static_cast<std::size_t>(button)];
     const bool faded = (!formActive_ && state == 0) || !ButtonEnabled(button);
     PaintTitleMask(image, TPoint32{r.Left, r.Top}, SkinManager()->Model(), b.MaskName, state, faded,
                    BgSourceOfBitmap(&stripBg_, 0, 0));
@@ -105,8 +106,43 @@ void TvlDialogWnd::RepaintFrame() {
     CopyNonClientArea(handle_, *skinData_->CacheBitmap);
 }
 
+bool TvlDialogWnd::AnimatesButtons() const {
+    TsSkinManager* manager = SkinManager();
+    return manager && manager->Effects().AllowGlowing() && !(GetWindowLongA(handle_, GWL_STYLE) & WS_CHILD);
+}
+
+void TvlDialogWnd::AnimateButton(int button, int state) {
+    auto& animation = animations_[static_cast<std::size_t>(button)];
+    // While the button is held its fade window stays up, the resting look
+    // included, so that the release is not lost with the window.
+    if (state == 0 && pressedButton_ != button) {
+        if (animation) animation->Leave(10);
+        return;
+    }
+    const TsTitleButtonPlace& b = layout_.Buttons[static_cast<std::size_t>(button)];
+    const TRect32 r = b.Rect;
+    if (!b.Shown || r.Width() <= 0 || r.Height() <= 0) return;
+    if (!animation)
+        animation = std::make_unique<TvlSBAnimation>(handle_, [this, button] {
+            POINT cursor;
+            GetCursorPos(&cursor);
+            return TitleButtonOfHit(TitleHitTest(cursor)) == button;
+        });
+    TBitmap32 picture(r.Width(), r.Height());
+    CopyPixels(picture, 0, 0, r.Width(), r.Height(), stripBg_, r.Left, r.Top);
+    PaintTitleMask(picture, TPoint32{0, 0}, SkinManager()->Model(), b.MaskName, state, !ButtonEnabled(button),
+                   BgSourceOfBitmap(&stripBg_, r.Left, r.Top));
+    RECT window;
+    GetWindowRect(handle_, &window);
+    animation->Enter(std::move(picture), POINT{window.left + r.Left, window.top + r.Top}, state == 1 ? 10 : 1);
+}
+
 void TvlDialogWnd::RepaintButton(int button) {
     if (button < 0 || !Visible() || !RenderFrame()) return;
+    if (AnimatesButtons()) {
+        AnimateButton(button, buttonState_[static_cast<std::size_t>(button)]);
+        return;
+    }
     TBitmap32& image = *skinData_->CacheBitmap;
     PaintButton(image, button);
     const TRect32 r = layout_.Buttons[static_cast<std::size_t>(button)].Rect;

@@ -57,6 +57,29 @@ protected:
     TForm* owner = nullptr;
 };
 
+// The picture windows of this thread on the screen at the point.
+bool PictureWindowAt(POINT at) {
+    struct Search {
+        POINT at;
+        bool found = false;
+    } search{at};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(data);
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            RECT r{};
+            GetWindowRect(window, &r);
+            if (std::string(name) == "TvlPictureWindow" && IsWindowVisible(window) && r.left == s.at.x &&
+                r.top == s.at.y)
+                s.found = true;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 // The skin's own picture of a dialog's frame: "DIALOG" over the window and
 // "FORMTITLE" over the caption strip, active, with the title buttons in their states.
 TBitmap32 ExpectedFrame(const TsSkinManager& manager, const TvlDialogWnd& frame, int width, int height) {
@@ -144,6 +167,9 @@ TEST_F(DialogSkinTest, MessageBoxWearsTheSkinAndItsOkClosesIt) {
         const TBitmap32 hot = ExpectedFrame(*manager, frame, w, h);
         PumpUntil([&] { return CountDifferences(shown = GrabWindow(dialog), hot, onFrame) == 0; }, 2000);
         EXPECT_EQ(CountDifferences(shown, hot, onFrame), 0) << "the hot close button";
+        // Glowing is allowed (the default): the hot look fades in over the button.
+        EXPECT_TRUE(manager->Effects().AllowGlowing());
+        EXPECT_TRUE(PictureWindowAt(POINT{r.left + close.Left, r.top + close.Top})) << "no fade over the close button";
         // A real click on OK closes the box.
         HWND ok = GetDlgItem(dialog, IDOK);
         RECT okRect;
