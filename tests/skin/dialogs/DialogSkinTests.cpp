@@ -57,27 +57,28 @@ protected:
     TForm* owner = nullptr;
 };
 
-// The picture windows of this thread on the screen at the point.
+struct PictureSearch {
+    POINT At;
+    bool Found = false;
+};
+
+BOOL CALLBACK FindPictureWindow(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<PictureSearch*>(data);
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    RECT r{};
+    GetWindowRect(window, &r);
+    if (std::string(name) == "TvlPictureWindow" && IsWindowVisible(window) && r.left == search.At.x &&
+        r.top == search.At.y)
+        search.Found = true;
+    return TRUE;
+}
+
+// Whether a picture window of this thread stands on the screen with its corner at the point.
 bool PictureWindowAt(POINT at) {
-    struct Search {
-        POINT at;
-        bool found = false;
-    } search{at};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(data);
-            char name[64] = {};
-            GetClassNameA(window, name, sizeof name);
-            RECT r{};
-            GetWindowRect(window, &r);
-            if (std::string(name) == "TvlPictureWindow" && IsWindowVisible(window) && r.left == s.at.x &&
-                r.top == s.at.y)
-                s.found = true;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    PictureSearch search{at};
+    EnumThreadWindows(GetCurrentThreadId(), FindPictureWindow, reinterpret_cast<LPARAM>(&search));
+    return search.Found;
 }
 
 // The skin's own picture of a dialog's frame: "DIALOG" over the window and
