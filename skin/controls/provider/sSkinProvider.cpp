@@ -173,21 +173,14 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
         if (adapter_) adapter_->AddAllItems();
         return true;
     case SKC_GETBGINFO:
-        // Behind the form's children lies the client part of the window
-        // image; the form's own colour only while the skin paints no frame.
+        // What lies behind the form's children is still told as the form's
+        // own colour: with the window image as the answer, a disabled speed
+        // button's half-faded look came out wrong (to be looked into).
         if (m.LParam) {
             auto& query = *reinterpret_cast<TBgQuery*>(m.LParam);
-            if (const TBitmap32* image = WindowImage()) {
-                const POINT origin = ClientOrigin();
-                query.BgKind = bgkBitmap;
-                query.Bitmap = image;
-                query.OffsetX = origin.x;
-                query.OffsetY = origin.y;
-            } else {
-                query.BgKind = bgkColor;
-                query.Color = form_->Color();
-                query.Bitmap = nullptr;
-            }
+            query.BgKind = bgkColor;
+            query.Color = form_->Color();
+            query.Bitmap = nullptr;
         }
         m.Result = 1;
         return true;

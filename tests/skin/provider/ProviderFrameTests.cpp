@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "skin/manager/SkinCommands.h"
-#include "skin/render/BgQuery_win.h"
 #include "tests/support/TestPaths.h"
 
 #include "tests/skin/frame/FramePictures.h"
@@ -214,8 +213,7 @@ namespace pakmole::test {
 namespace {
 
 // A skin whose "FORM" face is a ramp from pure red to pure blue: the
-// client area shows the ramp, not one plain colour, and the form's children
-// find that picture behind them.
+// client area shows the ramp, not one plain colour.
 TEST(ProviderClientArea, ShowsTheFormsSectionOfTheWindowImage) {
     TempFolder skins;
     WriteSkinFolder(skins.Path() + "Ramp",
@@ -258,15 +256,6 @@ TEST(ProviderClientArea, ShowsTheFormsSectionOfTheWindowImage) {
     }
     EXPECT_GT(spread, 40) << "the client area is one plain colour";
 
-    // Asked what lies behind its children, the form answers with that picture.
-    TBgQuery query;
-    SendMessageA(form->Handle(), SKM_COMMAND, SkinCommandParam(SKC_GETBGINFO), reinterpret_cast<LPARAM>(&query));
-    ASSERT_EQ(query.BgKind, bgkBitmap);
-    ASSERT_NE(query.Bitmap, nullptr);
-    EXPECT_EQ(query.OffsetX, origin.x);
-    EXPECT_EQ(query.OffsetY, origin.y);
-    for (const POINT p : {POINT{2, 2}, POINT{w - 3, h - 3}, POINT{w / 2, h / 2}})
-        EXPECT_EQ(query.Bitmap->Pixel(query.OffsetX + p.x, query.OffsetY + p.y) & 0xFFFFFF, at(p.x, p.y));
 }
 
 }  // namespace
