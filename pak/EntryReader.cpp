@@ -4,7 +4,7 @@
 #include <new>
 
 #include "PakCompression.h"
-#include "base/Aes256Ecb.h"
+#include "PakDecryptor.h"
 #include "base/Exceptions.h"
 
 namespace pakmole {
@@ -73,6 +73,16 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
     const EntryData data = LocateEntryData(pak, footer, entry);
     EntryPlan plan;
     plan.encrypted = entry.encrypted;
+    plan.encryption = footer.encryption;
+    plan.iv = entry.iv;
+    plan.dataStart = data.dataStart;
+    if (entry.encrypted) {
+        if (footer.encryption != PakEncryption::AesEcb && footer.encryption != PakEncryption::AesCtr)
+            throw Exception("The entry is encrypted with method " + std::to_string(static_cast<int>(footer.encryption)) +
+                            ", which Pakmole does not know.");
+        if (footer.encryption == PakEncryption::AesCtr && !entry.hasIv)
+            throw Exception("The entry is encrypted in counter mode but carries no IV.");
+    }
     if (data.stored) {
         plan.expectedSize = plan.limit = std::max<int64_t>(entry.size, 0);
         const int64_t stored = StoredLength(entry, plan.limit);
@@ -124,10 +134,13 @@ void ReadPiece(TStream& pak, const DataPiece& piece, std::vector<unsigned char>&
     pak.ReadBuffer(into.data(), into.size());
 }
 
-void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& bytes, const Aes256EcbDecryptor* key,
+void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& bytes, const PakDecryptor* key,
                  BlockInflater& inflater, int64_t room, TMemoryStream& output) {
     auto& raw = bytes.MutableBytes();
-    if (plan.encrypted && !raw.empty()) key->Decrypt(raw.data(), raw.size());
+    // Pieces start on whole blocks of the entry's data (padded and spaced by 16).
+    if (plan.encrypted && !raw.empty())
+        key->Decrypt(plan.encryption, plan.iv, static_cast<uint64_t>(piece.at - plan.dataStart) / 16, raw.data(),
+                     raw.size());
     raw.resize(static_cast<std::size_t>(piece.length));
     if (plan.format) {
         inflater.InflateBlock(bytes, output, *plan.format, room);

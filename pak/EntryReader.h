@@ -18,7 +18,7 @@
 
 namespace pakmole {
 
-class Aes256EcbDecryptor;
+class PakDecryptor;
 
 // Where an entry's data lies: absolute positions.
 struct EntryData {
@@ -42,6 +42,11 @@ struct EntryPlan {
     std::vector<DataPiece> pieces;
     std::optional<BlockFormat> format;  // none: stored
     bool encrypted = false;
+    // How the pieces are encrypted: counter mode counts 16-byte blocks from
+    // dataStart with the entry's IV.
+    PakEncryption encryption = PakEncryption::AesEcb;
+    AesCtrIv iv{};
+    int64_t dataStart = 0;
     int64_t expectedSize = 0;  // a hint for buffers
     int64_t limit = 0;         // no more bytes than this may come out
 };
@@ -58,13 +63,13 @@ void ReadPiece(TStream& pak, const DataPiece& piece, std::vector<unsigned char>&
 
 // Turns a piece's bytes into file bytes, appended to output: decrypted,
 // trimmed and, for a compressed entry, inflated (at most room bytes).
-void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& bytes, const Aes256EcbDecryptor* key,
+void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& bytes, const PakDecryptor* key,
                  BlockInflater& inflater, int64_t room, TMemoryStream& output);
 
 class EntryReader {
 public:
     // afterBlock runs after every block (the window handles its messages).
-    EntryReader(TStream& pak, const PakFooter& footer, BlockInflater& inflater, const Aes256EcbDecryptor* key,
+    EntryReader(TStream& pak, const PakFooter& footer, BlockInflater& inflater, const PakDecryptor* key,
                 std::function<void()> afterBlock)
         : pak_(pak), footer_(footer), inflater_(inflater), key_(key), afterBlock_(std::move(afterBlock)) {}
 
@@ -78,7 +83,7 @@ private:
     TStream& pak_;
     const PakFooter& footer_;
     BlockInflater& inflater_;
-    const Aes256EcbDecryptor* key_;
+    const PakDecryptor* key_;
     std::function<void()> afterBlock_;
     TMemoryStream piece_;     // one piece's bytes as read, reused
     TMemoryStream finished_;  // and as they go to the file

@@ -9,8 +9,8 @@
 #include "OutputPath.h"
 #include "ParallelExtraction.h"
 #include "PakFormatError.h"
+#include "PakDecryptor.h"
 #include "PakIndex.h"
-#include "base/Aes256Ecb.h"
 #include "base/Exceptions.h"
 #include "base/FileStream.h"
 #include "base/FileSystem.h"
@@ -38,7 +38,7 @@ struct OpenPak {
         : file(pakPath, FileMode::OpenReadExclusive) {
         std::optional<AesKey> key = options.key;
         for (;;) {
-            if (key) decryptor = std::make_unique<Aes256EcbDecryptor>(*key);
+            if (key) decryptor = std::make_unique<PakDecryptor>(*key);
             try {
                 index = ReadPakIndex(file, pakPath, decryptor.get());
                 return;
@@ -51,7 +51,7 @@ struct OpenPak {
     }
 
     TFileStream file;
-    std::unique_ptr<Aes256EcbDecryptor> decryptor;
+    std::unique_ptr<PakDecryptor> decryptor;
     PakIndex index;
 };
 

@@ -90,7 +90,7 @@ void RefuseBeyondLimit(const Slot& slot, std::size_t bytes, int64_t writtenBefor
 
 }  // namespace
 
-void ExtractInParallel(TStream& pak, const PakFooter& footer, const Aes256EcbDecryptor* key,
+void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor* key,
                        const std::vector<PakEntry>& entries, unsigned workers, const ParallelEntryHooks& hooks) {
     WorkerPool pool(workers);
     // Enough pieces in flight to keep every worker busy while the oldest one

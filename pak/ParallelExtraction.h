@@ -18,7 +18,7 @@
 
 namespace pakmole {
 
-class Aes256EcbDecryptor;
+class PakDecryptor;
 
 struct ParallelEntryHooks {
     // The output path of an entry; nullopt skips it. Raising fails it.
@@ -27,7 +27,7 @@ struct ParallelEntryHooks {
     std::function<void(const PakEntry&, bool skipped, std::exception_ptr failure, uint64_t written)> finished;
 };
 
-void ExtractInParallel(TStream& pak, const PakFooter& footer, const Aes256EcbDecryptor* key,
+void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor* key,
                        const std::vector<PakEntry>& entries, unsigned workers, const ParallelEntryHooks& hooks);
 
 }  // namespace pakmole

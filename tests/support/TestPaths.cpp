@@ -29,7 +29,7 @@ std::string SourcePath(const std::string& relative) {
 }
 
 std::string SharedPath(const std::string& relative) {
-    return HostFromSource(std::string(PAKMOLE_SOURCE_DIR) + "/../shared/" + relative);
+    return HostFromSource(std::string(PAKMOLE_SHARED_DIR) + "/" + relative);
 }
 
 TempFolder::TempFolder() {
