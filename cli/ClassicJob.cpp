@@ -19,7 +19,7 @@ void PrintUsage(std::FILE* to) {
         "       pakmole <command> --help\n"
         "\n"
         "Unpacks every stored and zlib- or gzip-compressed entry of an Unreal Engine pak\n"
-        "file (versions 1 to 11) into a folder tree next to it (archive folder + mount\n"
+        "file (versions 1 to 15) into a folder tree next to it (archive folder + mount\n"
         "point + entry name), then renames the pak to <pak file>_unpacked.bak, but only\n"
         "when every entry was written.\n"
         "With -filelist, writes the tab-separated list of its entries to\n"

@@ -37,6 +37,15 @@ const char* HashCheckText(IndexHashCheck check) {
     return "not stored";
 }
 
+std::string EncryptionText(const PakFooter& footer) {
+    switch (footer.encryption) {
+        case PakEncryption::None: return "none";
+        case PakEncryption::AesEcb: return "AES-256-ECB";
+        case PakEncryption::AesCtr: return "AES-256-CTR";
+    }
+    return "unknown (" + std::to_string(static_cast<int>(footer.encryption)) + ")";
+}
+
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -60,7 +69,9 @@ std::string JsonString(const std::string& text) {
 int RunInfo(const Arguments& args) {
     return WithPak(args, {}, "Usage: pakmole info [--aes-key KEY] <pak file>\n\n"
                              "Prints the pak's version and footer, mount point, entry count, compression\n"
-                             "methods, what is encrypted, and whether the index matches its stored hash.\n",
+                             "methods, what is encrypted and how, the pakchunk index (version 14 and\n"
+                             "later), whether the directory index is flat or nested (version 10 and later),\n"
+                             "and whether the index matches its stored hash.\n",
                    [](PakView& view, const Options& options) {
                        const PakIndex& index = view.index;
                        const PakFooter& footer = index.footer;
@@ -88,6 +99,13 @@ int RunInfo(const Arguments& args) {
                        std::printf("%s\n", methods.empty() ? "none" : "");
                        std::printf("encrypted index:    %s\n", footer.indexEncrypted ? "yes" : "no");
                        std::printf("encrypted entries:  %d\n", encrypted);
+                       // Before version 15 every encrypted pak uses ECB.
+                       if (footer.version >= 4) std::printf("encryption method:  %s\n", EncryptionText(footer).c_str());
+                       if (footer.hasPakchunkIndex)
+                           std::printf("pakchunk index:     %d%s\n", footer.pakchunkIndex,
+                                       footer.pakchunkIndex == -1 ? " (none)" : "");
+                       if (footer.version >= 10)
+                           std::printf("directory index:    %s\n", index.flatDirectoryIndex ? "flat" : "nested");
                        std::printf("index hash:         %s\n", HashCheckText(index.hashCheck));
                        if (!index.damage.empty()) std::printf("damage:             %s\n", index.damage.c_str());
                        return index.damage.empty() ? kAllExtracted : kSomeFailed;
