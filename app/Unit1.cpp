@@ -84,6 +84,7 @@ void TForm1::Button2Click(TObject*) {
     try {
         PakJobOptions options;
         options.key = key_;
+        options.oodlePath = oodlePath_;
         summary = RunPakJob(edt1->Text(), *this, options);
     } catch (...) {
         // A pak that cannot be opened or read must not leave the button dead.
@@ -105,11 +106,14 @@ void TForm1::tmr1Timer(TObject*) {
     if (ParamCount() == 0) return;
     try {
         batchMode_ = true;
-        // Keys come first; then the first argument is the list switch or the
-        // pak, as without them.
+        // Keys and the Oodle library come first; then the first argument is
+        // the list switch or the pak, as without them.
         int first = 1;
-        while (ParamStr(first) == "--aes-key" && first < ParamCount()) {
-            key_ = ParseAesKey(ParamStr(first + 1));
+        while ((ParamStr(first) == "--aes-key" || ParamStr(first) == "--oodle") && first < ParamCount()) {
+            if (ParamStr(first) == "--oodle")
+                oodlePath_ = ParamStr(first + 1);
+            else
+                key_ = ParseAesKey(ParamStr(first + 1));
             first += 2;
         }
         if (ParamStr(first) == "-filelist") {

@@ -73,6 +73,8 @@ private:
     bool batchMode_ = false;
     // The AES key given with --aes-key or typed in, kept for the session.
     std::optional<AesKey> key_;
+    // The game's Oodle library given with --oodle; empty: looked for.
+    std::string oodlePath_;
     bool listMode_ = false;
     TempFileBlockInflater inflater_;
     ParentConsole console_;

@@ -10,11 +10,11 @@ namespace pakmole::cli {
 
 void PrintUsage(std::FILE* to) {
     std::fputs(
-        "Usage: pakmole [--aes-key KEY] [-j N] <pak file>\n"
+        "Usage: pakmole [--aes-key KEY] [--oodle PATH] [-j N] <pak file>\n"
         "       pakmole [--aes-key KEY] -filelist <pak file>\n"
         "       pakmole info [--aes-key KEY] <pak file>\n"
         "       pakmole list [--json] [--aes-key KEY] <pak file>\n"
-        "       pakmole extract [-o DIR] [--include PATTERN]... [-j N] [--aes-key KEY] <pak file>\n"
+        "       pakmole extract [-o DIR] [--include PATTERN]... [-j N] [--aes-key KEY] [--oodle PATH] <pak file>\n"
         "       pakmole verify [--aes-key KEY] <pak file>\n"
         "       pakmole <command> --help\n"
         "\n"
@@ -26,6 +26,8 @@ void PrintUsage(std::FILE* to) {
         "<pak file>_filelist.txt instead and leaves the pak as it is.\n"
         "KEY is the pak's AES-256 key, as base64 or as 0x and 64 hex digits.\n"
         "-j N inflates on N threads (default: one per core); the files are the same.\n"
+        "Oodle entries need the game's own Oodle library: PATH, or one found beside\n"
+        "the game when the pak lies in its Content/Paks folder.\n"
         "\n"
         "Exit status: 0 every entry extracted, 1 some entries failed (listed on\n"
         "stderr), 2 the file could not be read, is not a pak of a known version, or\n"
@@ -66,9 +68,11 @@ int RunClassicJob(const Arguments& all) {
     unsigned workers = 0;
     std::size_t at = 0;
     try {
-        while (at + 1 < all.size() && (all[at] == "--aes-key" || all[at] == "-j")) {
+        while (at + 1 < all.size() && (all[at] == "--aes-key" || all[at] == "-j" || all[at] == "--oodle")) {
             if (all[at] == "-j")
                 workers = ParseWorkers(all[at + 1]);
+            else if (all[at] == "--oodle")
+                options.oodlePath = all[at + 1];
             else
                 options.key = ParseAesKey(all[at + 1]);
             at += 2;

@@ -12,22 +12,26 @@ namespace pakmole::cli {
 
 namespace {
 const char kUsage[] =
-    "Usage: pakmole extract [-o DIR] [--include PATTERN]... [-j N] [--aes-key KEY] <pak file>\n\n"
+    "Usage: pakmole extract [-o DIR] [--include PATTERN]... [-j N] [--aes-key KEY] [--oodle PATH] <pak file>\n\n"
     "Extracts the pak's entries into DIR (default: next to the pak, under its mount\n"
     "point, as the classic form does). With --include, only the entries whose name\n"
     "(relative to the mount point, with '/') matches one of the glob patterns;\n"
     "'*' and '?' stay within a folder. The pak keeps its name when -o or --include\n"
     "is given; otherwise it is renamed as the classic form does. -j N inflates on\n"
-    "N threads (default: one per core).\n";
+    "N threads (default: one per core). Oodle entries are decoded by the game's own\n"
+    "Oodle library: the one given with --oodle, else one found beside the game of\n"
+    "a pak in its Content/Paks folder (the game's Binaries and\n"
+    "Engine/Binaries/ThirdParty/Oodle folders).\n";
 }
 
 int RunExtract(const Arguments& args) {
     Options options;
     Accepts accepts;
-    accepts.output = accepts.include = accepts.workers = true;
+    accepts.output = accepts.include = accepts.workers = accepts.oodle = true;
     if (const std::optional<int> status = ParseCommand(args, accepts, kUsage, options)) return *status;
     PakJobOptions job;
     job.key = options.key;
+    job.oodlePath = options.oodle;
     if (!options.outputDir.empty()) {
         job.outputRoot = options.outputDir;
         if (job.outputRoot.back() != '/') job.outputRoot += '/';

@@ -59,6 +59,8 @@ Options ParseOptions(const Arguments& args, Accepts accepts) {
             options.include.push_back(value());
         } else if (arg == "-j" && accepts.workers) {
             options.workers = ParseWorkers(value());
+        } else if (arg == "--oodle" && accepts.oodle) {
+            options.oodle = value();
         } else if (arg == "--json" && accepts.json) {
             options.json = true;
         } else if (!options.pak.empty() || (arg.size() > 1 && arg[0] == '-')) {

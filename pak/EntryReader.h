@@ -19,6 +19,14 @@
 namespace pakmole {
 
 class PakDecryptor;
+class OodleLibrary;
+
+// The game's Oodle library for Oodle entries, or why there is none (the
+// reason such entries fail with).
+struct OodleSource {
+    const OodleLibrary* library = nullptr;
+    std::string unavailable;
+};
 
 // Where an entry's data lies: absolute positions.
 struct EntryData {
@@ -36,11 +44,13 @@ struct DataPiece {
     int64_t at = 0;
     int64_t length = 0;      // bytes that count (unpadded)
     int64_t readLength = 0;  // bytes to read (padded to 16 when encrypted)
+    int64_t rawLength = 0;   // an Oodle block: the bytes it decodes to
 };
 
 struct EntryPlan {
     std::vector<DataPiece> pieces;
-    std::optional<BlockFormat> format;  // none: stored
+    std::optional<BlockFormat> format;  // none: stored, or Oodle
+    const OodleLibrary* oodle = nullptr;  // Oodle blocks, decoded by the game's library
     bool encrypted = false;
     // How the pieces are encrypted: counter mode counts 16-byte blocks from
     // dataStart with the entry's IV.
@@ -56,7 +66,9 @@ void RequireKeyFor(const PakEntry& entry, bool haveKey);
 
 // Raises when the entry cannot be read: encrypted without a key, a codec
 // Pakmole lacks, data or blocks outside the file, rows that overlap.
-EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry, bool haveKey);
+// Oodle entries need oodle's library.
+EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry, bool haveKey,
+                    const OodleSource* oodle = nullptr);
 
 // Reads a piece's bytes from the file (exactly readLength of them).
 void ReadPiece(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& into);
@@ -78,6 +90,8 @@ public:
     // (encryption without a key).
     void Read(const PakEntry& entry, EntrySink& output);
     void Check(const PakEntry& entry) const;
+    // Where Oodle entries get their library from (none: they fail).
+    void SetOodle(const OodleSource* oodle) { oodle_ = oodle; }
 
 private:
     TStream& pak_;
@@ -85,6 +99,7 @@ private:
     BlockInflater& inflater_;
     const PakDecryptor* key_;
     std::function<void()> afterBlock_;
+    const OodleSource* oodle_ = nullptr;
     TMemoryStream piece_;     // one piece's bytes as read, reused
     TMemoryStream finished_;  // and as they go to the file
 };

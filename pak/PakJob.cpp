@@ -9,6 +9,7 @@
 #include "OutputPath.h"
 #include "ParallelExtraction.h"
 #include "PakFormatError.h"
+#include "OodleSearch.h"
 #include "PakDecryptor.h"
 #include "PakIndex.h"
 #include "base/Exceptions.h"
@@ -96,6 +97,8 @@ public:
         return path;
     }
 
+    void SetOodle(const OodleSource* oodle) { reader_.SetOodle(oodle); }
+
     // Writes one entry's file; returns its size. Raises on any failure.
     uint64_t ExtractEntry(const PakEntry& entry) {
         const std::string path = Prepare(entry);
@@ -127,6 +130,14 @@ JobSummary Extract(const std::string& pakPath, JobHost& host, const PakJobOption
                                    ? ExtractFilePath(pakPath) + ToHostPath(RelativeMountPoint(index.mountPoint))
                                    : options.outputRoot;
         Extraction extraction(pak, host, summary.outputFolder);
+        // Only a pak with Oodle entries makes the game's library be looked for.
+        OodleSearch oodleSearch;
+        OodleSource oodle;
+        if (UsesOodle(index)) {
+            oodleSearch = FindOodleLibrary(pakPath, options.oodlePath);
+            oodle = {oodleSearch.library.get(), oodleSearch.unavailable};
+        }
+        extraction.SetOodle(&oodle);
         host.SetProgressMax(static_cast<int32_t>(index.entries.size()));
         // A patch pak's delete record removes a file; there is nothing to write.
         auto wanted = [&](const PakEntry& entry) {
@@ -151,7 +162,7 @@ JobSummary Extract(const std::string& pakPath, JobHost& host, const PakJobOption
                 return extraction.Prepare(entry);
             };
             hooks.finished = finished;
-            ExtractInParallel(pak.file, index.footer, pak.decryptor.get(), index.entries, host.Workers(), hooks);
+            ExtractInParallel(pak.file, index.footer, pak.decryptor.get(), index.entries, host.Workers(), hooks, &oodle);
         } else {
             for (const PakEntry& entry : index.entries) {
                 if (!wanted(entry)) {

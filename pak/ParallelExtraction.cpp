@@ -91,7 +91,8 @@ void RefuseBeyondLimit(const Slot& slot, std::size_t bytes, int64_t writtenBefor
 }  // namespace
 
 void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor* key,
-                       const std::vector<PakEntry>& entries, unsigned workers, const ParallelEntryHooks& hooks) {
+                       const std::vector<PakEntry>& entries, unsigned workers, const ParallelEntryHooks& hooks,
+                       const OodleSource* oodle) {
     WorkerPool pool(workers);
     // Enough pieces in flight to keep every worker busy while the oldest one
     // is written; each holds one block (64 KiB in real paks) in and out.
@@ -112,7 +113,7 @@ void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor
                         slot->skipped = true;
                     } else {
                         slot->path = *path;
-                        slot->plan = PlanEntry(pak, footer, entry, key != nullptr);
+                        slot->plan = PlanEntry(pak, footer, entry, key != nullptr, oodle);
                         const bool wholeInOnePiece = slot->plan.pieces.size() == 1;
                         if (!wholeInOnePiece) slot->sink = std::make_unique<StreamingFileSink>(slot->path);
                         for (const DataPiece& piece : slot->plan.pieces) {

@@ -19,6 +19,7 @@
 namespace pakmole {
 
 class PakDecryptor;
+struct OodleSource;
 
 struct ParallelEntryHooks {
     // The output path of an entry; nullopt skips it. Raising fails it.
@@ -28,6 +29,7 @@ struct ParallelEntryHooks {
 };
 
 void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor* key,
-                       const std::vector<PakEntry>& entries, unsigned workers, const ParallelEntryHooks& hooks);
+                       const std::vector<PakEntry>& entries, unsigned workers, const ParallelEntryHooks& hooks,
+                       const OodleSource* oodle = nullptr);
 
 }  // namespace pakmole
