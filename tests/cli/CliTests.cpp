@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/FileSystem.h"
+#include "tests/support/OodleStandInPaks.h"
 #include "tests/support/PakBuilder.h"
 #include "tests/support/RealPaks.h"
 #include "tests/support/TestPaths.h"
@@ -270,6 +271,54 @@ TEST(CommandLine, ExtractsUe5PaksByteForByte) {
                 EXPECT_FALSE(FileExists(folder / ("out/" + name))) << name;
             }
     }
+}
+
+// Oodle entries through the tests' stand-in library (not real Oodle data):
+// given with --oodle to extract and to the classic form, or found beside the
+// game; without one they fail by name and say where a library was looked for.
+TEST(CommandLine, OodleEntriesGoThroughTheGamesLibrary) {
+    test::TempFolder folder;
+    ForceDirectories(folder / "Game/Content/Paks");
+    const std::string pak = folder / "Game/Content/Paks/pakchunk0.pak";
+    test::PakBuilder()
+        .Version(15)
+        .MethodNames({"Oodle"})
+        .MountPoint("../../../Game/Content/")
+        .Add(test::OodleStandInEntry("Maps/Level.umap", std::string(100000, 'L') + "end"))
+        .Stored("Readme.txt", "plain")
+        .WriteTo(pak);
+
+    const CliRun missing = RunCli("extract -o " + Quoted(folder / "none") + " " + Quoted(pak));
+    EXPECT_EQ(missing.status, 1) << missing.out;
+    EXPECT_NE(missing.out.find("Level.umap: compressed with Oodle, which only the game's Oodle library decodes: no "
+                               "Oodle library was found in " +
+                               folder / "Game/Binaries/Linux/"),
+              std::string::npos)
+        << missing.out;
+    EXPECT_EQ(test::ReadWholeFile(folder / "none/Readme.txt"), "plain");
+
+    const CliRun given =
+        RunCli("extract --oodle " + Quoted(test::OodleStandInPath()) + " -o " + Quoted(folder / "out") + " " + Quoted(pak));
+    EXPECT_EQ(given.status, 0) << given.out;
+    EXPECT_EQ(test::ReadWholeFile(folder / "out/Maps/Level.umap"), std::string(100000, 'L') + "end");
+
+    const CliRun bad = RunCli("extract --oodle " + Quoted(folder / "Game/Content/Paks/pakchunk0.pak") + " -o " +
+                              Quoted(folder / "bad") + " " + Quoted(pak));
+    EXPECT_EQ(bad.status, 1) << bad.out;
+    EXPECT_NE(bad.out.find("cannot be used"), std::string::npos) << bad.out;
+
+    // Found beside the game by the classic form, which then renames the pak.
+    ForceDirectories(folder / "Game/Binaries/Linux");
+    test::WriteWholeFile(folder / ("Game/Binaries/Linux/" + test::OodleStandInName()),
+                         test::ReadWholeFile(test::OodleStandInPath()));
+    const CliRun classic = RunCli(Quoted(pak));
+    EXPECT_EQ(classic.status, 0) << classic.out;
+    EXPECT_EQ(test::ReadWholeFile(folder / "Game/Content/Maps/Level.umap"), std::string(100000, 'L') + "end");
+    EXPECT_TRUE(FileExists(pak + "_unpacked.bak"));
+
+    const CliRun classicGiven = RunCli("--oodle " + Quoted(test::OodleStandInPath()) + " -filelist " +
+                                       Quoted(pak + "_unpacked.bak"));
+    EXPECT_EQ(classicGiven.status, 0) << classicGiven.out;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "pak/OodleLibrary.h"
 #include "pak/OodleSearch.h"
 #include "pak/PakJob.h"
+#include "tests/support/OodleStandInPaks.h"
 #include "tests/support/PakBuilder.h"
 #include "tests/support/RealPaks.h"
 #include "tests/support/TestPaths.h"
@@ -23,40 +24,11 @@ namespace {
 using test::PakBuilder;
 using test::PakBuilderEntry;
 
-// The stand-in library as the build left it, as a host path.
-std::string StandInPath() {
-    std::string path = PAKMOLE_OODLE_STAND_IN;
-#ifdef _WIN32
-    for (auto& c : path)
-        if (c == '/') c = '\\';
-    path = "Z:" + path;
-#endif
-    return path;
-}
-std::string StandInName() { return std::filesystem::path(PAKMOLE_OODLE_STAND_IN).filename().string(); }
-
-// The stand-in's format: "OOSI", then (count, byte) runs.
-std::string StandInEncode(const std::string& data) {
-    std::string out = "OOSI";
-    for (std::size_t at = 0; at < data.size();) {
-        std::size_t run = 1;
-        while (at + run < data.size() && run < 255 && data[at + run] == data[at]) ++run;
-        out += static_cast<char>(run);
-        out += data[at];
-        at += run;
-    }
-    return out;
-}
+using test::OodleStandInName;
+using test::OodleStandInPath;
 
 PakBuilderEntry OodleEntry(const std::string& name, const std::string& data, std::size_t blockSize) {
-    PakBuilderEntry entry;
-    entry.name = name;
-    entry.data = data;
-    entry.compressed = true;
-    entry.blockSize = blockSize;
-    entry.methodSlot = 1;  // "Oodle"
-    for (std::size_t at = 0; at < data.size(); at += blockSize) entry.rawBlocks.push_back(StandInEncode(data.substr(at, blockSize)));
-    return entry;
+    return test::OodleStandInEntry(name, data, blockSize);
 }
 
 const std::string kBig = std::string(70000, 'a') + std::string(30000, 'b') + "end";
@@ -103,14 +75,14 @@ const char* const kPlatform = "Linux";
 #endif
 
 TEST(Oodle, TheStandInIsFoundBesideTheGameAndDecodesEveryBlock) {
-    const std::string standIn = test::ReadWholeFile(StandInPath());
+    const std::string standIn = test::ReadWholeFile(OodleStandInPath());
     const std::string folders[] = {std::string("Game/Binaries/") + kPlatform + "/",
                                    std::string("Engine/Binaries/ThirdParty/Oodle/") + kPlatform + "/"};
     for (const std::string& folder : folders)
         for (const unsigned workers : {1u, 3u}) {
             SCOPED_TRACE(folder + " on " + std::to_string(workers) + " workers");
             Game game(OodlePak().Build());
-            game.Put(folder, StandInName(), standIn);
+            game.Put(folder, OodleStandInName(), standIn);
             const JobSummary summary = game.Extract("", workers);
             EXPECT_TRUE(summary.AllExtracted()) << summary.failed.front().reason;
             EXPECT_EQ(test::ReadWholeFile(game.Path("Game/Content/Maps/Big.umap")), kBig);
@@ -140,7 +112,7 @@ TEST(Oodle, TheLibraryGivenIsUsedForAnyPak) {
         test::RecordingHost host(true);
         PakJobOptions options;
         options.key = key;
-        options.oodlePath = StandInPath();
+        options.oodlePath = OodleStandInPath();
         options.outputRoot = folder / "out" + kFolderDelimiters.front();
         const JobSummary summary = RunPakJob(pak, host, options);
         EXPECT_TRUE(summary.AllExtracted()) << summary.failed.front().reason;
@@ -238,7 +210,7 @@ TEST(Oodle, ABlockTheLibraryRefusesFailsItsEntry) {
     test::WriteWholeFile(folder / "x.pak", bytes);
     test::RecordingHost host(true);
     PakJobOptions options;
-    options.oodlePath = StandInPath();
+    options.oodlePath = OodleStandInPath();
     const JobSummary summary = RunPakJob(folder / "x.pak", host, options);
     ASSERT_EQ(summary.failed.size(), 1u);
     EXPECT_EQ(summary.failed[0].name, "Damaged.bin");
