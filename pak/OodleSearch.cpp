@@ -28,8 +28,9 @@ bool IsOodleName(const std::string& fileName) {
 #endif
 }
 
+// The program's own platform folder first, where its library would be.
 #ifdef _WIN32
-const char* const kPlatforms[] = {"Win64", "Win32"};
+const char* const kPlatforms[] = {ProgramBits() == 64 ? "Win64" : "Win32", ProgramBits() == 64 ? "Win32" : "Win64"};
 #else
 const char* const kPlatforms[] = {"Linux"};
 #endif

@@ -6,11 +6,11 @@
 
 #include "EntryReader.h"
 #include "FileList.h"
+#include "OodleSearch.h"
 #include "OutputPath.h"
 #include "ParallelExtraction.h"
-#include "PakFormatError.h"
-#include "OodleSearch.h"
 #include "PakDecryptor.h"
+#include "PakFormatError.h"
 #include "PakIndex.h"
 #include "base/Exceptions.h"
 #include "base/FileStream.h"
