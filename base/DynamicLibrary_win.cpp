@@ -8,8 +8,12 @@
 namespace pakmole {
 
 DynamicLibrary::DynamicLibrary(const std::string& path) {
-    // The library's own folder is searched for what it needs, not ours.
-    handle_ = LoadLibraryExW(WidePath(path).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    // The library's own folder is searched for what it needs, not ours;
+    // that takes a full path.
+    std::wstring wide = WidePath(path);
+    if (wide.rfind(L"\\\\?\\", 0) != 0)
+        if (std::optional<std::wstring> full = FullPathOf(wide)) wide = *full;
+    handle_ = LoadLibraryExW(wide.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!handle_) throw Exception(SystemErrorMessage(GetLastError()));
 }
 
