@@ -12,6 +12,10 @@ public:
     // Writes the line and a line break to standard error (standard output when
     // only that one is there); without either, the line is dropped.
     void WriteLine(const std::string& line);
+    // Whether anyone reads the lines: false for a program started from the
+    // desktop (a pak dropped on it, a shortcut), which has no streams and no
+    // console to attach to.
+    bool Present() { return Output() != nullptr; }
 
 private:
     void* Output();

@@ -3,11 +3,12 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <thread>
 
 #include "base/FileSystem.h"
 #include "pak/PakJob.h"
-#include "skin/controls/sDirectoryEdit.h"
-#include "skin/controls/sFilenameEdit.h"
+#include "skin/controls/edits/sDirectoryEdit.h"
+#include "skin/controls/edits/sFilenameEdit.h"
 #include "ui/Application.h"
 #include "ui/Button.h"
 #include "ui/CommandLine.h"
@@ -48,28 +49,47 @@ void TForm1::SetBatchOutcome(int code) {
 }
 
 void TForm1::ApplicationException(TObject* sender, const std::exception& error) {
-    if (!batchMode_) {
-        if (previousOnException_)
-            previousOnException_(sender, error);
-        else if (TApplication* app = Application())
-            app->ShowException(error.what());
+    SetBatchOutcome(kExitNotDone);
+    if (ToConsole()) {
+        console_.WriteLine(std::string("pakmole: ") + error.what());
         return;
     }
-    SetBatchOutcome(kExitNotDone);
-    console_.WriteLine(std::string("pakmole: ") + error.what());
+    keepOpen_ = batchMode_;
+    if (previousOnException_)
+        previousOnException_(sender, error);
+    else if (TApplication* app = Application())
+        app->ShowException(error.what());
 }
 
 void TForm1::Tell(const std::string& text) {
-    if (batchMode_)
+    if (ToConsole())
         console_.WriteLine("pakmole: " + text);
     else
         pakmole::ShowMessage(text);
 }
 
+void TForm1::Warn(const std::string& text) {
+    // The window says it in its "DONE!" message; a batch job without a
+    // console finished and has nobody to tell.
+    if (ToConsole()) console_.WriteLine("pakmole: " + text);
+}
+
 void TForm1::ReportFailedEntries(const JobSummary& summary) {
-    if (!batchMode_) return;
-    for (const FailedEntry& failure : summary.failed)
-        console_.WriteLine("pakmole: failed: " + failure.name + ": " + failure.reason);
+    if (!batchMode_ || summary.failed.empty()) return;
+    if (ToConsole()) {
+        for (const FailedEntry& failure : summary.failed)
+            console_.WriteLine("pakmole: failed: " + failure.name + ": " + failure.reason);
+        return;
+    }
+    // Enough of the list to tell what went wrong; the count says the rest.
+    constexpr std::size_t kListed = 10;
+    std::string text;
+    for (std::size_t i = 0; i < summary.failed.size() && i < kListed; ++i)
+        text += summary.failed[i].name + ": " + summary.failed[i].reason + "\r\n";
+    text += std::to_string(summary.failed.size()) + " of " + std::to_string(summary.entries) +
+            " entries could not be extracted.\r\nThe archive keeps its name.";
+    keepOpen_ = true;
+    pakmole::ShowMessage(text);
 }
 
 void TForm1::Button2Click(TObject*) {
@@ -124,17 +144,18 @@ void TForm1::tmr1Timer(TObject*) {
         }
         Button2->Click();
     } catch (...) {
-        // Said on the console and in the exit status; the window closes all the
-        // same, since a script waits for it.
+        // Said on the console and in the exit status, and the window closes
+        // all the same, since a script waits for it; without a console the
+        // box is shown and the window stays.
         if (TApplication* app = Application()) app->HandleException(this);
     }
-    Close();
+    if (!keepOpen_) Close();
 }
 
 std::optional<AesKey> TForm1::AskForKey(const std::string& pakPath) {
     // A script gives its key on the command line; nobody is there to ask.
     if (batchMode_) return std::nullopt;
-    std::string prompt = key_ ? "The key given does not open " : "The index of this pak is encrypted: ";
+    std::string prompt = key_ ? "The key given does not open " : "This pak is encrypted: ";
     prompt += pakPath.substr(ExtractFilePath(pakPath).size()) + ".\r\nIts AES key (base64, or 0x and 64 hex digits):";
     std::string text;
     for (;;) {
@@ -160,6 +181,8 @@ void TForm1::SetProgressMax(int32_t maximum) {
 }
 
 void TForm1::StepProgress() { PB->StepIt(); }
+
+unsigned TForm1::Workers() const { return std::max(1u, std::thread::hardware_concurrency()); }
 
 void TForm1::ProcessMessages() {
     if (TApplication* app = Application()) app->ProcessMessages();

@@ -6,7 +6,7 @@
 
 #include "app/ParentConsole.h"
 #include "pak/JobHost.h"
-#include "pak/TempFileBlockInflater.h"
+#include "pak/LibdeflateBlockInflater.h"
 #include "ui/Application.h"
 #include "ui/CustomForm.h"
 
@@ -55,7 +55,12 @@ public:
     void OpenFolderWindow(const std::string& folder) override;
     void ShowMessage(const std::string& text) override;
     BlockInflater& Inflater() override { return inflater_; }
+    // Entries stream to their files on every core, as on the command line:
+    // memory stays bounded and the program's own folder is never written.
+    bool StreamsEntries() const override { return true; }
+    unsigned Workers() const override;
     std::optional<AesKey> AskForKey(const std::string& pakPath) override;
+    void Warn(const std::string& text) override;
 
 protected:
     void BeforeDestruction() override;
@@ -65,18 +70,25 @@ private:
     // A job from the command line ends with the worst of what happened.
     void SetBatchOutcome(int code);
     // The application's exception handler: a message box for a person, the
-    // caller's console in batch mode, where nobody would close the box.
+    // caller's console in batch mode, where nobody would close the box. A
+    // batch job started without a console (a pak dropped on the program)
+    // shows the box and keeps the window open instead.
     void ApplicationException(TObject* sender, const std::exception& error);
     void Tell(const std::string& text);
     void ReportFailedEntries(const JobSummary& summary);
+    // In batch mode: whether what goes wrong is said on a console.
+    bool ToConsole() { return batchMode_ && console_.Present(); }
 
     bool batchMode_ = false;
+    // A batch job without a console went wrong: its box was shown, and the
+    // window stays for the user to close.
+    bool keepOpen_ = false;
     // The AES key given with --aes-key or typed in, kept for the session.
     std::optional<AesKey> key_;
     // The game's Oodle library given with --oodle; empty: looked for.
     std::string oodlePath_;
     bool listMode_ = false;
-    TempFileBlockInflater inflater_;
+    LibdeflateBlockInflater inflater_;
     ParentConsole console_;
     TExceptionEvent previousOnException_;
 };

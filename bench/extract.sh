@@ -3,13 +3,16 @@
 # output), extracted by
 #   - the reference: read, inflate every block with zlib in memory, write each
 #     entry, on one core (bench/extract/reference_extract.cpp);
-#   - the native command line (build/native/pakmole);
-#   - pakmole.exe in batch mode under Wine, when it has been built.
+#   - the native command line (build/native/pakmole), inflating with
+#     libdeflate (what it does) and with zlib (PAKMOLE_INFLATER=zlib);
+#   - pakmole.exe in batch mode under Wine, the 32-bit and the 64-bit one,
+#     when they have been built (on every core, like the native one per core).
 # Prints the best of N runs of each, the ratio to the reference and the peak
 # memory (maximum resident set size).
 # The native command line runs on one worker and on one per core.
 # Usage: bench/extract.sh [megabytes] [runs] [mixed|small|huge]
-# (BENCH_EXE=0 leaves out the exe under Wine.)
+# (BENCH_EXE=0 leaves out the exes under Wine, BENCH_EXE=win32 or win64 runs
+# only that one, BENCH_NATIVE=0 leaves out the native runs but the reference.)
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 megabytes="${1:-300}"
@@ -26,42 +29,57 @@ if [ ! -f "$pak" ]; then
   "$here/build/native/bench/extract/make_big_pak" "$pak" "$pak.manifest" "$megabytes" "$shape"
 fi
 
-# time_run <label> <command...>: best wall time and its peak memory.
-declare -A best_seconds best_kb
+# time_run <label> <command...>: best wall time and its peak memory, kept in
+# $results (a line per label), so that runs in subshells count too.
+results="$work/results"
+: > "$results"
 time_run() {
   local label="$1"; shift
-  local out="$work/out"
+  local out="$work/out" best_s="" best_k=""
   for ((i = 0; i < runs; i++)); do
     rm -rf "$out" && mkdir -p "$out/Game/Content/Paks"
     cp --reflink=auto "$pak" "$out/Game/Content/Paks/Big.pak"
     sync
     /usr/bin/time -f '%e %M' -o "$work/time" "$@" >/dev/null 2>&1 || { echo "$label failed" >&2; exit 1; }
     read -r seconds kb < "$work/time"
-    if [ -z "${best_seconds[$label]:-}" ] || awk "BEGIN{exit !($seconds < ${best_seconds[$label]})}"; then
-      best_seconds[$label]=$seconds
-      best_kb[$label]=$kb
+    if [ -z "$best_s" ] || awk "BEGIN{exit !($seconds < $best_s)}"; then
+      best_s=$seconds
+      best_k=$kb
     fi
   done
+  printf '%s\t%s\t%s\n' "$label" "$best_s" "$best_k" >> "$results"
 }
 
-time_run reference "$here/build/native/bench/extract/reference_extract" "$work/out/Game/Content/Paks/Big.pak" "$pak.manifest" "$work/out"
-time_run "native -j 1" "$here/build/native/pakmole" -j 1 "$work/out/Game/Content/Paks/Big.pak"
-time_run "native -j $cores" "$here/build/native/pakmole" -j "$cores" "$work/out/Game/Content/Paks/Big.pak"
-labels=(reference "native -j 1" "native -j $cores")
-if [ "${BENCH_EXE:-1}" != 0 ] && [ -x "$here/build/win32/pakmole.exe" ]; then
-  source "$here/scripts/wine-env.sh"
-  exe="$here/build/win32/pakmole.exe"
-  time_run "win32 (Wine)" wine "$exe" 'Z:'"${work//\//\\}"'\out\Game\Content\Paks\Big.pak'
-  labels+=("win32 (Wine)")
+big="$work/out/Game/Content/Paks/Big.pak"
+time_run reference "$here/build/native/bench/extract/reference_extract" "$big" "$pak.manifest" "$work/out"
+if [ "${BENCH_NATIVE:-1}" != 0 ]; then
+  time_run "native -j 1 (zlib)" env PAKMOLE_INFLATER=zlib "$here/build/native/pakmole" -j 1 "$big"
+  time_run "native -j 1" "$here/build/native/pakmole" -j 1 "$big"
+  time_run "native -j $cores (zlib)" env PAKMOLE_INFLATER=zlib "$here/build/native/pakmole" -j "$cores" "$big"
+  time_run "native -j $cores" "$here/build/native/pakmole" -j "$cores" "$big"
 fi
+for arch in win32 win64; do
+  case "${BENCH_EXE:-1}" in 0) continue ;; 1|"$arch") ;; *) continue ;; esac
+  exe="$here/build/$arch/pakmole.exe"
+  [ -x "$exe" ] || continue
+  # Its own Wine (prefix, loader, one wineserver kept alive) for each.
+  (
+    export PAKMOLE_WINE_ARCH=$arch
+    source "$here/scripts/wine-env.sh"
+    time_run "$arch exe (Wine)" wine "$exe" 'Z:'"${big//\//\\}"
+    # The same program writing only the file list: its start, window and
+    # close without the extraction.
+    time_run "$arch exe -filelist" wine "$exe" -filelist 'Z:'"${big//\//\\}"
+  )
+done
 
 largest=$(awk '{ if ($3 > m) m = $3 } END { print m }' "$pak.manifest")
 printf '\n%s MB generated pak (%s, %s entries), best of %s runs; largest entry %.1f MB\n' "$megabytes" "$shape" \
   "$(wc -l < "$pak.manifest")" "$runs" "$(awk "BEGIN{print $largest/1048576}")"
-printf '%-16s %9s %9s %12s\n' "" seconds ratio "peak MB"
-for label in "${labels[@]}"; do
-  printf '%-16s %9.2f %9.2f %12.1f\n' "$label" "${best_seconds[$label]}" \
-    "$(awk "BEGIN{print ${best_seconds[$label]} / ${best_seconds[reference]}}")" \
-    "$(awk "BEGIN{print ${best_kb[$label]} / 1024}")"
-done
+reference_s=$(awk -F'\t' '$1 == "reference" { print $2 }' "$results")
+printf '%-22s %9s %9s %12s\n' "" seconds ratio "peak MB"
+while IFS=$'\t' read -r label seconds kb; do
+  printf '%-22s %9.2f %9.2f %12.1f\n' "$label" "$seconds" "$(awk "BEGIN{print $seconds / $reference_s}")" \
+    "$(awk "BEGIN{print $kb / 1024}")"
+done < "$results"
 rm -rf "$work/out"

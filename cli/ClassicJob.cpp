@@ -1,6 +1,4 @@
 // "pakmole <pak>" and "pakmole -filelist <pak>": the window's batch job.
-#include <unistd.h>
-
 #include "Commands.h"
 #include "JobReport.h"
 #include "Options.h"
@@ -10,11 +8,11 @@ namespace pakmole::cli {
 
 void PrintUsage(std::FILE* to) {
     std::fputs(
-        "Usage: pakmole [--aes-key KEY] [--oodle PATH] [-j N] <pak file>\n"
+        "Usage: pakmole [--aes-key KEY] [--oodle PATH] [-j N] [-q] <pak file>\n"
         "       pakmole [--aes-key KEY] -filelist <pak file>\n"
         "       pakmole info [--aes-key KEY] <pak file>\n"
         "       pakmole list [--json] [--aes-key KEY] <pak file>\n"
-        "       pakmole extract [-o DIR] [--include PATTERN]... [-j N] [--aes-key KEY] [--oodle PATH] <pak file>\n"
+        "       pakmole extract [-o DIR] [--include PATTERN]... [-j N] [-q] [--aes-key KEY] [--oodle PATH] <pak file>\n"
         "       pakmole verify [--aes-key KEY] <pak file>\n"
         "       pakmole <command> --help\n"
         "\n"
@@ -24,10 +22,16 @@ void PrintUsage(std::FILE* to) {
         "when every entry was written.\n"
         "With -filelist, writes the tab-separated list of its entries to\n"
         "<pak file>_filelist.txt instead and leaves the pak as it is.\n"
-        "KEY is the pak's AES-256 key, as base64 or as 0x and 64 hex digits.\n"
+        "The extract command never renames the pak and writes only under its own\n"
+        "folder (see pakmole extract --help).\n"
+        "KEY is the pak's AES-256 key, as base64 or as 0x and 64 hex digits. A key that\n"
+        "does not open the pak is refused before anything is written; where nothing in\n"
+        "the pak can tell, the files are written and stderr says the key could not be\n"
+        "checked.\n"
         "-j N inflates on N threads (default: one per core); the files are the same.\n"
         "Oodle entries need the game's own Oodle library: PATH, or one found beside\n"
         "the game when the pak lies in its Content/Paks folder.\n"
+        "On a terminal a progress line is drawn on stderr; -q leaves it out.\n"
         "\n"
         "Exit status: 0 every entry extracted, 1 some entries failed (listed on\n"
         "stderr), 2 the file could not be read, is not a pak of a known version, or\n"
@@ -49,10 +53,14 @@ int ReportJob(const std::string& pakPath, ConsoleHost& host, const PakJobOptions
                     static_cast<unsigned long long>(summary.bytesWritten));
         for (const auto& failure : summary.failed)
             std::fprintf(stderr, "pakmole: failed: %s: %s\n", failure.name.c_str(), failure.reason.c_str());
-        if (!summary.AllExtracted())
-            std::fprintf(stderr, "pakmole: %s keeps its name, as not every entry was extracted\n", pakPath.c_str());
-        else if (options.renameWhenComplete && !summary.renamed)
-            std::fprintf(stderr, "pakmole: could not rename %s to %s_unpacked.bak\n", pakPath.c_str(), pakPath.c_str());
+        // Only the classic form renames; the extract command leaves the pak alone.
+        if (options.renameWhenComplete) {
+            if (!summary.AllExtracted())
+                std::fprintf(stderr, "pakmole: %s keeps its name, as not every entry was extracted\n", pakPath.c_str());
+            else if (!summary.renamed)
+                std::fprintf(stderr, "pakmole: could not rename %s to %s_unpacked.bak\n", pakPath.c_str(),
+                             pakPath.c_str());
+        }
         return summary.AllExtracted() ? kAllExtracted : kSomeFailed;
     } catch (const std::exception& e) {
         host.FinishProgress();
@@ -62,20 +70,28 @@ int ReportJob(const std::string& pakPath, ConsoleHost& host, const PakJobOptions
 }
 
 int RunClassicJob(const Arguments& all) {
-    // Keys come first; then the first argument is the list switch or the
+    // Keys and switches come first; then the first argument is the list switch or the
     // pak, and anything after the pak is ignored.
     PakJobOptions options;
     unsigned workers = 0;
+    bool quiet = false;
     std::size_t at = 0;
     try {
-        while (at + 1 < all.size() && (all[at] == "--aes-key" || all[at] == "-j" || all[at] == "--oodle")) {
-            if (all[at] == "-j")
-                workers = ParseWorkers(all[at + 1]);
-            else if (all[at] == "--oodle")
-                options.oodlePath = all[at + 1];
-            else
-                options.key = ParseAesKey(all[at + 1]);
-            at += 2;
+        for (;;) {
+            if (at < all.size() && all[at] == "-q") {
+                quiet = true;
+                ++at;
+            } else if (at + 1 < all.size() && (all[at] == "--aes-key" || all[at] == "-j" || all[at] == "--oodle")) {
+                if (all[at] == "-j")
+                    workers = ParseWorkers(all[at + 1]);
+                else if (all[at] == "--oodle")
+                    options.oodlePath = all[at + 1];
+                else
+                    options.key = ParseAesKey(all[at + 1]);
+                at += 2;
+            } else {
+                break;
+            }
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "pakmole: %s\n", e.what());
@@ -87,7 +103,7 @@ int RunClassicJob(const Arguments& all) {
         PrintUsage(stderr);
         return kUnreadable;
     }
-    ConsoleHost host(listMode, isatty(STDERR_FILENO) != 0, WorkersOrCores(workers));
+    ConsoleHost host(listMode, ShowsProgress(quiet), WorkersOrCores(workers));
     return ReportJob(all[pathAt], host, options, listMode);
 }
 

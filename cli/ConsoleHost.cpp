@@ -18,6 +18,11 @@ void ConsoleHost::ShowMessage(const std::string& text) {
     std::fprintf(stderr, "%s\n", text.c_str());
 }
 
+void ConsoleHost::Warn(const std::string& text) {
+    FinishProgress();
+    std::fprintf(stderr, "pakmole: %s\n", text.c_str());
+}
+
 void ConsoleHost::EntryWritten(const std::string&, uint64_t bytes) { bytes_ += bytes; }
 
 void ConsoleHost::DrawProgress(bool force) {

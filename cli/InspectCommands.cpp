@@ -9,6 +9,8 @@
 #include "PakView.h"
 #include "base/Sha1.h"
 #include "pak/EntryReader.h"
+#include "pak/KeyCheck.h"
+#include "pak/PakFormatError.h"
 
 namespace pakmole::cli {
 namespace {
@@ -149,13 +151,61 @@ int RunList(const Arguments& args) {
                    });
 }
 
+namespace {
+
+enum class Verdict { Matches, Differs, NeedsKey };
+
+// Hashes the entry's stored bytes; an encrypted entry whose hash is not of
+// them may have been hashed before it was encrypted, which only the key can
+// show.
+Verdict VerifyEntry(PakView& view, const PakEntry& entry, std::vector<unsigned char>& buffer,
+                    const std::array<uint8_t, 20>& expected) {
+    const EntryData data = LocateEntryData(view.file, view.index.footer, entry);
+    const bool decrypts = entry.encrypted && view.decryptor;
+    const int64_t length = decrypts ? StoredLength(entry, entry.size) : entry.size;
+    if (entry.size < 0 || data.dataStart > view.file.Size() - length)
+        throw std::runtime_error("its data runs past the end of the file");
+    if (decrypts && view.index.footer.encryption == PakEncryption::AesCtr && !entry.hasIv)
+        throw std::runtime_error("it is encrypted in counter mode but carries no IV");
+    Sha1Hasher stored, decrypted;
+    view.file.SetPosition(data.dataStart);
+    for (int64_t done = 0; done < length;) {
+        // The buffer is a whole number of cipher blocks.
+        const auto n = static_cast<std::size_t>(std::min<int64_t>(length - done, static_cast<int64_t>(buffer.size())));
+        view.file.ReadBuffer(buffer.data(), n);
+        const auto counted = static_cast<std::size_t>(std::min<int64_t>(entry.size - done, static_cast<int64_t>(n)));
+        stored.Update(buffer.data(), counted);
+        if (decrypts) {
+            // Counter mode counts the blocks from the start of the entry's data.
+            view.decryptor->Decrypt(view.index.footer.encryption, entry.iv, static_cast<uint64_t>(done) / 16,
+                                    buffer.data(), n);
+            decrypted.Update(buffer.data(), counted);
+        }
+        done += static_cast<int64_t>(n);
+    }
+    if (stored.Final() == expected) return Verdict::Matches;
+    if (decrypts) return decrypted.Final() == expected ? Verdict::Matches : Verdict::Differs;
+    return entry.encrypted ? Verdict::NeedsKey : Verdict::Differs;
+}
+
+}  // namespace
+
 int RunVerify(const Arguments& args) {
     return WithPak(args, {}, "Usage: pakmole verify [--aes-key KEY] <pak file>\n\n"
-                             "Checks every entry's stored bytes against the SHA-1 the pak records for them\n"
-                             "and lists the entries that do not match (exit status 1 if any).\n",
+                             "Checks every entry's bytes against the SHA-1 the pak records for them and\n"
+                             "lists the entries that do not match (exit status 1 if any). An encrypted\n"
+                             "entry whose hash covers its decrypted bytes needs the key (exit status 2\n"
+                             "without it); a key that does not open the pak is refused (exit status 2).\n",
                    [](PakView& view, const Options&) {
-                       const PakFooter& footer = view.index.footer;
-                       int matching = 0, bad = 0, unhashed = 0;
+                       if (view.decryptor) {
+                           const KeyCheck check = CheckKey(view.file, view.index, *view.decryptor);
+                           if (check == KeyCheck::DoesNotOpen) {
+                               std::fprintf(stderr, "pakmole: %s\n", EPakKeyError(EPakKeyError::Kind::Wrong).what());
+                               return kUnreadable;
+                           }
+                           if (check == KeyCheck::CouldNotCheck) std::fprintf(stderr, "pakmole: %s\n", kKeyNotChecked);
+                       }
+                       int matching = 0, bad = 0, unhashed = 0, needKey = 0;
                        std::vector<unsigned char> buffer(1 << 20);
                        for (const PakEntry& entry : view.index.entries) {
                            if (entry.deleted) continue;
@@ -170,23 +220,17 @@ int RunVerify(const Arguments& args) {
                                    ++unhashed;
                                    continue;
                                }
-                               const EntryData data = LocateEntryData(view.file, footer, entry);
-                               if (entry.size < 0 || data.dataStart > view.file.Size() - entry.size)
-                                   throw std::runtime_error("its data runs past the end of the file");
-                               Sha1Hasher hasher;
-                               view.file.SetPosition(data.dataStart);
-                               for (int64_t left = entry.size; left > 0;) {
-                                   const auto n = static_cast<std::size_t>(
-                                       std::min<int64_t>(left, static_cast<int64_t>(buffer.size())));
-                                   view.file.ReadBuffer(buffer.data(), n);
-                                   hasher.Update(buffer.data(), n);
-                                   left -= static_cast<int64_t>(n);
-                               }
-                               if (hasher.Final() == expected) {
-                                   ++matching;
-                               } else {
-                                   ++bad;
-                                   std::fprintf(stderr, "pakmole: differs: %s\n", DisplayName(entry).c_str());
+                               switch (VerifyEntry(view, entry, buffer, expected)) {
+                                   case Verdict::Matches: ++matching; break;
+                                   case Verdict::Differs:
+                                       ++bad;
+                                       std::fprintf(stderr, "pakmole: differs: %s\n", DisplayName(entry).c_str());
+                                       break;
+                                   case Verdict::NeedsKey:
+                                       ++needKey;
+                                       std::fprintf(stderr, "pakmole: the key is needed to verify %s\n",
+                                                    DisplayName(entry).c_str());
+                                       break;
                                }
                            } catch (const std::exception& e) {
                                ++bad;
@@ -194,10 +238,12 @@ int RunVerify(const Arguments& args) {
                                             e.what());
                            }
                        }
-                       std::printf("%d of %d entries match their SHA-1", matching, matching + bad);
+                       std::printf("%d of %d entries match their SHA-1", matching, matching + bad + needKey);
                        if (unhashed) std::printf(" (%d have no hash stored)", unhashed);
+                       if (needKey) std::printf(" (%d encrypted need the key to be verified)", needKey);
                        std::printf("\n");
-                       return bad || !view.index.damage.empty() ? kSomeFailed : kAllExtracted;
+                       if (bad || !view.index.damage.empty()) return kSomeFailed;
+                       return needKey ? kUnreadable : kAllExtracted;
                    });
 }
 

@@ -1,5 +1,7 @@
 #include "Options.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <thread>
 
@@ -22,6 +24,8 @@ unsigned WorkersOrCores(unsigned given) {
     const unsigned cores = std::thread::hardware_concurrency();
     return cores ? cores : 1;
 }
+
+bool ShowsProgress(bool quiet) { return !quiet && isatty(STDERR_FILENO) != 0; }
 
 std::optional<int> ParseCommand(const Arguments& args, Accepts accepts, const char* usage, Options& options) {
     try {
@@ -61,6 +65,8 @@ Options ParseOptions(const Arguments& args, Accepts accepts) {
             options.workers = ParseWorkers(value());
         } else if (arg == "--oodle" && accepts.oodle) {
             options.oodle = value();
+        } else if (arg == "-q" && accepts.quiet) {
+            options.quiet = true;
         } else if (arg == "--json" && accepts.json) {
             options.json = true;
         } else if (!options.pak.empty() || (arg.size() > 1 && arg[0] == '-')) {

@@ -16,6 +16,7 @@ struct Options {
     bool json = false;                 // --json
     unsigned workers = 0;              // -j N; 0: one per core
     std::string oodle;                 // --oodle PATH: the game's Oodle library
+    bool quiet = false;                // -q: no progress line
     bool help = false;                 // --help
     std::string pak;
 };
@@ -27,7 +28,11 @@ struct Accepts {
     bool json = false;
     bool workers = false;
     bool oodle = false;
+    bool quiet = false;
 };
+
+// Whether the progress line is drawn: on a terminal, unless -q.
+bool ShowsProgress(bool quiet);
 
 // -j N: a whole number from 1 to 256. Raises pakmole::Exception otherwise.
 unsigned ParseWorkers(const std::string& text);

@@ -12,7 +12,7 @@
 #include "base/MemoryStream.h"
 #include "pak/EntryReader.h"
 #include "pak/FileList.h"
-#include "pak/MemoryBlockInflater.h"
+#include "pak/LibdeflateBlockInflater.h"
 #include "pak/PakDecryptor.h"
 #include "pak/PakIndex.h"
 
@@ -38,7 +38,7 @@ inline void ReadWholePak(const uint8_t* data, std::size_t size) {
             std::string list = kFileListHeader;
             int32_t n = 0;
             for (const PakEntry& entry : index.entries) AppendFileListRow(list, ++n, entry);
-            MemoryBlockInflater inflater;
+            LibdeflateBlockInflater inflater;
             EntryReader reader(pak, index.footer, inflater, withKey, nullptr);
             for (const PakEntry& entry : index.entries) {
                 try {

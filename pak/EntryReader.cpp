@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <new>
+#include <string_view>
+#include <typeinfo>
 
 #include "OodleLibrary.h"
 #include "PakCompression.h"
@@ -19,6 +21,15 @@ constexpr int64_t kOldHeaderFixed = 48;
 // Stored data goes through in pieces of this size (a multiple of 16, for
 // encrypted data).
 constexpr int64_t kStoredChunk = 1 << 20;
+
+// The inflaters say no more than zlib's "Error" for data it refuses; the
+// entry knows which block of which file that was.
+bool RefusedByZlib(const Exception& e) { return typeid(e) == typeid(Exception) && std::string_view(e.what()) == "Error"; }
+
+Exception DoesNotInflate(const EntryPlan& plan, const DataPiece& piece) {
+    return Exception("block " + std::to_string(piece.number) + " of " + plan.name + " does not inflate: damaged data" +
+                     (plan.encrypted ? " or a wrong key" : ""));
+}
 
 Exception BlocksOutsideData() { return Exception("The entry's compression blocks lie outside its data."); }
 
@@ -75,6 +86,7 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
     const EntryData data = LocateEntryData(pak, footer, entry);
     EntryPlan plan;
     plan.encrypted = entry.encrypted;
+    plan.name = ReadableName(entry);
     plan.encryption = footer.encryption;
     plan.iv = entry.iv;
     plan.dataStart = data.dataStart;
@@ -91,7 +103,7 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
         if (data.dataStart > pak.Size() || stored > pak.Size() - data.dataStart) throw StreamReadError();
         for (int64_t done = 0; done < stored; done += kStoredChunk) {
             const int64_t piece = std::min(stored - done, kStoredChunk);
-            plan.pieces.push_back({data.dataStart + done, std::min(piece, plan.limit - done), piece});
+            plan.pieces.push_back({0, data.dataStart + done, std::min(piece, plan.limit - done), piece});
         }
         return plan;
     }
@@ -116,8 +128,9 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
     for (const auto& block : data.blocks) {
         if (block.end < block.start) throw Exception("The entry's compression blocks overlap or run backwards.");
         // A block that ends where it starts carries no data.
+        const auto number = static_cast<int32_t>(plan.pieces.size() + 1);
         if (block.end == block.start) {
-            plan.pieces.push_back({block.start, 0, 0});
+            plan.pieces.push_back({number, block.start, 0, 0});
             continue;
         }
         // Both bounds inside the file before anything is computed from them.
@@ -129,7 +142,7 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
         if (readLength > pak.Size() - block.start) throw StreamReadError();
         floor = block.start + readLength;
         packed += length;
-        plan.pieces.push_back({block.start, length, readLength, 0});
+        plan.pieces.push_back({number, block.start, length, readLength, 0});
     }
     // Oodle needs each block's exact size: all but the last one decode to the
     // block size, the last one to what is left.
@@ -170,7 +183,12 @@ void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& b
         if (!raw.empty()) plan.oodle->Decompress(raw.data(), raw.size(), static_cast<std::size_t>(piece.rawLength), out);
         output.SetPosition(static_cast<int64_t>(out.size()));
     } else if (plan.format) {
-        inflater.InflateBlock(bytes, output, *plan.format, room);
+        try {
+            inflater.InflateBlock(bytes, output, *plan.format, room);
+        } catch (const Exception& e) {
+            if (RefusedByZlib(e)) throw DoesNotInflate(plan, piece);
+            throw;
+        }
     } else {
         output.WriteBuffer(raw.data(), raw.size());
     }

@@ -8,6 +8,7 @@
 // bytes on its own, so that the turning can run on other threads.
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "BlockInflater.h"
@@ -41,6 +42,7 @@ EntryData LocateEntryData(TStream& pak, const PakFooter& footer, const PakEntry&
 
 // One piece of an entry's data as it lies in the file.
 struct DataPiece {
+    int32_t number = 0;      // the block's, counting from 1 (compressed entries)
     int64_t at = 0;
     int64_t length = 0;      // bytes that count (unpadded)
     int64_t readLength = 0;  // bytes to read (padded to 16 when encrypted)
@@ -57,6 +59,7 @@ struct EntryPlan {
     PakEncryption encryption = PakEncryption::AesEcb;
     AesCtrIv iv{};
     int64_t dataStart = 0;
+    std::string name;          // as people read it, for messages
     int64_t expectedSize = 0;  // a hint for buffers
     int64_t limit = 0;         // no more bytes than this may come out
 };
@@ -74,7 +77,8 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
 void ReadPiece(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& into);
 
 // Turns a piece's bytes into file bytes, appended to output: decrypted,
-// trimmed and, for a compressed entry, inflated (at most room bytes).
+// trimmed and, for a compressed entry, inflated (at most room bytes). A block
+// that zlib refuses raises "block N of <name> does not inflate: ...".
 void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& bytes, const PakDecryptor* key,
                  BlockInflater& inflater, int64_t room, TMemoryStream& output);
 

@@ -12,7 +12,7 @@
 namespace pakmole {
 
 struct FailedEntry {
-    std::string name;    // as listed in the index (backslashes)
+    std::string name;    // as people read it, with the host's folder separator
     std::string reason;  // the message of what went wrong
 };
 
@@ -23,6 +23,7 @@ struct JobSummary {
     std::string outputFolder;  // archive folder + mount point, host path
     std::string writtenFile;   // list mode: the file list written
     bool renamed = false;      // extraction: the archive got its "_unpacked.bak" name
+    bool keyUnchecked = false; // encrypted entries, but none that could tell a wrong key
 
     bool AllExtracted() const { return failed.empty(); }
 };
@@ -51,9 +52,13 @@ public:
     // more than one, blocks are inflated in parallel and written in order.
     virtual unsigned Workers() const { return 1; }
 
-    // The pak's index is encrypted and no key (or a wrong one) was given:
-    // the window asks the user; nothing means give up.
+    // The pak's index or entries are encrypted and no key (or a wrong one)
+    // was given: the window asks the user; nothing means give up.
     virtual std::optional<AesKey> AskForKey(const std::string& /*pakPath*/) { return std::nullopt; }
+
+    // Something the user should know that does not stop the job (the key
+    // could not be checked), said before any entry is written.
+    virtual void Warn(const std::string& /*text*/) {}
 
     // Optional observations, for progress lines and reports.
     virtual void EntryWritten(const std::string& /*name*/, uint64_t /*bytes*/) {}

@@ -22,6 +22,23 @@ std::string RelativeMountPoint(std::string_view mountPoint) {
     return std::string(mountPoint);
 }
 
+std::string ContainedMountPoint(std::string_view mountPoint) {
+    std::string contained;
+    std::size_t start = 0;
+    while (start < mountPoint.size()) {
+        std::size_t end = start;
+        while (end < mountPoint.size() && !IsSeparator(mountPoint[end])) ++end;
+        const std::string_view segment = mountPoint.substr(start, end - start);
+        const bool drive = segment.find(':') != std::string_view::npos;
+        if (!segment.empty() && !drive && !ClimbsUp(segment) && segment.find_first_not_of('.') != std::string_view::npos) {
+            contained += segment;
+            contained += '\\';
+        }
+        start = end + 1;
+    }
+    return contained;
+}
+
 std::string RefusedEntryName(std::string_view name) {
     if (!name.empty() && IsSeparator(name.front())) return "The entry name is absolute.";
     if (name.find(':') != std::string_view::npos) return "The entry name names a drive.";

@@ -1,5 +1,8 @@
 #include "PakEntry.h"
 
+#include <algorithm>
+
+#include "base/FileSystem.h"
 #include "base/Utf8.h"
 #include "pak/PakString.h"
 
@@ -8,6 +11,7 @@ namespace pakmole {
 std::string ReadableName(const PakEntry& entry) {
     std::string name = entry.hasWideName ? Utf16ToUtf8(entry.wideName) : Latin1ToUtf8(entry.name);
     ToBackslashes(name);
+    std::replace(name.begin(), name.end(), '\\', kFolderDelimiters.front());
     return name;
 }
 

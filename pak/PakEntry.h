@@ -48,7 +48,7 @@ inline int64_t StoredLength(const PakEntry& entry, int64_t length) {
 }
 
 // The entry's name as people read it, in UTF-8 (8-bit names taken as
-// Latin-1), backslash-separated: what reports and messages show.
+// Latin-1), with the host's folder separator: what reports and messages show.
 std::string ReadableName(const PakEntry& entry);
 
 }  // namespace pakmole

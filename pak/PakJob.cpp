@@ -6,6 +6,7 @@
 
 #include "EntryReader.h"
 #include "FileList.h"
+#include "KeyCheck.h"
 #include "OodleSearch.h"
 #include "OutputPath.h"
 #include "ParallelExtraction.h"
@@ -31,17 +32,37 @@ std::string Describe(const std::exception_ptr& failure) {
     }
 }
 
+bool AnyEncrypted(const PakIndex& index) {
+    return std::any_of(index.entries.begin(), index.entries.end(),
+                       [](const PakEntry& entry) { return entry.encrypted && !entry.deleted; });
+}
+
 // The pak opened for the job, with its index. An encrypted index that the key
 // given (or none) does not open makes the job ask the host for one, until
 // the host gives up (the window asks the user; a script is never asked).
+// For extraction the key must also open the entries: one that does not is
+// refused the same way, before anything is written; encrypted entries under
+// a plain index make the window ask once (without a key they fail one by one).
 struct OpenPak {
-    OpenPak(const std::string& pakPath, JobHost& host, const PakJobOptions& options)
+    OpenPak(const std::string& pakPath, JobHost& host, const PakJobOptions& options, bool checkEntryKey)
         : file(pakPath, FileMode::OpenReadExclusive) {
         std::optional<AesKey> key = options.key;
+        bool askedForEntries = false;
         for (;;) {
+            decryptor.reset();
             if (key) decryptor = std::make_unique<PakDecryptor>(*key);
             try {
                 index = ReadPakIndex(file, pakPath, decryptor.get());
+                if (!checkEntryKey) return;
+                if (!decryptor) {
+                    if (askedForEntries || !AnyEncrypted(index)) return;
+                    askedForEntries = true;
+                    key = host.AskForKey(pakPath);
+                    if (!key) return;
+                    continue;
+                }
+                keyCheck = CheckKey(file, index, *decryptor);
+                if (keyCheck == KeyCheck::DoesNotOpen) throw EPakKeyError(EPakKeyError::Kind::Wrong);
                 return;
             } catch (const EPakKeyError&) {
                 std::optional<AesKey> asked = host.AskForKey(pakPath);
@@ -54,6 +75,7 @@ struct OpenPak {
     TFileStream file;
     std::unique_ptr<PakDecryptor> decryptor;
     PakIndex index;
+    KeyCheck keyCheck = KeyCheck::NotNeeded;
 };
 
 // The entry's path under the output folder: its real characters where the
@@ -123,12 +145,16 @@ JobSummary Extract(const std::string& pakPath, JobHost& host, const PakJobOption
     JobSummary summary;
     std::string damage;
     {
-        OpenPak pak(pakPath, host, options);
+        OpenPak pak(pakPath, host, options, true);
         const PakIndex& index = pak.index;
         damage = index.damage;
+        if (pak.keyCheck == KeyCheck::CouldNotCheck) {
+            summary.keyUnchecked = true;
+            host.Warn(kKeyNotChecked);
+        }
         summary.outputFolder = options.outputRoot.empty()
                                    ? ExtractFilePath(pakPath) + ToHostPath(RelativeMountPoint(index.mountPoint))
-                                   : options.outputRoot;
+                                   : options.outputRoot + ToHostPath(ContainedMountPoint(index.mountPoint));
         Extraction extraction(pak, host, summary.outputFolder);
         // Only a pak with Oodle entries makes the game's library be looked for.
         OodleSearch oodleSearch;
@@ -162,7 +188,9 @@ JobSummary Extract(const std::string& pakPath, JobHost& host, const PakJobOption
                 return extraction.Prepare(entry);
             };
             hooks.finished = finished;
-            ExtractInParallel(pak.file, index.footer, pak.decryptor.get(), index.entries, host.Workers(), hooks, &oodle);
+            hooks.afterPiece = [&host] { host.ProcessMessages(); };
+            ExtractInParallel(pak.file, index.footer, pak.decryptor.get(), index.entries, host.Inflater(), host.Workers(),
+                              hooks, &oodle);
         } else {
             for (const PakEntry& entry : index.entries) {
                 if (!wanted(entry)) {
@@ -196,7 +224,7 @@ JobSummary WriteFileList(const std::string& pakPath, JobHost& host, const PakJob
     std::string damage;
     std::string list = kFileListHeader;
     {
-        OpenPak pak(pakPath, host, options);
+        OpenPak pak(pakPath, host, options, false);
         damage = pak.index.damage;
         host.SetProgressMax(static_cast<int32_t>(pak.index.entries.size()));
         for (const PakEntry& entry : pak.index.entries) {
@@ -222,6 +250,7 @@ JobSummary RunPakJob(const std::string& pakPath, JobHost& host, const PakJobOpti
 
 std::string CompletionMessage(const JobSummary& summary) {
     std::string message = "DONE!";
+    if (summary.keyUnchecked) message += "\r\nThe key could not be checked.";
     if (!summary.failed.empty())
         message += "\r\n" + std::to_string(summary.failed.size()) + " of " + std::to_string(summary.entries) +
                    " entries could not be extracted.\r\nThe archive keeps its name.";

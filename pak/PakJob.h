@@ -11,7 +11,11 @@
 namespace pakmole {
 
 struct PakJobOptions {
-    // Where the entries go; empty: the archive folder plus the mount point.
+    // Where the entries go. Empty: the archive folder plus the mount point as
+    // it stands (its "../" climbing out of Content/Paks, as the game reads
+    // it). Otherwise a folder (ending with its separator) that nothing is
+    // written outside of: the mount point's own path goes under it without
+    // its climbing parts and drive.
     std::string outputRoot;
     // Which entries to extract, by their index name (backslashes); unset:
     // every entry.
@@ -28,7 +32,8 @@ struct PakJobOptions {
 // Runs the job on the pak at pakPath (a host path). Per-entry failures are
 // counted in the summary; a pak that cannot be opened raises the platform's
 // file-open error, and one that is not a readable pak raises EPakFormatError
-// (EPakKeyError when its index needs a key that was not given or is wrong).
+// (EPakKeyError when its index needs a key that was not given, or when the
+// key given does not open its index or, for extraction, its entries).
 JobSummary RunPakJob(const std::string& pakPath, JobHost& host, const PakJobOptions& options = {});
 
 // The message shown at the end of an interactive extraction: "DONE!", then,

@@ -8,7 +8,6 @@
 
 #include "EntryReader.h"
 #include "EntrySink.h"
-#include "MemoryBlockInflater.h"
 #include "WorkerPool.h"
 
 namespace pakmole {
@@ -91,8 +90,8 @@ void RefuseBeyondLimit(const Slot& slot, std::size_t bytes, int64_t writtenBefor
 }  // namespace
 
 void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor* key,
-                       const std::vector<PakEntry>& entries, unsigned workers, const ParallelEntryHooks& hooks,
-                       const OodleSource* oodle) {
+                       const std::vector<PakEntry>& entries, BlockInflater& inflater, unsigned workers,
+                       const ParallelEntryHooks& hooks, const OodleSource* oodle) {
     WorkerPool pool(workers);
     // Enough pieces in flight to keep every worker busy while the oldest one
     // is written; each holds one block (64 KiB in real paks) in and out.
@@ -119,11 +118,10 @@ void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor
                         for (const DataPiece& piece : slot->plan.pieces) {
                             auto raw = std::make_shared<std::vector<unsigned char>>();
                             ReadPiece(pak, piece, *raw);
-                            auto work = [owner = slot, piece, key, raw, wholeInOnePiece] {
+                            auto work = [owner = slot, piece, key, raw, wholeInOnePiece, &inflater] {
                                 const EntryPlan& plan = owner->plan;
                                 TMemoryStream in(std::move(*raw));
                                 TMemoryStream out;
-                                MemoryBlockInflater inflater;
                                 FinishPiece(plan, piece, in, key, inflater, plan.limit, out);
                                 PieceResult result;
                                 result.bytes = std::move(out.MutableBytes());
@@ -174,6 +172,7 @@ void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor
             } catch (...) {
                 if (!slot.failure) slot.failure = std::current_exception();
             }
+            if (hooks.afterPiece) hooks.afterPiece();
             continue;
         }
         if (!slot.failure) slot.failure = item.readFailure;

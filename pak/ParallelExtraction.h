@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "BlockInflater.h"
 #include "PakEntry.h"
 #include "PakFooter.h"
 #include "base/Stream.h"
@@ -26,10 +27,14 @@ struct ParallelEntryHooks {
     std::function<std::optional<std::string>(const PakEntry&)> prepare;
     // Called once per entry, in index order: failure is null when written.
     std::function<void(const PakEntry&, bool skipped, std::exception_ptr failure, uint64_t written)> finished;
+    // Called on the calling thread after each piece it handled (the window
+    // handles its messages while an entry of gigabytes goes through).
+    std::function<void()> afterPiece;
 };
 
+// The inflater is used by every worker at once.
 void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor* key,
-                       const std::vector<PakEntry>& entries, unsigned workers, const ParallelEntryHooks& hooks,
-                       const OodleSource* oodle = nullptr);
+                       const std::vector<PakEntry>& entries, BlockInflater& inflater, unsigned workers,
+                       const ParallelEntryHooks& hooks, const OodleSource* oodle = nullptr);
 
 }  // namespace pakmole

@@ -11,6 +11,12 @@ shift
 dir="$here/build/$flavour"
 args=(-S "$here" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DPAKMOLE_WERROR="${PAKMOLE_WERROR:-ON}"
       -DPAKMOLE_SKIP="${PAKMOLE_SKIP:-}")
+# A compiler cache: a second build of the same sources, in this or another
+# clone (paths taken relative to the clone), compiles nothing again.
+if command -v ccache >/dev/null 2>&1; then
+  export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
+  args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+fi
 case "$flavour" in
   native) ;;
   win32) args+=(-DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake") ;;
@@ -35,6 +41,12 @@ case "$flavour" in
   *) echo "unknown flavour $flavour" >&2; exit 2 ;;
 esac
 [ -f "$dir/build.ninja" ] || args+=(-G Ninja)
+# The shared test data, when it does not lie beside the checkout.
+[ -z "${PAKMOLE_SHARED_DIR:-}" ] || args+=(-DPAKMOLE_SHARED_DIR="$PAKMOLE_SHARED_DIR")
+case "$flavour" in
+  # Debian ships no MinGW build of libdeflate: the build compiles its source.
+  win32|win64) args+=(-DPAKMOLE_LIBDEFLATE_SOURCE="$("$here/scripts/libdeflate-source.sh")") ;;
+esac
 cmake "${args[@]}" >/dev/null
 if (($#)); then
   cmake --build "$dir" -- "$@"

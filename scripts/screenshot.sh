@@ -19,6 +19,8 @@ build="$(cd "${1:-$here/build/win32}" && pwd)"
 exe="$build/pakmole.exe"
 out="$build/screenshots"
 [ -f "$exe" ] || { echo "no $exe: build it first" >&2; exit 2; }
+# The 64-bit program runs in the 64-bit prefix, through the 64-bit loader.
+[ "$(basename "$build")" = win64 ] && export PAKMOLE_WINE_ARCH="${PAKMOLE_WINE_ARCH:-win64}"
 mkdir -p "$out"
 # PAKMOLE_WINEPREFIX: a prefix of one's own (made like scripts/wineprefix.sh
 # makes the shared one), so that a run does not stop the shared wineserver.

@@ -18,14 +18,16 @@ export PAKMOLE_WINE_ROUTE
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 91 120); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-    PAKMOLE_XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-    break
-  done
+  # Xvfb picks a free display itself and names it once it takes connections,
+  # so two runs started at the same moment never share one.
+  PAKMOLE_XVFB_FIFO="$(mktemp -u)"
+  mkfifo "$PAKMOLE_XVFB_FIFO"
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$PAKMOLE_XVFB_FIFO" >/dev/null 2>&1 &
+  PAKMOLE_XVFB_PID=$!
+  read -r -t 30 PAKMOLE_XVFB_DISPLAY <"$PAKMOLE_XVFB_FIFO" || true
+  rm -f "$PAKMOLE_XVFB_FIFO"
+  [ -n "${PAKMOLE_XVFB_DISPLAY:-}" ] || { echo "wine-env: Xvfb did not start" >&2; return 1 2>/dev/null || exit 1; }
+  export DISPLAY=":$PAKMOLE_XVFB_DISPLAY"
 fi
 # A wineserver already running for this prefix belongs to someone else's run:
 # use it, and leave it running afterwards.

@@ -11,7 +11,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 make_prefix() {
   export WINEPREFIX="$1" WINEARCH="$2"
   # The stamp names the settings below: a prefix made with older settings gets them too.
-  local stamp="$WINEPREFIX/.pakmole-ready-3"
+  local stamp="$WINEPREFIX/.pakmole-ready-4"
   [ -f "$stamp" ] && return 0
   mkdir -p "$WINEPREFIX"
   local running_before=0
@@ -25,6 +25,9 @@ make_prefix() {
   # window is hidden or closed.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  # A program that crashes ends at once with its failure, instead of waiting
+  # for Wine's debugger (which can hang when it attaches under emulation).
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d '' /f >/dev/null 2>&1
   # Wine's own fonts (Tahoma, "MS Sans Serif", Marlett for the caption buttons)
   # come with fonts-wine, but this Wine does not look in their folder: without a
   # copy in the prefix the frame's buttons draw as the letters "0 1 r".

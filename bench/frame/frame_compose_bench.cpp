@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "bench/support/WinBenchTiming.h"
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/MainSkinManager.h"
 #include "skin/manager/sSkinManager.h"

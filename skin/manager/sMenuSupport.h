@@ -11,6 +11,8 @@
 namespace pakmole {
 
 class TFont;
+class TMenu;
+class TsSkinManager;
 
 // What the skin manager asks of the menu engine.
 class TsMenuEngine {
@@ -21,7 +23,15 @@ public:
     virtual void Activate(bool on) = 0;
     // Forgets every popup picture (the skin changed).
     virtual void ResetCache() = 0;
+    // Gives the menu's items (recursively) the engine's handlers, or takes
+    // exactly those away again.
+    virtual void HookMenu(TMenu& menu, bool on) = 0;
 };
+
+// Makes the menu engine of a manager. The engine lives above the controls
+// that ask for it (a control's popup menu on a right click), so it registers
+// its maker here, below both, when its library is part of the program.
+using TsMenuEngineMaker = std::unique_ptr<TsMenuEngine> (*)(TsSkinManager* manager);
 
 class TvlMenuSupport : public TPersistent {
 public:
@@ -41,6 +51,11 @@ public:
 
     // Set by the engine's first user; freed with the manager.
     std::unique_ptr<TsMenuEngine> Engine;
+
+    static void SetEngineMaker(TsMenuEngineMaker maker);
+    // The engine of manager (whose menu support this is), made on first use
+    // by the registered maker; null when no engine is registered.
+    TsMenuEngine* EngineOf(TsSkinManager* manager);
 
 private:
     std::unique_ptr<TFont> extraLineFont_;

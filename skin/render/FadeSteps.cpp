@@ -8,6 +8,10 @@ int32_t FadeIterations(int32_t sectionIterations, bool fast) { return fast ? sec
 
 int32_t FadeStartLevel(int32_t level, int32_t iterations) { return (level >= iterations || level <= 0) ? 1 : level; }
 
+int32_t FadeStepsShown(int32_t level, int32_t iterations) {
+    return level > 1 && level <= iterations ? level - 1 : 0;
+}
+
 uint8_t FadeWeight(int32_t level, int32_t iterations) {
     // A fade of no steps shows the new picture at once.
     if (iterations <= 0) return 0;

@@ -14,6 +14,11 @@ int32_t FadeIterations(int32_t sectionIterations, bool fast);
 // A level outside 1 .. iterations - 1 starts over at 1.
 int32_t FadeStartLevel(int32_t level, int32_t iterations);
 
+// Frames a fade has shown when a new change cuts it short at level (the step
+// it would show next): the change that follows starts from the last of them
+// and takes as many steps back. 0 when it had shown none or had ended.
+int32_t FadeStepsShown(int32_t level, int32_t iterations);
+
 // The fade has shown its last frame and must stop at this tick.
 inline bool FadeExhausted(int32_t level, int32_t iterations) { return level > iterations || level < 0; }
 

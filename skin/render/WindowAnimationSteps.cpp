@@ -7,7 +7,8 @@ namespace pakmole {
 
 namespace {
 
-int32_t Round(double value) { return static_cast<int32_t>(std::lround(value)); }
+// To the nearest integer, ties to even (the rounding mode of the arithmetic).
+int32_t Round(double value) { return static_cast<int32_t>(std::nearbyint(value)); }
 
 struct ZoomRect {
     double Left, Top, Right, Bottom;

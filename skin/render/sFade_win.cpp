@@ -1,5 +1,7 @@
 #include "skin/render/sFade_win.h"
 
+#include <utility>
+
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
@@ -142,22 +144,35 @@ bool StartPaintChange(TsFadeTimerSlot& slot, TsSkinStateCore& state, uint8_t dir
         if (HWND window = state.OwnerWindow()) UpdateWindow(window);
         return false;
     }
+    int32_t shown = 0;
     if (!slot) {
         slot.reset(new TsFadeTimer(&state));
         slot->FadeLevel = 1;
     } else {
         slot->SetEnabled(false);
+        if (slot->Direction != 0) shown = FadeStepsShown(slot->FadeLevel, slot->Iterations);
         slot->FadeLevel = section->FadingIterations;
     }
     TsFadeTimer& timer = *slot;
     timer.Owner = &state;
-    timer.BmpFrom = *state.CacheBitmap;
+    if (shown > 0) {
+        // Cut short midway (a hover left before the fade in ended): the new
+        // fade starts from the frame on the screen and goes back as far.
+        TBitmap32 onScreen;
+        ComposeFadeFrame(onScreen, timer.BmpFrom, *state.CacheBitmap, FadeWeight(shown, timer.Iterations));
+        timer.BmpFrom = std::move(onScreen);
+    } else {
+        timer.BmpFrom = *state.CacheBitmap;
+    }
+    timer.StepOffset = shown;
     timer.SetInterval(kStepInterval);
-    timer.Iterations = FadeIterations(section->FadingIterations, fast);
+    timer.Iterations = FadeIterations(shown > 0 ? shown : section->FadingIterations, fast);
     timer.FadeLevel = FadeStartLevel(timer.FadeLevel, timer.Iterations);
     if (applyNewState) applyNewState();
     state.BackgroundStale = true;
-    PerformOnOwner(state, SKC_PREPARECACHE);
+    // A control that answers the preparation stops the timer; the fade's
+    // direction then decides whether it runs.
+    if (PerformOnOwner(state, SKC_PREPARECACHE) != 0) timer.SetEnabled(false);
     timer.Direction = direction;
     timer.SetEnabled(direction != 0);
     return true;

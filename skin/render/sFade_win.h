@@ -25,6 +25,9 @@ public:
     int32_t Iterations = 0;
     // 0 none; 1 and 2 a running fade (the state faded to); 3 and more do nothing.
     uint8_t Direction = 0;
+    // Frames the fade before this one had shown when this one cut it short
+    // (0: it started from rest).
+    int32_t StepOffset = 0;
 
 protected:
     void Timer() override;

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "base/FileSystem.h"
-#include "skin/controls/sFrameLayout.h"
+#include "skin/controls/frame/sFrameLayout.h"
 #include "skin/manager/MainSkinManager.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/PixelCopy.h"

@@ -65,21 +65,25 @@ std::string CapturedStream::Text() const {
     return text;
 }
 
-PakmoleProcess::PakmoleProcess(const std::vector<std::string>& arguments, bool captureOutput,
+PakmoleProcess::PakmoleProcess(const std::vector<std::string>& arguments, Streams streams,
                                const std::string& programPath) {
     const std::string program = programPath.empty() ? BuiltProgramPath() : programPath;
     std::string commandLine = "\"" + program + "\"";
     for (const std::string& a : arguments) commandLine += " \"" + a + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
-    if (captureOutput) {
+    const bool captured = streams == Streams::Captured;
+    if (captured) {
         output_ = std::make_unique<CapturedStream>();
         errors_ = std::make_unique<CapturedStream>();
         startup.dwFlags = STARTF_USESTDHANDLES;
         startup.hStdOutput = output_->Handle();
         startup.hStdError = errors_->Handle();
     }
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, captureOutput ? TRUE : FALSE, 0,
+    // No handles, and detached from this program's console.
+    if (streams == Streams::FromDesktop) startup.dwFlags = STARTF_USESTDHANDLES;
+    const DWORD flags = streams == Streams::FromDesktop ? DETACHED_PROCESS : 0;
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, captured ? TRUE : FALSE, flags,
                         nullptr, nullptr, &startup, &info_))
         throw std::runtime_error("cannot start " + program);
     WaitForInputIdle(info_.hProcess, 10000);

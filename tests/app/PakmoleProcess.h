@@ -25,6 +25,12 @@ private:
     HANDLE handle_ = INVALID_HANDLE_VALUE;
 };
 
+// What the started program gets as its standard streams: what Windows hands
+// a program by default, files as a script's redirection hands them down, or
+// nothing at all and no console to attach to, as when Explorer starts it (a
+// pak dropped on the program).
+enum class Streams { Default, Captured, FromDesktop };
+
 class PakmoleProcess {
 public:
     // Starts the program next to the build's root with the arguments, each
@@ -32,7 +38,9 @@ public:
     // and error go to files, read with Output() and Errors(). A program path
     // starts that copy of the program instead.
     explicit PakmoleProcess(const std::vector<std::string>& arguments, bool captureOutput = false,
-                            const std::string& programPath = "");
+                            const std::string& programPath = "")
+        : PakmoleProcess(arguments, captureOutput ? Streams::Captured : Streams::Default, programPath) {}
+    PakmoleProcess(const std::vector<std::string>& arguments, Streams streams, const std::string& programPath = "");
     ~PakmoleProcess();
     PakmoleProcess(const PakmoleProcess&) = delete;
     PakmoleProcess& operator=(const PakmoleProcess&) = delete;

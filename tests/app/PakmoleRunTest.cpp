@@ -410,7 +410,34 @@ TEST(PakmoleRunTest, PaksThatCannotBeReadSaySoAndKeepTheirName) {
     }
 }
 
-// Two jobs at once from one program folder: each has its own temporary files.
+// A key that does not open the entries under a plain index, given to a
+// script's run: refused before anything is written, the pak keeps its name.
+// Where no entry can tell (stored files only), the job is done and says so.
+TEST(PakmoleRunTest, AWrongKeyForTheEntriesIsRefusedBeforeAnythingIsWritten) {
+    struct Case {
+        const char* file;
+        int exitCode;
+        const char* expected;
+    } const cases[] = {
+        {"pack_v9_compress_encrypt.pak", 2, "pakmole: the key does not open this pak"},
+        {"pack_v8a_encrypt.pak", 0, "pakmole: the key could not be checked"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        test::TempFolder root;
+        ASSERT_TRUE(ForceDirectories(root / "a\\b\\c"));
+        const std::string pak = root / "a\\b\\c\\x.pak";
+        test::WriteWholeFile(pak, test::ReadWholeFile(test::SharedPath(std::string("realpaks\\repak\\") + c.file)));
+        const ScriptRun run = RunAsAScript({"--aes-key", "0x" + std::string(64, 'a'), pak});
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.errors;
+        EXPECT_FALSE(run.boxSeen);
+        EXPECT_NE(run.errors.find(c.expected), std::string::npos) << run.errors;
+        EXPECT_EQ(Exists(pak), c.exitCode != 0) << "renamed after a refused key";
+        EXPECT_EQ(Exists(root / "a\\b\\mount"), c.exitCode == 0) << "written with a refused key";
+    }
+}
+
+// Two jobs at once from one program folder: neither gets in the other's way.
 TEST(PakmoleRunTest, TwoJobsAtOnceBothComeOutWhole) {
     test::TempFolder first, second;
     std::string bytes[2];
@@ -426,6 +453,42 @@ TEST(PakmoleRunTest, TwoJobsAtOnceBothComeOutWhole) {
     EXPECT_EQ(two.WaitForExit(60000), 0) << two.Errors();
     EXPECT_EQ(test::ReadWholeFile(first / "one.bin"), bytes[0]);
     EXPECT_EQ(test::ReadWholeFile(second / "two.bin"), bytes[1]);
+}
+
+// An entry of many blocks that fails half-way leaves nothing at its name:
+// neither a partial file nor its ".part" file; an older file of that name
+// stays as it was, and the entries around it are written.
+TEST(PakmoleRunTest, AnEntryFailingHalfWayLeavesNoPartialFile) {
+    test::TempFolder folder;
+    std::string data;
+    for (int n = 0; data.size() < 12u << 20; ++n) data += "row " + std::to_string(n * 7919 % 100003) + ";";
+    test::PakBuilderEntry large;
+    large.name = "large.bin";
+    large.data = data;
+    large.compressed = true;
+    const std::size_t block = 64 * 1024;
+    for (std::size_t at = 0; at < data.size(); at += block)
+        large.rawBlocks.push_back(test::ZlibCompress(data.substr(at, block)));
+    large.rawBlocks[large.rawBlocks.size() / 2] = std::string(200, '\x55');
+    const std::string pak = folder / "Large.pak";
+    test::PakBuilder()
+        .MountPoint("")
+        .Stored("before.txt", "before")
+        .Add(large)
+        .Compressed("after.bin", data.substr(0, 300000), 65536)
+        .WriteTo(pak);
+    test::WriteWholeFile(folder / "large.bin", "older");
+    const ScriptRun run = RunAsAScript({pak});
+    EXPECT_EQ(run.exitCode, 1) << run.errors;
+    EXPECT_NE(run.errors.find("pakmole: failed: large.bin: "), std::string::npos) << run.errors;
+    EXPECT_EQ(test::ReadWholeFile(folder / "large.bin"), "older");
+    EXPECT_EQ(test::ReadWholeFile(folder / "before.txt"), "before");
+    EXPECT_TRUE(test::ReadWholeFile(folder / "after.bin") == data.substr(0, 300000));
+    EXPECT_TRUE(Exists(pak)) << "not every entry was written: the pak keeps its name";
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder / "*.part").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << found.cFileName;
+    if (search != INVALID_HANDLE_VALUE) FindClose(search);
 }
 
 // Waits until the window's picture on the screen passes check (painting
@@ -460,6 +523,69 @@ void ExpectBoxShowsItsText(HWND box) {
     EXPECT_GT(picture.Ink(area), 20) << "no text to be seen";
     EXPECT_GT(picture.Ink(picture.PartOf(ok)), 10) << "the OK button shows no caption";
     EXPECT_GT(picture.DistinctColours(), 4) << "the box is nearly one flat colour";
+}
+
+// A batch job started from the desktop (a pak dropped on the program) has no
+// console to tell: what goes wrong is shown in a box wearing the skin, and
+// the window stays open until the user closes it; the exit code is kept.
+TEST(PakmoleRunTest, AFailingJobWithoutAConsoleShowsItsBoxAndTheWindowStays) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> before;  // arguments in front of the pak
+        std::string bytes;                // "" for no file at all
+        const char* boxClass;             // the platform's error box, or the program's message form
+        const char* expected;
+        int exitCode;
+    } const cases[] = {
+        {"missing pak", {}, "", "#32770", "missing.pak", 2},
+        {"wrong key",
+         {"--aes-key", "0x" + std::string(64, 'a')},
+         test::ReadWholeFile(test::SharedPath("realpaks\\repak\\pack_v9_compress_encrypt.pak")),
+         "#32770",
+         "the key does not open this pak",
+         2},
+        {"failed entry", {}, "broken", "TMessageForm", "1 of 2 entries could not be extracted.", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempFolder root;
+        ASSERT_TRUE(ForceDirectories(root / "a\\b\\c"));
+        const std::string pak = root / "a\\b\\c\\missing.pak";
+        if (c.bytes == "broken") {
+            test::PakBuilderEntry bad;
+            bad.name = "Content/bad.bin";
+            bad.data = "never inflates";
+            bad.compressed = true;
+            bad.rawBlocks = {"this is not a zlib stream"};
+            test::PakBuilder().MountPoint("Game/").Stored("Content/good.txt", "fine").Add(bad).WriteTo(pak);
+        } else if (!c.bytes.empty()) {
+            test::WriteWholeFile(pak, c.bytes);
+        }
+        std::vector<std::string> arguments = c.before;
+        arguments.push_back(pak);
+        PakmoleProcess program(arguments, test::Streams::FromDesktop);
+        HWND box = program.WaitForWindow(c.boxClass, 60000);
+        ASSERT_NE(box, nullptr) << "no box";
+        EXPECT_EQ(test::WindowText(box), kTitle);
+        ExpectBoxShowsItsText(box);
+        const std::string text = std::string(c.boxClass) == "#32770" ? test::WindowText(GetDlgItem(box, 0xFFFF))
+                                                                     : test::MessageFormText(box);
+        EXPECT_NE(text.find(c.expected), std::string::npos) << text;
+        test::DismissWithOk(box);
+        // The window stays for the user, ready for another job.
+        Sleep(1500);
+        ASSERT_TRUE(program.Running()) << "the window closed by itself";
+        HWND main = program.MainWindow(1000);
+        ASSERT_NE(main, nullptr);
+        EXPECT_TRUE(IsWindowVisible(main));
+        EXPECT_EQ(program.FindWindowOfClass(c.boxClass), nullptr);
+        PostMessageA(main, WM_CLOSE, 0, 0);
+        EXPECT_EQ(program.WaitForExit(10000), c.exitCode);
+        if (c.exitCode == 2 && !c.bytes.empty()) {
+            EXPECT_TRUE(Exists(pak));
+            EXPECT_FALSE(Exists(root / "a\\b\\mount")) << "written with a refused key";
+        }
+    }
 }
 
 // pakmole.exe started without arguments, its window up and past the
@@ -624,6 +750,51 @@ TEST_F(InteractivePakmole, AnEncryptedPakAsksForItsKey) {
     ASSERT_NE(done, nullptr);
     EXPECT_EQ(test::MessageFormText(done).rfind("DONE!", 0), 0u);
     // The folder window of the result comes up, and goes again.
+    for (int i = 0; i < 250 && !FindWindowA(nullptr, "root"); ++i) Sleep(20);
+    for (int i = 0; i < 100; ++i) {
+        HWND window = FindWindowA(nullptr, "root");
+        if (!window) break;
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        Sleep(20);
+    }
+    test::DismissWithOk(done);
+    EXPECT_EQ(test::Sha1Of(test::ReadWholeFile(folder / "mount\\point\\root\\test.png")),
+              test::RepakRealPaks().front().sha1.at("test.png"));
+    ExpectReadyAgain();
+    CloseAndExpectCleanExit();
+}
+
+// A pak whose entries are encrypted under a plain index, picked in the
+// window: its key is asked for; a key that does not open the entries is asked
+// for again, with nothing written, and the right one finishes the job.
+TEST_F(InteractivePakmole, AKeyThatDoesNotOpenTheEntriesIsAskedForAgain) {
+    test::TempFolder folder;
+    ASSERT_TRUE(CreateDirectoryA((folder / "Paks").c_str(), nullptr));
+    const std::string pak = folder / "Paks\\Entries.pak";
+    test::WriteWholeFile(pak, test::ReadWholeFile(test::SharedPath("realpaks\\repak\\pack_v7_compress_encrypt.pak")));
+    ChooseThroughTheOpenDialog(pak);
+    test::ClickButton(unpack);
+    auto answer = [&](HWND form, const std::string& key) {
+        HWND value = PakmoleProcess::FindChild(form, "TEdit");
+        HWND ok = PakmoleProcess::FindChild(form, "TButton", "OK");
+        ASSERT_NE(value, nullptr);
+        ASSERT_NE(ok, nullptr);
+        SetWindowTextA(value, key.c_str());
+        test::ClickButton(ok);
+    };
+    HWND first = program.WaitForWindow("TInputForm");
+    ASSERT_NE(first, nullptr) << "no key was asked for";
+    answer(first, "0x" + std::string(64, 'a'));
+    // The same question again, in a new form once the first has gone.
+    for (const DWORD start = GetTickCount(); IsWindow(first) && IsWindowVisible(first) && GetTickCount() - start < 30000;)
+        Sleep(20);
+    HWND second = program.WaitForWindow("TInputForm", 30000);
+    ASSERT_NE(second, nullptr) << "the wrong key was not asked for again";
+    EXPECT_FALSE(Exists(folder / "mount")) << "written with a wrong key";
+    answer(second, test::kRealPakKey);
+    HWND done = program.WaitForWindow("TMessageForm", 30000);
+    ASSERT_NE(done, nullptr);
+    EXPECT_EQ(test::MessageFormText(done).rfind("DONE!", 0), 0u);
     for (int i = 0; i < 250 && !FindWindowA(nullptr, "root"); ++i) Sleep(20);
     for (int i = 0; i < 100; ++i) {
         HWND window = FindWindowA(nullptr, "root");

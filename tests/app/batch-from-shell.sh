@@ -2,10 +2,11 @@
 # pakmole.exe run by a script from a Linux shell under Wine, the way users run
 # it in batch: every run ends by itself, its exit status says what happened,
 # and what it has to say reaches the shell's own standard error.
-# Usage: batch-from-shell.sh <pakmole.exe> <a sample pak>
+# Usage: batch-from-shell.sh <pakmole.exe> <a sample pak> <a pak of encrypted, compressed entries under a plain index>
 set -uo pipefail
 exe="$1"
 sample="$2"
+encrypted="$3"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 passed=0
@@ -37,6 +38,11 @@ head -c 20 "$sample" >"$work/short.pak"
 run "pak cut short" 2 "pakmole: " short.pak
 run "pak cut short, file list" 2 "pakmole: " -filelist short.pak
 run "refused character" 2 "pakmole: Invalid file name" 'C:\a|b.pak'
+mkdir -p "$work/a/b"
+cp "$encrypted" "$work/a/b/locked.pak"
+run "wrong key for the entries" 2 "pakmole: the key does not open this pak" --aes-key "0x$(printf 'a%.0s' $(seq 64))" 'a\b\locked.pak'
+[ -f "$work/a/b/locked.pak" ] && [ -z "$(ls "$work/a" | grep -v '^b$')" ] ||
+  { failed=$((failed + 1)); echo "FAILED: a refused key renamed the pak or wrote files" >&2; }
 cp "$sample" "$work/whole.pak"
 run "file list of a whole pak" 0 "" -filelist whole.pak
 [ -f "$work/whole.pak_filelist.txt" ] || { failed=$((failed + 1)); echo "FAILED: no file list written" >&2; }

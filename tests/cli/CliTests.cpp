@@ -1,12 +1,20 @@
 // The command line as a script sees it: exit status, what it prints, what it writes.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pty.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "base/FileSystem.h"
+#include "base/Sha1.h"
+#include "tests/support/AesEncrypt.h"
 #include "tests/support/OodleStandInPaks.h"
 #include "tests/support/PakBuilder.h"
 #include "tests/support/RealPaks.h"
@@ -53,7 +61,7 @@ TEST(CommandLine, ExitStatusTellsWhatHappened) {
         std::string mentions;
     } const cases[] = {
         {Quoted(folder / "good.pak"), 0, "1 of 1 entries extracted"},
-        {Quoted(folder / "partly.pak"), 1, "failed: broken.bin: Error"},
+        {Quoted(folder / "partly.pak"), 1, "failed: broken.bin: block 1 of broken.bin does not inflate: damaged data\n"},
         {Quoted(folder / "junk.pak"), 2, "not a pak file"},
         {Quoted(folder / "missing.pak"), 2, "Cannot open file"},
         {"", 2, "Usage:"},
@@ -158,10 +166,12 @@ TEST(CommandLine, ExtractWritesWhereAndWhatItIsToldAndKeepsThePak) {
                               kKey + " " + Quoted(pak));
     EXPECT_EQ(run.status, 0) << run.out;
     const std::string expected = test::SharedPath("realpaks/expected-v5-v7/");
-    EXPECT_EQ(test::ReadWholeFile(folder / "out/directory/nested.txt"), test::ReadWholeFile(expected + "directory/nested.txt"));
-    EXPECT_EQ(test::ReadWholeFile(folder / "out/test.txt"), test::ReadWholeFile(expected + "test.txt"));
-    EXPECT_FALSE(FileExists(folder / "out/test.png"));
-    EXPECT_TRUE(FileExists(pak)) << "never renamed with -o or --include";
+    // Under the mount point's own path, "../" left out.
+    EXPECT_EQ(test::ReadWholeFile(folder / "out/mount/point/root/directory/nested.txt"),
+              test::ReadWholeFile(expected + "directory/nested.txt"));
+    EXPECT_EQ(test::ReadWholeFile(folder / "out/mount/point/root/test.txt"), test::ReadWholeFile(expected + "test.txt"));
+    EXPECT_FALSE(FileExists(folder / "out/mount/point/root/test.png"));
+    EXPECT_TRUE(FileExists(pak)) << "extract never renames";
 
     // The classic form takes the key too, and renames after a complete job.
     const CliRun classic = RunCli("--aes-key " + std::string(kKey) + " " + Quoted(pak));
@@ -259,7 +269,10 @@ TEST(CommandLine, ExtractsUe5PaksByteForByte) {
         const CliRun run = RunCli("extract -o " + Quoted(folder / "out") + " " + key + RealPak(c.pak.file));
         EXPECT_EQ(run.status, c.status) << c.pak.file << "\n" << run.out;
         for (const auto& [name, sha1] : c.pak.sha1)
-            EXPECT_EQ(test::Sha1Of(test::ReadWholeFile(folder / ("out/" + name))), sha1) << c.pak.file << " " << name;
+            // Under -o along the mount point's own path, which is where the
+            // pak's files land from three folders down.
+            EXPECT_EQ(test::Sha1Of(test::ReadWholeFile(folder / ("out/" + c.pak.outputUnderRoot + name))), sha1)
+                << c.pak.file << " " << name;
         if (c.status == 1)
             for (const auto& name : test::Ue5OodleEntries()) {
                 // Named with either separator; the reason names the codec.
@@ -268,7 +281,7 @@ TEST(CommandLine, ExtractsUe5PaksByteForByte) {
                 ASSERT_NE(line, std::string::npos) << name << "\n" << run.out;
                 EXPECT_NE(run.out.substr(line, run.out.find('\n', line) - line).find("Oodle"), std::string::npos)
                     << run.out;
-                EXPECT_FALSE(FileExists(folder / ("out/" + name))) << name;
+                EXPECT_FALSE(FileExists(folder / ("out/" + c.pak.outputUnderRoot + name))) << name;
             }
     }
 }
@@ -295,12 +308,12 @@ TEST(CommandLine, OodleEntriesGoThroughTheGamesLibrary) {
                                folder / "Game/Binaries/Linux/"),
               std::string::npos)
         << missing.out;
-    EXPECT_EQ(test::ReadWholeFile(folder / "none/Readme.txt"), "plain");
+    EXPECT_EQ(test::ReadWholeFile(folder / "none/Game/Content/Readme.txt"), "plain");
 
     const CliRun given =
         RunCli("extract --oodle " + Quoted(test::OodleStandInPath()) + " -o " + Quoted(folder / "out") + " " + Quoted(pak));
     EXPECT_EQ(given.status, 0) << given.out;
-    EXPECT_EQ(test::ReadWholeFile(folder / "out/Maps/Level.umap"), std::string(100000, 'L') + "end");
+    EXPECT_EQ(test::ReadWholeFile(folder / "out/Game/Content/Maps/Level.umap"), std::string(100000, 'L') + "end");
 
     const CliRun bad = RunCli("extract --oodle " + Quoted(folder / "Game/Content/Paks/pakchunk0.pak") + " -o " +
                               Quoted(folder / "bad") + " " + Quoted(pak));
@@ -319,6 +332,190 @@ TEST(CommandLine, OodleEntriesGoThroughTheGamesLibrary) {
     const CliRun classicGiven = RunCli("--oodle " + Quoted(test::OodleStandInPath()) + " -filelist " +
                                        Quoted(pak + "_unpacked.bak"));
     EXPECT_EQ(classicGiven.status, 0) << classicGiven.out;
+}
+
+// Every file under a folder, relative and slash-separated: what a run left.
+std::set<std::string> FilesUnder(const std::string& folder) {
+    std::set<std::string> files;
+    for (const auto& item : std::filesystem::recursive_directory_iterator(folder))
+        if (item.is_regular_file()) files.insert(std::filesystem::relative(item.path(), folder).generic_string());
+    return files;
+}
+
+// Entries encrypted under a plain index with a wrong but well-formed key:
+// compressed ones show it, and every form refuses the key with exit status
+// 2, nothing written and the pak's name kept; stored ones (no package among
+// them) cannot show it, so the job is done and stderr says so.
+TEST(CommandLine, AWrongKeyIsRefusedBeforeAnythingIsWritten) {
+    const std::string wrongKey = "0x" + std::string(64, 'a');
+    for (const char* version : {"v5", "v7", "v8a", "v9"}) {
+        for (const bool compressed : {true, false}) {
+            const std::string file =
+                std::string("repak/pack_") + version + (compressed ? "_compress_encrypt.pak" : "_encrypt.pak");
+            for (const char* form : {"", "extract ", "verify "}) {
+                SCOPED_TRACE(file + " " + form);
+                test::TempFolder folder;
+                const std::string pak = folder / "Game.pak";
+                test::WriteWholeFile(pak, test::ReadWholeFile(test::SharedPath("realpaks/" + file)));
+                const CliRun run = RunCli(std::string(form) + "--aes-key " + wrongKey + " " + Quoted(pak));
+                if (compressed) {
+                    EXPECT_EQ(run.status, 2) << run.out;
+                    EXPECT_NE(run.out.find("pakmole: the key does not open this pak\n"), std::string::npos) << run.out;
+                    EXPECT_EQ(FilesUnder(folder.Path()), std::set<std::string>{"Game.pak"}) << "something was written";
+                } else {
+                    EXPECT_EQ(run.status, 0) << run.out;
+                    EXPECT_NE(run.out.find("pakmole: the key could not be checked\n"), std::string::npos) << run.out;
+                }
+            }
+        }
+    }
+}
+
+// A pak whose packer hashed the plain bytes before encrypting them: without
+// the key its entries cannot be verified, which is what verify says.
+TEST(CommandLine, VerifySaysWhenTheKeyIsNeeded) {
+    const AesKey key = ParseAesKey(kKey);
+    auto sha1 = [](const std::string& bytes) {
+        const Sha1Digest digest = Sha1(bytes.data(), bytes.size());
+        return std::string(digest.begin(), digest.end());
+    };
+    auto build = [&](bool hashPlain) {
+        test::PakBuilderEntry entry;
+        entry.name = "Content/notes.txt";
+        entry.data = "notes that are not a package";
+        entry.encrypted = true;
+        return test::PakBuilder()
+            .Version(9)
+            .EncryptWith([&](const std::string& plain) { return test::EncryptAes256Ecb(plain, key); })
+            .HashWith(sha1, hashPlain)
+            .Add(entry)
+            .Build();
+    };
+    test::TempFolder folder;
+    test::WriteWholeFile(folder / "plain-hash.pak", build(true));
+    test::WriteWholeFile(folder / "stored-hash.pak", build(false));
+    struct Case {
+        std::string arguments;
+        int status;
+        std::string mentions;
+    } const cases[] = {
+        {"verify " + Quoted(folder / "plain-hash.pak"), 2, "pakmole: the key is needed to verify Content/notes.txt\n"},
+        {"verify --aes-key " + std::string(kKey) + " " + Quoted(folder / "plain-hash.pak"), 0,
+         "1 of 1 entries match their SHA-1\n"},
+        {"verify " + Quoted(folder / "stored-hash.pak"), 0, "1 of 1 entries match their SHA-1\n"},
+        {"verify --aes-key " + std::string(kKey) + " " + Quoted(folder / "stored-hash.pak"), 0,
+         "1 of 1 entries match their SHA-1\n"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.out;
+        EXPECT_NE(run.out.find(c.mentions), std::string::npos) << c.arguments << "\n" << run.out;
+        EXPECT_EQ(run.out.find("differs"), std::string::npos) << c.arguments << "\n" << run.out;
+    }
+}
+
+// extract writes only under its folder (default: beside the pak, named after
+// it), keeps the mount point's own path there without climbing out, and
+// never renames; the classic form keeps climbing as the game does.
+TEST(CommandLine, ExtractStaysInItsFolderAndNeverRenames) {
+    const std::string bytes = test::PakBuilder()
+                                  .Version(7)
+                                  .MountPoint("../../../MyGame/Content/")
+                                  .Stored("a.uasset", "asset")
+                                  .Compressed("Maps/b.umap", std::string(9000, 'b'), 4096)
+                                  .Build();
+    struct Case {
+        const char* what;
+        std::string options;  // in front of the pak
+        std::string under;    // where the entries go, relative to the test's folder
+    } const cases[] = {
+        {"default folder", "", "Paks/Game/MyGame/Content/"},
+        {"-o", "-o out ", "out/MyGame/Content/"},
+        {"-o with --include", "-o out --include '*.uasset' ", "out/MyGame/Content/"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempFolder folder;
+        ForceDirectories(folder / "Paks");
+        test::WriteWholeFile(folder / "Paks/Game.pak", bytes);
+        const CliRun run = RunShell("cd " + Quoted(folder.Path()) + " && " + PAKMOLE_CLI + " extract " + c.options +
+                                    "Paks/Game.pak");
+        EXPECT_EQ(run.status, 0) << run.out;
+        std::set<std::string> expected = {"Paks/Game.pak", c.under + "a.uasset"};
+        if (c.options.find("--include") == std::string::npos) expected.insert(c.under + "Maps/b.umap");
+        EXPECT_EQ(FilesUnder(folder.Path()), expected) << run.out;
+        EXPECT_EQ(test::ReadWholeFile(folder / (c.under + "a.uasset")), "asset");
+    }
+    // The classic form: beside the pak, along the mount point, and renamed.
+    test::TempFolder folder;
+    ForceDirectories(folder / "G/Content/Paks");
+    test::WriteWholeFile(folder / "G/Content/Paks/Game.pak", bytes);
+    const CliRun run = RunCli(Quoted(folder / "G/Content/Paks/Game.pak"));
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(FilesUnder(folder.Path()),
+              (std::set<std::string>{"G/Content/Paks/Game.pak_unpacked.bak", "MyGame/Content/a.uasset",
+                                     "MyGame/Content/Maps/b.umap"}));
+    // And the help says where extract writes.
+    const CliRun help = RunCli("extract --help");
+    EXPECT_NE(help.out.find("never renamed"), std::string::npos) << help.out;
+    EXPECT_NE(help.out.find("without its \"..\" parts"), std::string::npos) << help.out;
+}
+
+// Runs the command line with its standard error on a terminal (a pty), its
+// standard output thrown away; answers what the terminal showed.
+std::string StderrOnATerminal(const std::string& arguments) {
+    int master = -1, slave = -1;
+    if (openpty(&master, &slave, nullptr, nullptr, nullptr) != 0) return "no pty";
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(slave, STDERR_FILENO);
+        const int null = open("/dev/null", O_WRONLY);
+        dup2(null, STDOUT_FILENO);
+        close(master);
+        execl("/bin/sh", "sh", "-c", (std::string(PAKMOLE_CLI) + " " + arguments).c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(slave);
+    std::string shown;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = read(master, buffer, sizeof buffer);
+        if (n > 0) {
+            shown.append(buffer, static_cast<std::size_t>(n));
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            break;  // EIO once the child closed the terminal
+        }
+    }
+    close(master);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return shown;
+}
+
+// On a terminal the job draws one updating progress line on stderr, for the
+// classic form and extract alike; -q leaves it out. (Off a terminal it never
+// shows: the other tests read stderr through a pipe and find none.)
+TEST(CommandLine, ProgressOnATerminalUnlessQuiet) {
+    test::TempFolder folder;
+    const std::string bytes = test::PakBuilder().MountPoint("").Stored("a.txt", "a").Stored("b.txt", "b").Build();
+    struct Case {
+        std::string arguments;
+        bool progress;
+    } const cases[] = {
+        {Quoted(folder / "one.pak"), true},
+        {"-q " + Quoted(folder / "two.pak"), false},
+        {"extract -o " + Quoted(folder / "out3") + " " + Quoted(folder / "three.pak"), true},
+        {"extract -q -o " + Quoted(folder / "out4") + " " + Quoted(folder / "four.pak"), false},
+    };
+    for (const char* name : {"one.pak", "two.pak", "three.pak", "four.pak"}) test::WriteWholeFile(folder / name, bytes);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const std::string shown = StderrOnATerminal(c.arguments);
+        EXPECT_EQ(shown.find("pakmole: "), std::string::npos) << shown;  // no error
+        EXPECT_EQ(shown.find("\r2 of 2 entries, ") != std::string::npos, c.progress) << shown;
+    }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "base/Exceptions.h"
 #include "base/FileSystem.h"
+#include "pak/LibdeflateBlockInflater.h"
 #include "pak/MemoryBlockInflater.h"
 #include "pak/TempFileBlockInflater.h"
 #include "pak/UtilityPasZlib.h"
@@ -48,11 +49,17 @@ std::string Large() {
     return data;
 }
 
-// Both ways of inflating a block must give the same bytes and the same errors.
-class BlockInflaters : public ::testing::TestWithParam<bool> {
+// Every way of inflating a block must give the same bytes and the same errors.
+enum class Way { Memory, TempFiles, Libdeflate };
+
+class BlockInflaters : public ::testing::TestWithParam<Way> {
 protected:
     std::unique_ptr<BlockInflater> Make() const {
-        if (GetParam()) return std::make_unique<TempFileBlockInflater>();
+        switch (GetParam()) {
+            case Way::TempFiles: return std::make_unique<TempFileBlockInflater>();
+            case Way::Libdeflate: return std::make_unique<LibdeflateBlockInflater>();
+            case Way::Memory: break;
+        }
         return std::make_unique<MemoryBlockInflater>();
     }
 };
@@ -74,6 +81,10 @@ TEST_P(BlockInflaters, BlocksAppendInOrder) {
 TEST_P(BlockInflaters, EdgesOfTheStream) {
     const std::string large = Large();
     const std::string packed = ZlibCompress(large, 1);
+    const std::string abc = ZlibCompress("abc");
+    // A zlib stream ends with the Adler-32 of its data, four bytes.
+    std::string badCheck = abc;
+    badCheck.back() = static_cast<char>(badCheck.back() ^ 1);
     struct Case {
         const char* what;
         std::string block;
@@ -90,6 +101,10 @@ TEST_P(BlockInflaters, EdgesOfTheStream) {
         {"corrupt deflate data", packed.substr(0, 40) + std::string(200, '\xff'), "", true, false},
         {"a stream that wants a preset dictionary", std::string("\x78\xbb\0\0\0\0abcdef", 12), "", true, false},
         {"a stream cut short gives what it could", packed.substr(0, packed.size() / 2), "", false, true},
+        {"a stream cut inside its check value gives all its data", abc.substr(0, abc.size() - 2), "abc", false, false},
+        {"a stream cut in its header gives nothing", abc.substr(0, 1), "", false, false},
+        {"a wrong check value", badCheck, "", true, false},
+        {"a header that does not add up", "\x78\x9d" + abc.substr(2), "", true, false},
     };
     for (const auto& c : cases) {
         const auto inflater = Make();
@@ -145,6 +160,34 @@ TEST_P(BlockInflaters, OutputIsBoundedByTheRoomGiven) {
     }
 }
 
+// A block may give less than the room left (the last block of an entry, or
+// one that inflates short): exactly its bytes, nothing padded. Blocks far
+// more compressible than usual, or larger than 64 KiB, come out whole too.
+TEST_P(BlockInflaters, BlocksOfEverySizeComeOutExactly) {
+    std::string text;
+    for (int i = 0; text.size() < 300000; ++i) text += "line " + std::to_string(i % 97) + " of a log\n";
+    struct Case {
+        const char* what;
+        std::string data;
+        int64_t room;
+    } const cases[] = {
+        {"short of a huge room", "abc", INT64_MAX},
+        {"short of a room of 64 KiB", Large().substr(0, 1000), 65536},
+        {"exactly 64 KiB", Large().substr(0, 65536), 65536},
+        {"4 MiB of one byte, in a room just that big", std::string(4 << 20, 'z'), 4 << 20},
+        {"300 KB of text, in an open room", text, INT64_MAX},
+    };
+    for (const auto& c : cases) {
+        const auto inflater = Make();
+        TMemoryStream output;
+        output.WriteBuffer("pre", 3);
+        auto block = StreamOf(ZlibCompress(c.data));
+        Inflate(*inflater, block, output, c.room);
+        EXPECT_EQ(Text(output), "pre" + c.data) << c.what;
+        EXPECT_EQ(output.Position(), output.Size()) << c.what;
+    }
+}
+
 TEST_P(BlockInflaters, GzipMembersInflateWhenAskedFor) {
     const auto inflater = Make();
     TMemoryStream output;
@@ -153,10 +196,23 @@ TEST_P(BlockInflaters, GzipMembersInflateWhenAskedFor) {
     EXPECT_EQ(Text(output), "gzip data");
     auto zlibBlock = StreamOf(ZlibCompress("zlib data"));
     EXPECT_THROW(Inflate(*inflater, zlibBlock, output, INT64_MAX, BlockFormat::Gzip), Exception);
+    // A member cut inside its trailer (CRC-32 and size) still gives its data.
+    const std::string member = GzipCompress("cut member");
+    TMemoryStream cutOutput;
+    auto cut = StreamOf(member.substr(0, member.size() - 3));
+    Inflate(*inflater, cut, cutOutput, INT64_MAX, BlockFormat::Gzip);
+    EXPECT_EQ(Text(cutOutput), "cut member");
 }
 
-INSTANTIATE_TEST_SUITE_P(MemoryAndTempFiles, BlockInflaters, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "TempFiles" : "Memory"; });
+INSTANTIATE_TEST_SUITE_P(EveryWay, BlockInflaters, ::testing::Values(Way::Memory, Way::TempFiles, Way::Libdeflate),
+                         [](const auto& info) {
+                             switch (info.param) {
+                                 case Way::TempFiles: return "TempFiles";
+                                 case Way::Libdeflate: return "Libdeflate";
+                                 case Way::Memory: break;
+                             }
+                             return "Memory";
+                         });
 
 TEST(TempFileBlockInflater, LeavesNoFilesAfterSuccessAndTmp1AfterAFailure) {
     TempFileBlockInflater inflater;

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <random>
 
 #include "RecordingHost.h"
 #include "base/Exceptions.h"
 #include "base/FileSystem.h"
+#include "pak/OutputPath.h"
 #include "pak/PakFormatError.h"
 #include "pak/PakJob.h"
 #include "fuzz/ReadWholePak.h"
@@ -39,6 +42,25 @@ std::string Noise(std::size_t size, unsigned seed) {
     std::string data(size, '\0');
     for (auto& c : data) c = static_cast<char>(random() % 7 == 0 ? random() : 'a' + random() % 3);
     return data;
+}
+
+// Every way a job can inflate its blocks (zlib in memory, zlib through
+// temporary files, libdeflate), entry by entry in memory, and streamed on
+// three workers as the command line does.
+struct JobWay {
+    RecordingHost::Inflation inflation;
+    bool streams;
+    unsigned workers;
+};
+const JobWay kJobWays[] = {{RecordingHost::Inflation::Memory, false, 1},
+                           {RecordingHost::Inflation::TempFiles, false, 1},
+                           {RecordingHost::Inflation::Libdeflate, false, 1},
+                           {RecordingHost::Inflation::Memory, true, 3},
+                           {RecordingHost::Inflation::Libdeflate, true, 3}};
+
+void Configure(RecordingHost& host, const JobWay& way) {
+    host.streams = way.streams;
+    host.workers = way.workers;
 }
 
 // A pak in <temp>/Game/Content/Paks/, so that the usual mount point
@@ -165,7 +187,8 @@ TEST(ExtractionJob, FailedEntriesAreCountedNamedAndSkipped) {
     notZlib.name = "not-zlib.bin";
     notZlib.data = "ignored";
     notZlib.compressed = true;
-    notZlib.rawBlocks = {std::string(32, '\0')};
+    // Two blocks that inflate, then one that does not.
+    notZlib.rawBlocks = {test::ZlibCompress("ab"), test::ZlibCompress("cd"), std::string(32, '\0')};
     PakOnDisk pak(PakBuilder()
                       .MountPoint("")
                       .Stored("first.txt", "1")
@@ -182,8 +205,13 @@ TEST(ExtractionJob, FailedEntriesAreCountedNamedAndSkipped) {
     EXPECT_EQ(summary.failed[0].name, "too-long.bin");
     EXPECT_EQ(summary.failed[0].reason, "Stream read error");
     EXPECT_EQ(summary.failed[1].name, "not-zlib.bin");
-    EXPECT_EQ(summary.failed[1].reason, "Error");
-    EXPECT_EQ(summary.failed[2].name, std::string("dir") + '\\' + "inside.txt");
+    EXPECT_EQ(summary.failed[1].reason, "block 3 of not-zlib.bin does not inflate: damaged data");
+    // Named with the host's own separator.
+#ifdef _WIN32
+    EXPECT_EQ(summary.failed[2].name, "dir\\inside.txt");
+#else
+    EXPECT_EQ(summary.failed[2].name, "dir/inside.txt");
+#endif
     EXPECT_EQ(ReadWholeFile(pak.folder + "first.txt"), "1");
     EXPECT_EQ(ReadWholeFile(pak.folder + "last.txt"), "3");
     EXPECT_FALSE(FileExists(pak.folder + "too-long.bin"));
@@ -524,10 +552,9 @@ TEST(HostileBlocks, OverlappingRowsFailTheEntryWithoutInflatingThem) {
     test::TempFolder folder;
     const std::string path = folder / "overlapping-blocks.pak";
     test::WriteWholeFile(path, ReadWholeFile(test::SharedPath("hostile/overlapping-blocks.pak")));
-    for (int way = 0; way < 3; ++way) {
-        RecordingHost host(true, false, way == 1 ? RecordingHost::Inflation::TempFiles : RecordingHost::Inflation::Memory);
-        host.streams = way == 2;
-        host.workers = way == 2 ? 3 : 1;
+    for (const JobWay& way : kJobWays) {
+        RecordingHost host(true, false, way.inflation);
+        Configure(host, way);
         const JobSummary summary = RunPakJob(path, host);
         ASSERT_EQ(summary.failed.size(), 1u);
         EXPECT_EQ(summary.failed[0].reason, "The entry's compression blocks overlap or run backwards.");
@@ -563,12 +590,10 @@ TEST(HostileBlocks, OutputBeyondTheRecordedSizeOrRowsRunningBackwardsFail) {
         // The data header's table starts at 52: rows of start and end. The
         // index record follows the empty mount point, the count and the name.
         c.damage(bytes, 52, builder.IndexOffset() + 4 + 4 + 4 + 6);
-        // In memory, through temporary files, and streamed on three workers.
-        for (int way = 0; way < 3; ++way) {
+        for (const JobWay& way : kJobWays) {
             PakOnDisk pak(bytes);
-            RecordingHost host(true, false, way == 1 ? RecordingHost::Inflation::TempFiles : RecordingHost::Inflation::Memory);
-            host.streams = way == 2;
-            host.workers = way == 2 ? 3 : 1;
+            RecordingHost host(true, false, way.inflation);
+            Configure(host, way);
             const JobSummary summary = RunPakJob(pak.path, host);
             ASSERT_EQ(summary.failed.size(), 1u) << c.what;
             EXPECT_EQ(summary.failed[0].reason, c.reason) << c.what;
@@ -601,11 +626,13 @@ TEST(StreamedEntries, AppearWholeOrNotAtAll) {
                       .Compressed("small.bin", "small and whole", 65536)
                       .Stored("stored.bin", big)
                       .Build());
-    for (unsigned workers : {1u, 3u}) {
+    for (const JobWay& way : kJobWays) {
+        if (!way.streams) continue;
+        for (unsigned workers : {1u, 3u}) {
         test::WriteWholeFile(pak.folder + "half.bin", "older");
         test::WriteWholeFile(pak.folder + "one.bin", "older");
         test::WriteWholeFile(pak.folder + "big.bin", "older and replaced");
-        RecordingHost host;
+        RecordingHost host(true, false, way.inflation);
         host.streams = true;
         host.workers = workers;
         const JobSummary summary = RunPakJob(pak.path, host);
@@ -621,6 +648,131 @@ TEST(StreamedEntries, AppearWholeOrNotAtAll) {
         EXPECT_EQ(host.progress, 5);
         for (const auto& entry : std::filesystem::directory_iterator(pak.folder))
             EXPECT_EQ(entry.path().string().find(".part"), std::string::npos) << entry.path();
+        }
+    }
+}
+
+// The window handles its messages while an entry of many blocks goes
+// through on several workers, not only between entries.
+TEST(StreamedEntries, TheHostHandlesItsMessagesWhileALargeEntryGoesThrough) {
+    struct Watch : RecordingHost {
+        int duringFirstEntry = 0;
+        void ProcessMessages() override {
+            if (progress == 0) ++duringFirstEntry;
+            RecordingHost::ProcessMessages();
+        }
+    };
+    PakOnDisk pak(PakBuilder()
+                      .MountPoint("")
+                      .Compressed("large.bin", Noise(40 * 4096, 3), 4096)
+                      .Stored("small.txt", "small")
+                      .Build());
+    Watch host;
+    host.streams = true;
+    host.workers = 3;
+    const JobSummary summary = RunPakJob(pak.path, host);
+    EXPECT_TRUE(summary.AllExtracted());
+    EXPECT_GE(host.duringFirstEntry, 40) << "once per block of the first entry";
+    EXPECT_EQ(host.progress, 2);
+}
+
+// Blocks at the edges of the zlib format, as the user sees them: which
+// entries fail with which message and what is on disk, whatever inflates.
+TEST(OddBlocks, EveryInflaterLeavesTheSameFilesAndFailures) {
+    const std::string text = Noise(200000, 5);
+    const std::string first = text.substr(0, 65536);
+    const std::string rest = test::ZlibCompress(text.substr(65536));
+    struct Case {
+        const char* name;
+        std::string recorded;  // the entry's recorded data (its size counts)
+        std::vector<std::string> blocks;
+        bool fails;
+        std::string reason;
+    } const cases[] = {
+        {"trailing.bin", "abc", {test::ZlibCompress("abc") + "trailing bytes"}, false, ""},
+        {"short.bin", text, {test::ZlibCompress(first)}, false, ""},
+        {"cut.bin", text, {test::ZlibCompress(first), rest.substr(0, rest.size() / 2)}, false, ""},
+        {"past.bin", "abc", {test::ZlibCompress("abcd")}, true, "The entry's data inflates past its recorded size."},
+        {"past-later.bin", first + "x", {test::ZlibCompress(first), test::ZlibCompress("xy")}, true,
+         "The entry's data inflates past its recorded size."},
+        {"corrupt.bin", text, {test::ZlibCompress(first), std::string(64, '\0')}, true,
+         "block 2 of corrupt.bin does not inflate: damaged data"},
+    };
+    PakBuilder builder;
+    builder.MountPoint("");
+    for (const auto& c : cases) {
+        PakBuilderEntry entry;
+        entry.name = c.name;
+        entry.data = c.recorded;
+        entry.compressed = true;
+        entry.rawBlocks = c.blocks;
+        builder.Add(entry);
+    }
+    const std::string bytes = builder.Stored("after.txt", "after").Build();
+    std::map<std::string, std::string> firstWay;
+    for (const JobWay& way : kJobWays) {
+        PakOnDisk pak(bytes);
+        RecordingHost host(true, false, way.inflation);
+        Configure(host, way);
+        const JobSummary summary = RunPakJob(pak.path, host);
+        std::map<std::string, std::string> seen;
+        for (const FailedEntry& failure : summary.failed) seen[failure.name] = failure.reason;
+        for (const auto& c : cases) {
+            const std::string file = pak.folder + c.name;
+            if (c.fails) {
+                EXPECT_EQ(seen[c.name], c.reason) << c.name;
+                EXPECT_FALSE(FileExists(file)) << c.name;
+                continue;
+            }
+            EXPECT_EQ(seen.count(c.name), 0u) << c.name << ": " << seen[c.name];
+            // The entry's data up to a point (all of it, or what a cut
+            // stream could give), the same bytes every way.
+            const std::string got = ReadWholeFile(file);
+            EXPECT_TRUE(got.size() <= c.recorded.size() && got == c.recorded.substr(0, got.size())) << c.name;
+            if (firstWay.count(c.name))
+                EXPECT_TRUE(got == firstWay[c.name]) << c.name << ": not the same bytes as the first way";
+            else
+                firstWay[c.name] = got;
+        }
+        EXPECT_EQ(ReadWholeFile(pak.folder + "trailing.bin"), "abc");
+        EXPECT_TRUE(ReadWholeFile(pak.folder + "short.bin") == first);
+        const std::size_t cut = ReadWholeFile(pak.folder + "cut.bin").size();
+        EXPECT_GT(cut, first.size());
+        EXPECT_LT(cut, text.size());
+        EXPECT_EQ(ReadWholeFile(pak.folder + "after.txt"), "after");
+        EXPECT_EQ(summary.failed.size(), 3u);
+        EXPECT_FALSE(summary.renamed);
+    }
+}
+
+// An output folder of the user's is never left: the mount point keeps its
+// own path under it, without what climbs or names a drive.
+TEST(JobOptions, OutputRootKeepsTheMountPointsOwnPathInside) {
+    struct Case {
+        const char* mountPoint;
+        const char* contained;  // slash-separated
+    } const cases[] = {
+        {"../../../MyGame/Content/", "MyGame/Content/"},
+        {"G:/UE/Project/Content/", "UE/Project/Content/"},
+        {"/abs/", "abs/"},
+        {"../../../", ""},
+        {"", ""},
+        {"./a/.../../b/", "a/b/"},
+        {"..\\Game\\", "Game/"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.mountPoint);
+        std::string expected = c.contained;
+        std::replace(expected.begin(), expected.end(), '/', '\\');
+        EXPECT_EQ(ContainedMountPoint(c.mountPoint), expected);
+        PakOnDisk pak(PakBuilder().MountPoint(c.mountPoint).Stored("x/a.uasset", "a").Build());
+        test::TempFolder out;
+        PakJobOptions options;
+        options.outputRoot = Under(out.Path(), "");
+        options.renameWhenComplete = false;
+        RecordingHost host;
+        ASSERT_TRUE(RunPakJob(pak.path, host, options).AllExtracted());
+        EXPECT_EQ(ReadWholeFile(Under(out.Path(), std::string(c.contained) + "x/a.uasset")), "a");
     }
 }
 
@@ -657,11 +809,11 @@ TEST(FuzzFindings, EndCleanly) {
         ++seen;
         const std::string bytes = ReadWholeFile(file.path().string());
         fuzz::ReadWholePak(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
-        for (int way = 0; way < 3; ++way) {
+        for (int way = 0; way < 4; ++way) {
             PakOnDisk pak(bytes);
-            RecordingHost host(true, way == 1);
-            host.streams = way == 2;
-            host.workers = way == 2 ? 2 : 1;
+            RecordingHost host(true, way == 1, way == 3 ? RecordingHost::Inflation::Libdeflate : RecordingHost::Inflation::Memory);
+            host.streams = way >= 2;
+            host.workers = way >= 2 ? 2 : 1;
             try {
                 RunPakJob(pak.path, host);
             } catch (const Exception&) {

@@ -28,8 +28,8 @@ std::string CopyIn(const test::TempFolder& root, const std::string& file) {
     return path;
 }
 
-// The window's way (through temporary files), in memory, and streamed on
-// one and on three workers as the command line does.
+// Through temporary files, in memory, and streamed on one and on three
+// workers, with zlib; with libdeflate in memory and streamed on three.
 struct Way {
     test::RecordingHost::Inflation inflation;
     bool streams;
@@ -38,7 +38,9 @@ struct Way {
 const Way kWays[] = {{test::RecordingHost::Inflation::TempFiles, false, 1},
                      {test::RecordingHost::Inflation::Memory, false, 1},
                      {test::RecordingHost::Inflation::Memory, true, 1},
-                     {test::RecordingHost::Inflation::Memory, true, 3}};
+                     {test::RecordingHost::Inflation::Memory, true, 3},
+                     {test::RecordingHost::Inflation::Libdeflate, false, 1},
+                     {test::RecordingHost::Inflation::Libdeflate, true, 3}};
 
 void ExpectExtracted(const RealPak& pak, PakJobOptions options = {}) {
     for (const Way& way : kWays) {
@@ -169,6 +171,50 @@ TEST(RealPaks, AnEncryptedIndexNeedsTheRightKey) {
             EXPECT_TRUE(FileExists(path)) << c.what;
             EXPECT_FALSE(DirectoryExists(HostSeparators(root / "a/b/mount"))) << c.what;
             EXPECT_TRUE(host.messages.empty()) << c.what;
+        }
+    }
+}
+
+// Entries encrypted under a plain index, with a wrong but well-formed key:
+// compressed ones show it in their first block, and the job is refused with
+// nothing written; stored ones (no package among them) cannot show it, so
+// they are written and the job says the key could not be checked.
+TEST(RealPaks, AWrongKeyForEncryptedEntriesIsRefusedOrSaid) {
+    PakJobOptions wrong;
+    wrong.key = ParseAesKey("0x" + std::string(64, 'a'));
+    struct Case {
+        const char* file;
+        bool refused;
+    } const cases[] = {
+        {"repak/pack_v5_compress_encrypt.pak", true},  {"repak/pack_v7_compress_encrypt.pak", true},
+        {"repak/pack_v8a_compress_encrypt.pak", true}, {"repak/pack_v9_compress_encrypt.pak", true},
+        {"repak/pack_v5_encrypt.pak", false},          {"repak/pack_v7_encrypt.pak", false},
+        {"repak/pack_v8a_encrypt.pak", false},         {"repak/pack_v9_encrypt.pak", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        for (const Way& way : kWays) {
+            test::TempFolder root;
+            test::RecordingHost host(true, false, way.inflation);
+            host.streams = way.streams;
+            host.workers = way.workers;
+            const std::string path = CopyIn(root, c.file);
+            if (c.refused) {
+                try {
+                    RunPakJob(path, host, wrong);
+                    ADD_FAILURE() << "the wrong key was taken";
+                } catch (const EPakKeyError& e) {
+                    EXPECT_EQ(e.kind(), EPakKeyError::Kind::Wrong);
+                    EXPECT_STREQ(e.what(), "the key does not open this pak");
+                }
+                EXPECT_TRUE(FileExists(path));
+                EXPECT_FALSE(DirectoryExists(HostSeparators(root / "a/b/mount"))) << "something was written";
+                EXPECT_EQ(host.progress, 0);
+            } else {
+                const JobSummary summary = RunPakJob(path, host, wrong);
+                EXPECT_TRUE(summary.keyUnchecked);
+                EXPECT_EQ(host.warnings, std::vector<std::string>{"the key could not be checked"});
+            }
         }
     }
 }

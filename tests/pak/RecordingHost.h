@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "pak/JobHost.h"
+#include "pak/LibdeflateBlockInflater.h"
 #include "pak/MemoryBlockInflater.h"
 #include "pak/TempFileBlockInflater.h"
 
@@ -12,11 +13,14 @@ namespace pakmole::test {
 
 class RecordingHost : public JobHost {
 public:
-    enum class Inflation { Memory, TempFiles };
+    // Memory: zlib in memory; Libdeflate: what the program uses.
+    enum class Inflation { Memory, TempFiles, Libdeflate };
     explicit RecordingHost(bool batch = true, bool list = false, Inflation inflation = Inflation::Memory)
         : batch_(batch), list_(list) {
         if (inflation == Inflation::Memory)
             inflater_ = std::make_unique<MemoryBlockInflater>();
+        else if (inflation == Inflation::Libdeflate)
+            inflater_ = std::make_unique<LibdeflateBlockInflater>();
         else
             inflater_ = std::make_unique<TempFileBlockInflater>();
     }
@@ -31,6 +35,7 @@ public:
     void ProcessMessages() override { ++messagePumps; }
     void OpenFolderWindow(const std::string& folder) override { foldersOpened.push_back(folder); }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void Warn(const std::string& text) override { warnings.push_back(text); }
     BlockInflater& Inflater() override { return *inflater_; }
     bool StreamsEntries() const override { return streams; }
     unsigned Workers() const override { return workers; }
@@ -42,6 +47,7 @@ public:
     int messagePumps = 0;
     std::vector<std::string> foldersOpened;
     std::vector<std::string> messages;
+    std::vector<std::string> warnings;
 
 private:
     bool batch_;

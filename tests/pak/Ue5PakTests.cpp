@@ -14,6 +14,7 @@
 #include "pak/PakFormatError.h"
 #include "pak/PakIndex.h"
 #include "tests/support/PakBuilder.h"
+#include "tests/support/RealPaks.h"
 
 namespace pakmole {
 namespace {
@@ -70,14 +71,15 @@ PakBuilder Contents() {
     return builder;
 }
 
+// By their readable names, with the host's separators.
 std::map<std::string, std::string> Expected() {
     return {{"Root.txt", "in the root"},
-            {"Content\\Maps\\Stored.umap", Noise(5001, 1)},
-            {"Content\\Maps\\Big.ubulk", Noise(200000, 2)},
-            {"Content\\One.uasset", Noise(777, 3)},
-            {"Config\\Empty.ini", ""},
-            {"Content\\Caf\xc3\xa9\\\xe6\x97\xa5\xe6\x9c\xac.txt", "utf-8 name"},
-            {"Content\\Record.bin", Noise(3000, 5)}};
+            {test::HostSeparators("Content/Maps/Stored.umap"), Noise(5001, 1)},
+            {test::HostSeparators("Content/Maps/Big.ubulk"), Noise(200000, 2)},
+            {test::HostSeparators("Content/One.uasset"), Noise(777, 3)},
+            {test::HostSeparators("Config/Empty.ini"), ""},
+            {test::HostSeparators("Content/Caf\xc3\xa9/\xe6\x97\xa5\xe6\x9c\xac.txt"), "utf-8 name"},
+            {test::HostSeparators("Content/Record.bin"), Noise(3000, 5)}};
 }
 
 // Every entry's bytes by its readable name; failures as "!reason".

@@ -122,6 +122,17 @@ PakBuilder& PakBuilder::Encrypt(const std::array<uint8_t, 32>& key, bool counter
     return *this;
 }
 
+PakBuilder& PakBuilder::EncryptWith(PakCipher cipher) {
+    cipher_ = std::move(cipher);
+    return *this;
+}
+
+PakBuilder& PakBuilder::HashWith(PakHash hash, bool ofPlainBytes) {
+    hash_ = std::move(hash);
+    hashPlain_ = ofPlainBytes;
+    return *this;
+}
+
 namespace {
 AesKey KeyOf(const std::array<uint8_t, 32>& bytes) {
     AesKey key;
@@ -194,6 +205,8 @@ struct Placed {
     int64_t offset = 0;
     int64_t size = 0;        // bytes stored after the header
     int64_t inflated = 0;
+    bool encrypted = false;
+    std::string hash;        // 20 bytes, or empty for none
     std::vector<std::pair<int64_t, int64_t>> blocks;  // absolute bounds
 };
 
@@ -226,21 +239,24 @@ struct Layout {
     }
     // The fixed part of an entry record, written in front of the data and again in the index.
     void WriteRecord(ByteWriter& out, const PakBuilderEntry& entry, const Placed& placed, int64_t offsetField,
-                     int64_t sizeField, int32_t method, bool encrypted = false) const {
+                     int64_t sizeField, int32_t method) const {
         out.Int64(offsetField).Int64(sizeField).Int64(placed.inflated);
         if (variant8a)
             out.Bytes(std::string(1, static_cast<char>(method)));
         else
             out.Int32(method);
         if (version == 1) out.Int64(0);
-        out.Zeros(20);
+        if (placed.hash.size() == 20)
+            out.Bytes(placed.hash);
+        else
+            out.Zeros(20);
         if (version < 3) return;
         if (method != 0 || (version <= 4 && entry.compressed)) {
             out.Int32(static_cast<int32_t>(placed.blocks.size()));
             const int64_t base = RelativeBlocks() ? placed.offset : 0;
             for (const auto& [start, end] : placed.blocks) out.Int64(start - base).Int64(end - base);
         }
-        out.Bytes(std::string(1, encrypted ? '\x01' : '\0'))
+        out.Bytes(std::string(1, placed.encrypted ? '\x01' : '\0'))
             .Int32(entry.compressed ? static_cast<int32_t>(entry.blockSize) : 0);
     }
     int64_t MagicDistance() const {
@@ -346,6 +362,8 @@ std::string PakBuilder::Build() const {
         const int32_t method = layout.Method(entry, methodNames_);
         methods.push_back(method);
         ivs.push_back(counterMode && encryptEntries ? MakeIv('E', e) : "");
+        // Every entry with the builder's key, or one marked so with its cipher.
+        p.encrypted = encryptEntries || (entry.encrypted && cipher_);
         // Encrypted blocks are padded to whole cipher blocks and follow one
         // another at those distances; the record keeps their real lengths.
         std::string data;
@@ -356,17 +374,24 @@ std::string PakBuilder::Build() const {
             int64_t at = p.offset + header;
             for (const auto& block : blocks) {
                 p.blocks.emplace_back(at, at + static_cast<int64_t>(block.size()));
-                data += encryptEntries ? Padded16(block) : block;
+                data += p.encrypted ? Padded16(block) : block;
                 at = p.offset + header + static_cast<int64_t>(data.size());
             }
             p.size = static_cast<int64_t>(data.size());
         } else {
             header = layout.HeaderSize(entry, 0);
             p.size = p.inflated;
-            data = encryptEntries ? Padded16(entry.data) : entry.data;
+            data = p.encrypted ? Padded16(entry.data) : entry.data;
         }
-        layout.WriteRecord(out, entry, p, 0, p.size, method, encryptEntries);
-        out.Bytes(encryptEntries ? encrypt(data, ivs.back()) : data);
+        // data holds the plain bytes, padded where they are encrypted.
+        std::string stored = data;
+        if (encryptEntries)
+            stored = encrypt(data, ivs.back());
+        else if (p.encrypted)
+            stored = cipher_(data);
+        if (hash_) p.hash = hash_((hashPlain_ ? data : stored).substr(0, static_cast<std::size_t>(p.size)));
+        layout.WriteRecord(out, entry, p, 0, p.size, method);
+        out.Bytes(stored);
         placed.push_back(p);
     }
 
@@ -388,8 +413,7 @@ std::string PakBuilder::Build() const {
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             const auto& entry = entries_[i];
             if (entry.nonEncoded) {
-                layout.WriteRecord(records, entry, placed[i], placed[i].offset, placed[i].size, methods[i],
-                                   encryptEntries);
+                layout.WriteRecord(records, entry, placed[i], placed[i].offset, placed[i].size, methods[i]);
                 if (counterMode) recordIvs.Bytes(encryptEntries ? ivs[i] : std::string(12, '\0'));
                 locations.push_back(-(++recordCount));
                 continue;
@@ -399,7 +423,7 @@ std::string PakBuilder::Build() const {
             fields.uncompressedSize = static_cast<uint64_t>(placed[i].inflated);
             fields.size = static_cast<uint64_t>(placed[i].size);
             fields.method = static_cast<uint32_t>(methods[i]);
-            fields.encrypted = encryptEntries;
+            fields.encrypted = placed[i].encrypted;
             fields.iv = ivs[i];
             fields.blockSize = entry.compressed ? static_cast<uint32_t>(entry.blockSize) : 0;
             for (const auto& [start, end] : placed[i].blocks) fields.blockLengths.push_back(static_cast<uint32_t>(end - start));

@@ -6,9 +6,11 @@
 // names from 12, a flat directory index from 13, a pakchunk index from 14,
 // the encryption method and IVs from 15), plus the pieces needed to write
 // damaged or unusual ones. From version 10 on, the index and the entries may
-// be encrypted (AES-256-ECB, or from 15 on counter mode).
+// be encrypted with a key (AES-256-ECB, or from 15 on counter mode); from
+// version 3 on, entries marked so may be encrypted with a cipher (EncryptWith).
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,7 +53,15 @@ struct PakBuilderEntry {
     std::optional<int32_t> methodSlot;
     // Version 10 and later: kept as a full record instead of an encoded one.
     bool nonEncoded = false;
+    // Version 3 and later: the data (each block on its own) padded to 16
+    // bytes and run through the builder's cipher, the flag set.
+    bool encrypted = false;
 };
+
+// Encrypts whole 16-byte blocks (AES-256 in ECB mode, for example).
+using PakCipher = std::function<std::string(const std::string& plain)>;
+// The 20 bytes of a SHA-1.
+using PakHash = std::function<std::string(const std::string& bytes)>;
 
 // The fields of an encoded entry (versions 10 and 11).
 struct EncodedFields {
@@ -90,6 +100,10 @@ public:
     // the key, in counter mode (version 15 only) or ECB. An index hash is
     // then stored, as the engine does.
     PakBuilder& Encrypt(const std::array<uint8_t, 32>& key, bool counterMode, bool index = true, bool entries = true);
+    PakBuilder& EncryptWith(PakCipher cipher);
+    // Records each entry's SHA-1 (all zero otherwise): of the bytes as stored,
+    // or, as some packers do, of the plain bytes before encryption.
+    PakBuilder& HashWith(PakHash hash, bool ofPlainBytes = false);
 
     std::string Build() const;
     // Where the index starts in Build()'s bytes.
@@ -109,6 +123,9 @@ private:
     bool counterMode_ = false;
     bool encryptIndex_ = false;
     bool encryptEntries_ = false;
+    PakCipher cipher_;
+    PakHash hash_;
+    bool hashPlain_ = false;
 };
 
 // AES-256-ECB encryption of whole 16-byte blocks, for building encrypted paks.

@@ -10,7 +10,7 @@
 #include <ostream>
 #include <vector>
 
-#include "skin/controls/vlAdapterClasses.h"
+#include "skin/controls/adapters/vlAdapterClasses.h"
 #include "skin/manager/sThirdParty.h"
 #include "skin/render/Blend.h"
 #include "tests/skin/adapters/AdapterFixture.h"

@@ -3,11 +3,12 @@
 // working while and after it is subclassed.
 #include <functional>
 
-#include "skin/controls/vlAdapterClasses.h"
+#include "skin/controls/adapters/vlAdapterClasses.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sThirdParty.h"
 #include "skin/render/Blend.h"
+#include "skin/render/WindowAnimation_win.h"
 #include "skin/render/sFade_win.h"
 #include "tests/skin/adapters/AdapterFixture.h"
 
@@ -46,6 +47,43 @@ TEST_F(ButtonLooks, EachStateShowsTheSkinsButtonPicture) {
     }
     // Back at rest after all of it.
     EXPECT_EQ(SettledFrameDifferences(button->Handle(), SkinPicture(0)), 0);
+}
+
+TEST_F(ButtonLooks, NothingIsDrawnWhileAWindowAnimationShowsItsPicture) {
+    ASSERT_NE(ButtonAdapter(), nullptr);
+    Settle();
+    const HWND h = button->Handle();
+    RECT client;
+    GetClientRect(h, &client);
+    const int pixels = client.right * client.bottom;
+    ASSERT_GT(pixels, 0);
+    const auto green = [](const TBitmap32& shown) {
+        int count = 0;
+        for (int y = 0; y < shown.Height(); ++y)
+            for (int x = 0; x < shown.Width(); ++x) count += (shown.Pixel(x, y) & 0xFFFFFF) == 0x00FF00;
+        return count;
+    };
+    {
+        TAnimationInProgress animating;
+        // A plain colour over the button, then a repaint asked for: it stays.
+        HDC dc = GetDC(h);
+        HBRUSH brush = CreateSolidBrush(RGB(0, 255, 0));
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+        ReleaseDC(h, dc);
+        GdiFlush();
+        PumpFor(100);
+        ASSERT_EQ(green(GrabButton()), pixels) << "the plain colour is on the screen";
+        InvalidateRect(h, nullptr, FALSE);
+        UpdateWindow(h);
+        PumpFor(100);
+        EXPECT_EQ(green(GrabButton()), pixels);
+    }
+    // With the flag down the next paint is the skin's again.
+    InvalidateRect(h, nullptr, FALSE);
+    Settle();
+    EXPECT_EQ(green(GrabButton()), 0);
+    EXPECT_EQ(SettledFrameDifferences(h, SkinPicture(0)), 0);
 }
 
 TEST_F(ButtonLooks, ADisabledButtonIsTheNormalLookBlendedTowardTheForm) {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/controls/vlAdapterClasses.h"
+#include "skin/controls/adapters/vlAdapterClasses.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/PixelCopy.h"
 #include "skin/render/sFade_win.h"

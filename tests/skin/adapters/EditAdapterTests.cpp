@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
-#include "skin/controls/vlAdapterClasses.h"
+#include "skin/controls/adapters/vlAdapterClasses.h"
+#include "skin/data/Bitmap32_win.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
-#include "skin/data/Bitmap32_win.h"
 #include "skin/render/Blend.h"
 #include "skin/render/PixelCopy.h"
 #include "skin/render/sFade_win.h"

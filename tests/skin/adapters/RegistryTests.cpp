@@ -1,7 +1,7 @@
 // Which of a form's controls the registry adapts: class names matched
 // exactly against the skin manager's lists, controls to be left alone, the
 // form's veto and chosen section, and windows that appear later.
-#include "skin/controls/vlAdapterClasses.h"
+#include "skin/controls/adapters/vlAdapterClasses.h"
 #include "skin/manager/SkinCommands.h"
 #include "tests/skin/adapters/AdapterFixture.h"
 

@@ -1,6 +1,6 @@
 #include "tests/skin/adapters/SkinnedForm.h"
 
-#include "skin/controls/sSkinProvider.h"
+#include "skin/controls/provider/sSkinProvider.h"
 #include "skin/manager/MainSkinManager.h"
 #include "tests/skin/manager/ManagerTestSupport.h"
 

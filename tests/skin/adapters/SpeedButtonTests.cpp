@@ -3,9 +3,12 @@
 // normal, hot, pressed and disabled looks; the caption moves one pixel right
 // and down while pressed; the button keeps working and is given back whole.
 #include <algorithm>
+#include <cstring>
 #include <functional>
+#include <utility>
+#include <vector>
 
-#include "skin/controls/vlCtrlAdapter.h"
+#include "skin/controls/provider/vlCtrlAdapter.h"
 #include "skin/manager/sThirdParty.h"
 #include "skin/render/Blend.h"
 #include "tests/skin/adapters/AdapterFixture.h"
@@ -115,6 +118,44 @@ TEST_F(SpeedButtons, EachLookIsTheSkinsPictureOfItsSection) {
     }
     EXPECT_EQ(speedClicks, 1);
     EXPECT_EQ(SettledDifferences(plain, Skin(plain, "SPEEDBUTTON", 0)), 0);
+}
+
+// A speed button whose memory, once freed, is wiped and kept until the test
+// looks at it: a later use by the skin either writes into it or calls through
+// its wiped table (which ends the program).
+class WipedOnFree : public TSpeedButton {
+public:
+    using TSpeedButton::TSpeedButton;
+    static void operator delete(void* p, std::size_t size) {
+        std::memset(p, 0, size);
+        Kept().emplace_back(p, size);
+    }
+    static std::vector<std::pair<void*, std::size_t>>& Kept() {
+        static std::vector<std::pair<void*, std::size_t>> kept;
+        return kept;
+    }
+};
+
+// A form frees its speed buttons (the last made first) before the provider
+// made ahead of them, without telling the provider: its registry must not
+// give the freed buttons their message chain back.
+TEST_F(SpeedButtons, AFormFreedWithItsSkinnedSpeedButtonsLeavesTheirMemoryAlone) {
+    auto* late = new WipedOnFree(form);
+    late->SetParent(form);
+    late->SetBounds(20, 120, 60, 24);
+    manager->BeginLoad();
+    manager->EndLoad();
+    Settle();
+    ASSERT_NE(ItemOf(late), nullptr);
+    form->Free();
+    form = nullptr;
+    provider = nullptr;
+    ASSERT_EQ(WipedOnFree::Kept().size(), 1u);
+    const auto [memory, size] = WipedOnFree::Kept().front();
+    const auto* bytes = static_cast<const unsigned char*>(memory);
+    EXPECT_EQ(std::count(bytes, bytes + size, 0), static_cast<std::ptrdiff_t>(size)) << "the freed button was written to";
+    ::operator delete(memory);
+    WipedOnFree::Kept().clear();
 }
 
 TEST_F(SpeedButtons, DisabledTheNormalLookFadesHalfwayTowardTheForm) {

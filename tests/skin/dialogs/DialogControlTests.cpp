@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "skin/controls/vlAdapterClasses.h"
+#include "skin/controls/adapters/vlAdapterClasses.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/MaskPainter.h"
 #include "skin/render/PixelCopy.h"

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/vlDials.h"
-#include "skin/controls/vlProvider.h"
+#include "skin/controls/dialogs/vlDials.h"
+#include "skin/controls/dialogs/vlProvider.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/MaskPainter.h"

@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "skin/controls/sFrameLayout.h"
+#include "skin/controls/frame/sFrameLayout.h"
 #include "skin/data/Bitmap32.h"
 
 namespace pakmole {

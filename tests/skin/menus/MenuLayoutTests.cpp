@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/sSkinableMenusLayout.h"
-#include "skin/controls/sSystemMenuRules.h"
+#include "skin/controls/menus/sSkinableMenusLayout.h"
 
 namespace pakmole {
 namespace {
@@ -192,53 +191,6 @@ TEST(MenuLayout, FrameBandsAroundTheFirstMiddleAndLastItems) {
     EXPECT_TRUE(SameRect(b.Left, TRect32{0, 0, 36, 22}));
     EXPECT_TRUE(SameRect(b.Bottom, TRect32{0, 19, 120, 22}));
     EXPECT_TRUE(SameRect(b.Right, TRect32{117, 0, 120, 22}));
-}
-
-// Visible and enabled, in the order restore, move, size, minimize, maximize, close.
-std::string ItemsText(const TsSysMenuItems& items) {
-    std::string text;
-    for (const TsSysMenuItemState& s : {items.Restore, items.Move, items.Size, items.Minimize, items.Maximize, items.Close})
-        text += std::string(s.Visible ? "v" : "-") + (s.Enabled ? "e " : "- ");
-    return text;
-}
-
-TEST(SystemMenuItems, ShownAndEnabledAsTheWindowAllows) {
-    auto facts = [](TsFrameStyle style, bool sysMenu, bool min, bool max, TsFrameState state, bool main) {
-        TsFrameFacts f;
-        f.Style = style;
-        f.SystemMenu = sysMenu;
-        f.Minimize = min;
-        f.Maximize = max;
-        f.State = state;
-        f.MainForm = main;
-        return f;
-    };
-    using S = TsFrameStyle;
-    using W = TsFrameState;
-    struct Case {
-        const char* what;
-        TsFrameFacts facts;
-        std::string expected;  // restore move size minimize maximize close
-    } cases[] = {
-        {"the program's window", facts(S::fsSingle, true, true, false, W::wsNormal, true),
-         "v- ve v- ve -- ve "},
-        {"the program's window minimized", facts(S::fsSingle, true, true, false, W::wsMinimized, true),
-         "ve ve v- ve v- ve "},
-        {"a sizeable window maximized", facts(S::fsSizeable, true, true, true, W::wsMaximized, false),
-         "ve v- ve ve ve ve "},
-        {"a sizeable window at rest", facts(S::fsSizeable, true, true, true, W::wsNormal, false),
-         "v- ve ve ve ve ve "},
-        {"a dialog frame", facts(S::fsDialog, true, true, true, W::wsNormal, false), "-- ve -e -e -- ve "},
-        {"a tool window", facts(S::fsToolWindow, true, true, false, W::wsNormal, false), "-- ve -e -e -- ve "},
-        {"no system menu", facts(S::fsSingle, false, true, false, W::wsNormal, false), "-- ve v- -e -- -e "},
-        {"another form minimized", facts(S::fsSizeable, true, true, false, W::wsMinimized, false),
-         "ve ve v- v- v- ve "},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ItemsText(SysMenuItemsOf(c.facts)), c.expected) << c.what;
-
-    TsFrameFacts noClose = facts(S::fsSingle, true, true, false, W::wsNormal, true);
-    noClose.SysMenuHasClose = false;
-    EXPECT_FALSE(SysMenuItemsOf(noClose).Close.Visible);
 }
 
 }  // namespace

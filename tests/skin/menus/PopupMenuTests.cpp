@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <atomic>
+#include <string>
 #include <thread>
 
-#include "skin/controls/sSkinableMenus.h"
-#include "skin/controls/sSystemMenu.h"
-#include "skin/controls/vlMnuWnd.h"
+#include "skin/controls/menus/sSkinableMenus.h"
+#include "skin/controls/menus/vlMnuWnd.h"
+#include "skin/controls/provider/sSystemMenu.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/MaskPainter.h"
 #include "tests/skin/adapters/AdapterFixture.h"
@@ -87,6 +88,31 @@ std::thread Drive(OpenPopup& seen, int hot, int choose) {
             PressKey(VK_ESCAPE);
         }
     });
+}
+
+// How the popup window was as it was about to be shown, seen by a hook on the
+// GUI thread after the window's own handling.
+struct FirstShow {
+    bool seen = false;
+    bool layered = false;
+    BYTE alpha = 255;
+};
+FirstShow firstShow;
+
+LRESULT CALLBACK RecordFirstShow(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && msg->message == WM_WINDOWPOSCHANGING && !firstShow.seen) {
+        char cls[16] = {};
+        GetClassNameA(msg->hwnd, cls, sizeof(cls));
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(msg->lParam);
+        if (std::string(cls) == "#32768" && (pos->flags & SWP_SHOWWINDOW)) {
+            firstShow.seen = true;
+            firstShow.layered = (GetWindowLongA(msg->hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0;
+            DWORD flags = 0;
+            if (firstShow.layered) GetLayeredWindowAttributes(msg->hwnd, nullptr, &firstShow.alpha, &flags);
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 // What one opening may leave until the next: the adapter of the last popup
@@ -286,6 +312,21 @@ TEST_F(PopupMenuTest, OpacityFollowsTheMenuSupportsAlphaBlend) {
     ASSERT_NE(translucent.window, nullptr);
     EXPECT_TRUE(translucent.layered);
     EXPECT_EQ(translucent.alpha, 200);
+}
+
+TEST_F(PopupMenuTest, AnOpaquePopupIsShownAtAlphaZeroUntilItsFirstSkinnedFrame) {
+    ASSERT_EQ(manager->MenuSupport().AlphaBlend, 255);
+    firstShow = FirstShow{};
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROCRET, RecordFirstShow, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    OpenPopup seen;
+    Open(seen, -1, -1);
+    UnhookWindowsHookEx(hook);
+    ASSERT_NE(seen.window, nullptr);
+    ASSERT_TRUE(firstShow.seen);
+    EXPECT_TRUE(firstShow.layered);
+    EXPECT_EQ(firstShow.alpha, 0);
+    EXPECT_FALSE(seen.layered) << "opaque once its frame is painted";
 }
 
 TEST_F(PopupMenuTest, ExtraLineWidensThePopupUnlessItIsASkinList) {

@@ -50,6 +50,20 @@ TEST(FadeSteps, StepCountsAndStartLevels) {
     for (const auto& c : starts) EXPECT_EQ(FadeStartLevel(c.level, c.iterations), c.start) << c.level;
 }
 
+TEST(FadeSteps, AFadeCutShortLeavesTheFramesItHasShown) {
+    const struct {
+        int level, iterations, shown;
+    } cases[] = {
+        {6, 15, 5},    // five frames painted, the sixth due: the next fade goes back five steps
+        {15, 15, 14},  // one frame short of the end
+        {2, 15, 1},
+        {1, 15, 0},    // nothing painted yet: the next fade starts from rest
+        {16, 15, 0},   // the fade has ended
+        {0, 15, 0}, {-2, 15, 0}, {3, 0, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FadeStepsShown(c.level, c.iterations), c.shown) << c.level << "/" << c.iterations;
+}
+
 TEST(FadeSteps, TheSixteenthTickOfFifteenStopsTheFade) {
     const struct {
         int level, iterations;

@@ -25,8 +25,8 @@ TEST(WindowAnimationSteps, UnderOneFrameThereAreNoFrames) {
 TEST(WindowAnimationSteps, ShowingZoomsFromThreeQuartersAndReachesFullAlphaAtTheTenthFrame) {
     const auto frames = ShowFrames(120, 255, TsAnimMode::amZoom, 400, 320);
     ASSERT_EQ(frames.size(), 11u);
-    // 25.5 per frame, rounded half away from zero.
-    EXPECT_EQ(AlphasOf(frames), (std::vector<int>{26, 51, 77, 102, 128, 153, 179, 204, 230, 255, 255}));
+    // 25.5 per frame, to the nearest integer with ties to even: 25.5 gives 26, 76.5 gives 76.
+    EXPECT_EQ(AlphasOf(frames), (std::vector<int>{26, 51, 76, 102, 128, 153, 178, 204, 230, 255, 255}));
     // The first frame: three quarters of the window, centred.
     EXPECT_FALSE(frames[0].Whole);
     EXPECT_EQ(frames[0].Rect.Left, 50);
@@ -40,6 +40,13 @@ TEST(WindowAnimationSteps, ShowingZoomsFromThreeQuartersAndReachesFullAlphaAtThe
     EXPECT_EQ(frames[9].Rect.Left, 5);
     EXPECT_EQ(frames[10].Rect.Width(), 400);
     EXPECT_EQ(frames[10].Rect.Height(), 320);
+
+    // Half pixels go to the even neighbour as well: an eighth of 100 is 12.5,
+    // and a 200-wide window grows by 2.5 a frame from 25.
+    const auto half = ShowFrames(120, 255, TsAnimMode::amZoom, 200, 100);
+    EXPECT_EQ(half[0].Rect.Top, 12);
+    EXPECT_EQ(half[1].Rect.Left, 22);
+    EXPECT_EQ(half[3].Rect.Left, 18);
 }
 
 TEST(WindowAnimationSteps, FadingShowsTheWholePictureInEveryFrame) {

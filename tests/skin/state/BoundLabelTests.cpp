@@ -2,7 +2,7 @@
 // switching it on and off creates and frees it, and how a width limit wraps it.
 #include <gtest/gtest.h>
 
-#include "skin/controls/sBoundLabel.h"
+#include "skin/controls/state/sBoundLabel.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CustomForm.h"
 #include "ui/WinControl.h"

@@ -5,7 +5,8 @@
 
 #include <array>
 
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sBoundLabel.h"
+#include "skin/controls/state/sCommonData.h"
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/MainSkinManager.h"
 #include "skin/manager/sSkinManager.h"
@@ -14,7 +15,6 @@
 #include "tests/skin/manager/ManagerTestSupport.h"
 #include "tests/skin/state/SkinnedBox.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "skin/controls/sBoundLabel.h"
 #include "ui/CustomForm.h"
 #include "ui/SpeedButton.h"
 

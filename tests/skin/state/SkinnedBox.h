@@ -5,7 +5,7 @@
 // it receives.
 #include <vector>
 
-#include "skin/controls/sCommonData.h"
+#include "skin/controls/state/sCommonData.h"
 #include "skin/manager/SkinCommands.h"
 #include "ui/WinControl.h"
 

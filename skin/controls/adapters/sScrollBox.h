@@ -1,0 +1,28 @@
+#pragma once
+// A container of controls (the folder dialog's root buttons); painted from its section
+// ("BAR") while a skin is active.
+#include "skin/controls/adapters/sOwnAdapter.h"
+#include "ui/WinControl.h"
+
+namespace pakmole {
+
+class TsScrollBox : public TWinControl {
+public:
+    explicit TsScrollBox(TComponent* owner);
+    std::string ClassName() const override { return "TsScrollBox"; }
+
+    TsCommonData& SkinData() { return skin_.SkinData(); }
+    // Kept for the stored description: the box shows its few buttons
+    // without scrolling, so nothing reads it.
+    bool TrackVertical = false;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandleDone() override;
+    void DestroyingHandle() override;
+
+private:
+    TsOwnAdapter skin_;
+};
+
+}  // namespace pakmole

@@ -1,0 +1,294 @@
+// The provider's picture of the whole window: frame and caption strip from
+// the skin, the icon, the caption text with its glow and the title buttons,
+// composed once into the cache and copied to the non-client area; and the
+// window region cut from the key-coloured corners of the frame masks.
+#include <algorithm>
+#include <utility>
+
+#include "skin/controls/frame/sFramePaint.h"
+#include "skin/controls/provider/sSkinProvider.h"
+#include "skin/controls/state/sMaskRegion.h"
+#include "skin/data/Bitmap32_win.h"
+#include "skin/manager/sSkinEffects.h"
+#include "skin/manager/sSkinManager.h"
+#include "skin/render/ControlPaint.h"
+#include "skin/render/MaskPainter.h"
+#include "skin/render/PixelCopy.h"
+#include "skin/render/SkinText_win.h"
+#include "ui/Application.h"
+#include "ui/CustomForm.h"
+
+namespace pakmole {
+
+namespace {
+
+TsFrameStyle FrameStyleOf(TFormBorderStyle style) {
+    switch (style) {
+    case TFormBorderStyle::bsNone: return TsFrameStyle::fsNone;
+    case TFormBorderStyle::bsSingle: return TsFrameStyle::fsSingle;
+    case TFormBorderStyle::bsSizeable: return TsFrameStyle::fsSizeable;
+    case TFormBorderStyle::bsDialog: return TsFrameStyle::fsDialog;
+    case TFormBorderStyle::bsToolWindow: return TsFrameStyle::fsToolWindow;
+    }
+    return TsFrameStyle::fsSizeable;
+}
+
+}  // namespace
+
+void TsSkinProvider::SetDrawNonClientArea(bool on) {
+    if (on == drawNonClient_) return;
+    drawNonClient_ = on;
+    InvalidateFrame();
+}
+
+void TsSkinProvider::SetShowAppIcon(bool on) {
+    if (on == showAppIcon_) return;
+    showAppIcon_ = on;
+    InvalidateFrame();
+}
+
+bool TsSkinProvider::PaintsFrame() const {
+    return link_ && drawNonClient_ && form_->HandleAllocated() && skinData_->Skinned() && !skinData_->PaintSuspended &&
+           form_->BorderStyle() != TFormBorderStyle::bsNone && !IsDestroying();
+}
+
+TsFrameFacts TsSkinProvider::FrameFacts() const {
+    const HWND h = form_->Handle();
+    RECT window;
+    GetWindowRect(h, &window);
+    const LONG style = GetWindowLongA(h, GWL_STYLE);
+    TsFrameFacts f;
+    f.Width = window.right - window.left;
+    f.Height = window.bottom - window.top;
+    f.Style = FrameStyleOf(form_->BorderStyle());
+    const TBorderIcons icons = form_->BorderIcons();
+    f.SystemMenu = (icons & biSystemMenu) != 0 && (style & WS_SYSMENU) != 0;
+    f.Minimize = (icons & biMinimize) != 0;
+    f.Maximize = (icons & biMaximize) != 0;
+    f.Help = (icons & biHelp) != 0;
+    HMENU sysMenu = f.SystemMenu ? GetSystemMenu(h, FALSE) : nullptr;
+    f.SysMenuHasClose = sysMenu && GetMenuState(sysMenu, SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1);
+    f.State = IsIconic(h) ? TsFrameState::wsMinimized : IsZoomed(h) ? TsFrameState::wsMaximized : TsFrameState::wsNormal;
+    const TApplication* app = Application();
+    f.MainForm = app && app->MainForm() == form_;
+    f.ThickFrame = (style & WS_THICKFRAME) != 0;
+    f.FrameWidth = FrameWidthOf(f.ThickFrame, (style & WS_BORDER) != 0, GetSystemMetrics(SM_CXFRAME),
+                                GetSystemMetrics(SM_CXDLGFRAME));
+    f.CaptionHeight = CaptionHeightOf((style & WS_CAPTION) == WS_CAPTION, f.Iconic(), f.Style,
+                                      GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CYSMCAPTION));
+    f.IconWanted = showAppIcon_;
+    return f;
+}
+
+void TsSkinProvider::UpdateLayout() {
+    TsSkinManager* manager = SkinManager();
+    if (!manager) return;
+    titleIndex_ = manager->FindSection("FORMTITLE");
+    captionIndex_ = manager->FindSection("CAPTION");
+    layout_ = LayoutCaption(FrameFacts(), TitleMetricsOf(manager->Model()), TitleMasksOf(manager->Model()));
+}
+
+const TBitmap32* TsSkinProvider::WindowImage() {
+    if (!PaintsFrame() || !RenderFrame()) return nullptr;
+    return skinData_->CacheBitmap.get();
+}
+
+bool TsSkinProvider::RenderFrame() {
+    if (!frameStale_ && skinData_->CacheBitmap && !skinData_->CacheBitmap->Empty()) return true;
+    TsSkinManager* manager = SkinManager();
+    if (!manager) return false;
+    UpdateLayout();
+    const TsFrameFacts facts = FrameFacts();
+    if (facts.Width <= 0 || facts.Height <= 0) return false;
+    TsSkinModel& model = manager->Model();
+    const int32_t mainColor = manager->Palette()[pcMainColor];
+    auto& image = skinData_->CacheBitmap;
+    if (!image || image->Width() != facts.Width || image->Height() != facts.Height)
+        image = std::make_unique<TBitmap32>(facts.Width, facts.Height);
+
+    const TsGeneralData& form = skinData_->Section();
+    const int formState = std::min(formActive_ ? 1 : 0, std::max(0, form.States - 1));
+    TBgSource behind;
+    behind.Color = mainColor;
+    PaintControl(skinData_->PaintData(), behind, false, *image, TPoint32{0, 0},
+                 TRect32{0, 0, facts.Width, facts.Height}, formState);
+
+    PaintTitleStrip(*image, model, titleIndex_, layout_.StripBottom, formActive_);
+    if (layout_.IconShown) PaintIcon(*image);
+
+    bool anyButton = false;
+    for (const TsTitleButtonPlace& b : layout_.Buttons) anyButton = anyButton || b.Shown;
+    const int titleBar = model.FindMask(skinData_->SectionIndex, skinData_->SkinSection(), "TITLEBAR");
+    if (anyButton && model.IsValidMask(titleBar)) {
+        const int border = model.MaskMarginLeft(titleBar);
+        const TBitmap32 under(*image);
+        PaintFrameMask(*image, TRect32{facts.Width - layout_.RowWidth - 2 * border, 0, facts.Width, layout_.StripBottom},
+                       0, model.Masks[static_cast<std::size_t>(titleBar)], false, BgSourceOfBitmap(&under, 0, 0));
+    }
+    PaintCaptionText(*image);
+
+    stripBg_ = TBitmap32(facts.Width, std::max(1, layout_.StripBottom));
+    CopyPixels(stripBg_, 0, 0, stripBg_.Width(), stripBg_.Height(), *image, 0, 0);
+    for (int i = 0; i < tbCount; ++i) PaintTitleButton(*image, i);
+    frameStale_ = false;
+    return true;
+}
+
+void TsSkinProvider::PaintIcon(TBitmap32& image) {
+    HICON icon = form_->Icon();
+    if (!icon) {
+        if (TApplication* app = Application(); app && app->Handle())
+            icon = reinterpret_cast<HICON>(SendMessageA(app->Handle(), WM_GETICON, ICON_SMALL, 0));
+    }
+    if (!icon) icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    PaintOpaqueIcon(image, layout_.IconRect, icon);
+}
+
+void TsSkinProvider::PaintCaptionText(TBitmap32& image) {
+    TsSkinManager* manager = SkinManager();
+    HDC dc = Bitmap32DC(image);
+    if (!dc || !manager) return;
+    if (!captionFont_.Get()) captionFont_.Reset(CreateCaptionFont());
+    TsCaptionLine line = CaptionLineOf(dc, form_->Caption(), captionFont_.Get(), layout_);
+    line.TitleIndex = titleIndex_;
+    line.CaptionIndex = captionIndex_;
+    line.Active = formActive_;
+    line.Enabled = form_->Enabled();
+    line.HeldGlow = &captionGlow_[formActive_ ? 1 : 0];
+    PaintCaptionLine(image, *manager, line);
+}
+
+void TsSkinProvider::PaintButtonLook(TBitmap32& target, TPoint32 at, int button, int state, const TBgSource& bg) {
+    const TsTitleButtonPlace& b = layout_.Buttons[static_cast<std::size_t>(button)];
+    TsSkinManager* manager = SkinManager();
+    if (!b.Shown || !b.Mask.Found || !manager) return;
+    PaintTitleMask(target, at, manager->Model(), b.MaskName, state, !formActive_ && state == 0, bg);
+}
+
+void TsSkinProvider::PaintTitleButton(TBitmap32& image, int button) {
+    const TsTitleButtonPlace& b = layout_.Buttons[static_cast<std::size_t>(button)];
+    if (!b.Shown) return;
+    // Behind the button lies the caption strip as it was before any button.
+    CopyPixels(image, b.Rect.Left, b.Rect.Top, b.Rect.Width(), b.Rect.Height(), stripBg_, b.Rect.Left, b.Rect.Top);
+    // A fading button keeps its resting look in the window; the fade shows the new one over it.
+    const int state = AnimatesButtons() ? 0 : buttonState_[static_cast<std::size_t>(button)];
+    PaintButtonLook(image, TPoint32{b.Rect.Left, b.Rect.Top}, button, state, BgSourceOfBitmap(&stripBg_, 0, 0));
+}
+
+bool TsSkinProvider::AnimatesButtons() const {
+    TsSkinManager* manager = SkinManager();
+    return manager && manager->Effects().AllowGlowing() && form_->HandleAllocated() && !GetParent(form_->Handle());
+}
+
+void TsSkinProvider::AnimateButton(int button, int state) {
+    auto& animation = animations_[static_cast<std::size_t>(button)];
+    // While the button is held its fade window stays up, the resting look
+    // included: the system may have given it the press, and its release
+    // would be lost with the window.
+    if (state == 0 && pressedButton_ != button) {
+        if (animation) animation->Leave(10);
+        return;
+    }
+    const TRect32 r = layout_.Buttons[static_cast<std::size_t>(button)].Rect;
+    if (r.Width() <= 0 || r.Height() <= 0) return;
+    if (!animation)
+        animation = std::make_unique<TvlSBAnimation>(form_->Handle(), [this, button] {
+            POINT cursor;
+            GetCursorPos(&cursor);
+            return TitleButtonOfHit(HitTestScreen(cursor)) == button;
+        });
+    TBitmap32 picture(r.Width(), r.Height());
+    CopyPixels(picture, 0, 0, r.Width(), r.Height(), stripBg_, r.Left, r.Top);
+    PaintButtonLook(picture, TPoint32{0, 0}, button, state, BgSourceOfBitmap(&stripBg_, r.Left, r.Top));
+    RECT window;
+    GetWindowRect(form_->Handle(), &window);
+    animation->Enter(std::move(picture), POINT{window.left + r.Left, window.top + r.Top}, state == 1 ? 10 : 1);
+}
+
+void TsSkinProvider::CopyFrameToWindow() {
+    if (const TBitmap32* image = skinData_->CacheBitmap.get()) CopyNonClientArea(form_->Handle(), *image);
+}
+
+void TsSkinProvider::PrintWindowTo(TMessage& m, const TWndMethod& previous) {
+    if ((m.LParam & PRF_NONCLIENT) == 0 || !PaintsFrame() || !RenderFrame()) {
+        previous(m);
+        return;
+    }
+    // The skin's frame, then the client area as the form paints it, moved to where the frame leaves it.
+    auto dc = reinterpret_cast<HDC>(m.WParam);
+    const HWND h = form_->Handle();
+    CopyNonClientAreaTo(dc, h, *skinData_->CacheBitmap);
+    const RECT client = ClientInWindow(h);
+    SavedDC saved(dc);
+    OffsetViewportOrgEx(dc, client.left, client.top, nullptr);
+    IntersectClipRect(dc, 0, 0, client.right - client.left, client.bottom - client.top);
+    TMessage clientPart{WM_PRINT, m.WParam, m.LParam & ~static_cast<LPARAM>(PRF_NONCLIENT), 0};
+    previous(clientPart);
+    m.Result = 0;
+}
+
+void TsSkinProvider::CopyButtonToWindow(int button) {
+    const TBitmap32* image = skinData_->CacheBitmap.get();
+    if (!image || image->Empty()) return;
+    const TRect32 r = layout_.Buttons[static_cast<std::size_t>(button)].Rect;
+    FrameDC dc(form_->Handle());
+    BitBlt(dc.Get(), r.Left, r.Top, r.Width(), r.Height(), Bitmap32DC(*image), r.Left, r.Top, SRCCOPY);
+}
+
+void TsSkinProvider::UpdateRegion() {
+    if (!regionStale_ || !PaintsFrame()) return;
+    TsSkinManager* manager = SkinManager();
+    if (!manager) return;
+    regionStale_ = false;
+    const HWND h = form_->Handle();
+    RECT window;
+    GetWindowRect(h, &window);
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    RegionHandle region(CreateRectRgn(0, 0, width, height));
+    if (IsZoomed(h) && !GetParent(h)) {
+        const int fw = FrameFacts().FrameWidth;
+        SetRectRgn(region.Get(), fw, fw, width - fw, height - fw);
+    } else {
+        TsSkinModel& model = manager->Model();
+        CutMaskCorners(region.Get(), model, skinData_->FrameMaskIndex, width, height, true);
+        if (model.IsValidSection(titleIndex_))
+            CutMaskCorners(region.Get(), model, model.Sections[static_cast<std::size_t>(titleIndex_)].FrameMask, width,
+                           height, false);
+    }
+    if (SetWindowRgn(h, region.Get(), IsWindowVisible(h))) region.Release();
+}
+
+void TsSkinProvider::InvalidateFrame() {
+    frameStale_ = true;
+    regionStale_ = true;
+    captionGlow_ = {};
+    if (!form_->HandleAllocated()) return;
+    if (PaintsFrame()) {
+        UpdateRegion();
+    } else if (link_) {
+        SetWindowRgn(form_->Handle(), nullptr, IsWindowVisible(form_->Handle()));
+    }
+    RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
+void TsSkinProvider::ForgetFrame() {
+    for (auto& animation : animations_) animation.reset();
+    skinData_->CacheBitmap.reset();
+    stripBg_ = TBitmap32();
+    captionGlow_ = {};
+    buttonState_ = {};
+    hotButton_ = pressedButton_ = -1;
+    frameStale_ = regionStale_ = true;
+}
+
+void TsSkinProvider::CallUnseen(const TWndMethod& previous, TMessage& m) {
+    const HWND h = form_->Handle();
+    const LONG style = GetWindowLongA(h, GWL_STYLE);
+    if ((style & WS_VISIBLE) != 0) SetWindowLongA(h, GWL_STYLE, style & ~WS_VISIBLE);
+    previous(m);
+    if ((style & WS_VISIBLE) != 0) SetWindowLongA(h, GWL_STYLE, GetWindowLongA(h, GWL_STYLE) | WS_VISIBLE);
+    frameStale_ = true;
+    if (IsWindowVisible(h) && RenderFrame()) CopyFrameToWindow();
+}
+
+}  // namespace pakmole

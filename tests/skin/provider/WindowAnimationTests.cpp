@@ -1,0 +1,227 @@
+// The form's animations on a form of this process: a picture of the form
+// that matches the screen, the swap of that picture for the form when it is
+// shown, the fading picture left behind when it is hidden, and the way to
+// the taskbar and back when the application minimizes and restores.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "skin/controls/frame/PaintWindowTo.h"
+#include "skin/manager/DialogHook.h"
+#include "skin/render/WindowAnimation_win.h"
+#include "tests/skin/adapters/AdapterFixture.h"
+#include "tests/skin/frame/FramePictures.h"
+#include "ui/Application.h"
+
+namespace pakmole::test {
+namespace {
+
+bool IsPictureWindow(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof name);
+    return std::string(name) == "TvlPictureWindow";
+}
+
+BOOL CALLBACK CollectPictureWindow(HWND window, LPARAM list) {
+    if (IsPictureWindow(window) && IsWindowVisible(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+std::vector<HWND> VisiblePictureWindows() {
+    std::vector<HWND> found;
+    EnumThreadWindows(GetCurrentThreadId(), CollectPictureWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+bool Layered(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; }
+
+class WindowAnimation : public AdapterFixture {
+protected:
+    void SetUp() override {
+        AdapterFixture::SetUp();
+        listener_ = TsDialogHook::AddWindowCreatingHandler([this](HWND, const CREATESTRUCTA& create) {
+            if (!IS_INTRESOURCE(create.lpszClass) && std::string(create.lpszClass) == "TvlPictureWindow")
+                ++picturesMade;
+        });
+        provider->OnAfterAnimation = [this](TObject*, int kind) { afterAnimation.push_back(kind); };
+    }
+    void TearDown() override {
+        TsDialogHook::RemoveWindowCreatingHandler(listener_);
+        FinishHideAnimation();
+        AdapterFixture::TearDown();
+    }
+    TBitmap32 PictureOfForm() {
+        RECT r;
+        GetWindowRect(form->Handle(), &r);
+        TBitmap32 picture(r.right - r.left, r.bottom - r.top);
+        PaintWindowTo(picture, form, 0, 0, true);
+        return picture;
+    }
+    // Differences between the screen and the form's picture, inside the
+    // window's region and outside the plain memo's scroll bar, which the
+    // system does not print (Wine paints it one pixel over the memo's edge).
+    int Differences(const TBitmap32& screen, const TBitmap32& picture) {
+        HWND h = this->form->Handle();
+        RECT form, memoWindow, memoClient;
+        GetWindowRect(h, &form);
+        GetWindowRect(memo->Handle(), &memoWindow);
+        GetClientRect(memo->Handle(), &memoClient);
+        MapWindowPoints(memo->Handle(), nullptr, reinterpret_cast<POINT*>(&memoClient), 2);
+        const RECT bar{memoClient.right - form.left, memoWindow.top - 1 - form.top, memoWindow.right - form.left,
+                       memoWindow.bottom - form.top};
+        HRGN region = CreateRectRgn(0, 0, 0, 0);
+        const bool hasRegion = GetWindowRgn(h, region) != ERROR;
+        int differences = 0;
+        for (int y = 0; y < std::min(screen.Height(), picture.Height()); ++y)
+            for (int x = 0; x < std::min(screen.Width(), picture.Width()); ++x) {
+                const POINT p{x, y};
+                if (PtInRect(&bar, p) || (hasRegion && !PtInRegion(region, x, y))) continue;
+                if ((screen.Pixel(x, y) & 0xFFFFFF) != (picture.Pixel(x, y) & 0xFFFFFF)) ++differences;
+            }
+        DeleteObject(region);
+        return differences;
+    }
+    // The screen shows the form as its picture does (the memo's caret blinks on the screen only).
+    int ScreenDifferences() {
+        int differences = 0;
+        PumpUntil(
+            [&] {
+                differences = Differences(GrabWindow(form->Handle()), PictureOfForm());
+                return differences == 0;
+            },
+            2000);
+        return differences;
+    }
+
+    int picturesMade = 0;
+    std::vector<int> afterAnimation;
+
+private:
+    int listener_ = 0;
+};
+
+TEST_F(WindowAnimation, PictureOfTheFormIsWhatTheScreenShows) {
+    EXPECT_EQ(ScreenDifferences(), 0);
+    // A hidden control leaves the form's colour where it stood.
+    button->SetVisible(false);
+    Settle();
+    EXPECT_EQ(ScreenDifferences(), 0);
+}
+
+TEST_F(WindowAnimation, ShowingSwapsThePictureForTheFormAndLeavesNothingBehind) {
+    const struct {
+        int time;
+        TvlAnimType mode;
+    } cases[] = {{0, TvlAnimType::atAero}, {120, TvlAnimType::atAero}, {36, TvlAnimType::atFading}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.time);
+        form->Hide();
+        Settle();
+        manager->AnimEffects().FormShow.Time = static_cast<uint16_t>(c.time);
+        manager->AnimEffects().FormShow.Mode = c.mode;
+        picturesMade = 0;
+        afterAnimation.clear();
+        form->Show();
+        EXPECT_EQ(picturesMade, 1) << "one picture window stood for the form";
+        EXPECT_EQ(afterAnimation, std::vector<int>{0});
+        EXPECT_TRUE(IsWindowVisible(form->Handle()));
+        EXPECT_FALSE(Layered(form->Handle())) << "the form is itself again";
+        EXPECT_TRUE(VisiblePictureWindows().empty());
+        EXPECT_FALSE(AnimationInProgress());
+        Settle();
+        EXPECT_EQ(ScreenDifferences(), 0);
+    }
+}
+
+TEST_F(WindowAnimation, WithoutTheSwitchesTheFormIsShownPlainly) {
+    const struct {
+        const char* name;
+        bool allow, active;
+    } cases[] = {{"provider forbids", false, true}, {"manager's show off", true, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        form->Hide();
+        provider->SetAllowAnimation(c.allow);
+        manager->AnimEffects().FormShow.Active = c.active;
+        picturesMade = 0;
+        form->Show();
+        EXPECT_EQ(picturesMade, 0);
+        EXPECT_TRUE(IsWindowVisible(form->Handle()));
+        EXPECT_FALSE(Layered(form->Handle()));
+    }
+}
+
+TEST_F(WindowAnimation, HidingLeavesAPictureThatFadesOut) {
+    manager->AnimEffects().FormHide.Time = 0;
+    picturesMade = 0;
+    form->Hide();
+    EXPECT_EQ(picturesMade, 0) << "under one frame nothing is played";
+    form->Show();
+    Settle();
+
+    manager->AnimEffects().FormHide.Time = 36;
+    manager->AnimEffects().FormHide.Mode = TvlAnimType::atFading;
+    RECT was;
+    GetWindowRect(form->Handle(), &was);
+    afterAnimation.clear();
+    form->Hide();
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    const auto pictures = VisiblePictureWindows();
+    ASSERT_EQ(pictures.size(), 1u) << "the form's picture stays where the form was";
+    RECT at;
+    GetWindowRect(pictures[0], &at);
+    EXPECT_TRUE(EqualRect(&at, &was));
+    EXPECT_TRUE(HideAnimationRunning());
+    ASSERT_TRUE(PumpUntil([] { return VisiblePictureWindows().empty(); }, 2000));
+    EXPECT_FALSE(HideAnimationRunning());
+    EXPECT_EQ(afterAnimation, std::vector<int>{1});
+}
+
+TEST_F(WindowAnimation, MinimizeShrinksAPictureAwayAndRestoreBringsTheFormBackUnderIt) {
+    RECT start;
+    GetWindowRect(form->Handle(), &start);
+    app.App().Minimize();
+    EXPECT_FALSE(IsWindowVisible(form->Handle()));
+    ASSERT_NE(provider->MinimizeTimer(), nullptr);
+    // Where the picture stands, tick after tick, until it has reached the taskbar.
+    std::vector<POINT> path;
+    PumpUntil(
+        [&] {
+            for (HWND picture : VisiblePictureWindows()) {
+                RECT r;
+                GetWindowRect(picture, &r);
+                if (path.empty() || path.back().x != r.left || path.back().y != r.top) path.push_back({r.left, r.top});
+            }
+            return provider->MinimizeTimer()->Minimized();
+        },
+        3000);
+    ASSERT_TRUE(provider->MinimizeTimer()->Minimized());
+    EXPECT_TRUE(VisiblePictureWindows().empty());
+    ASSERT_GE(path.size(), 5u) << "the picture moved in steps";
+    EXPECT_EQ(path.front().x, start.left);
+    EXPECT_EQ(path.front().y, start.top);
+    // Each step nearer the taskbar (its button, its inner edge, or the screen's bottom without one).
+    const TRect32 target = MinimizeTarget(app.App().Handle(), TRect32{start.left, start.top, start.right, start.bottom});
+    const double tx = target.Left + target.Width() / 2.0, ty = target.Top + target.Height() / 2.0;
+    const double halfW = (start.right - start.left) / 2.0, halfH = (start.bottom - start.top) / 2.0;
+    auto distance = [&](POINT p) { return std::hypot(p.x + halfW - tx, p.y + halfH - ty); };
+    for (std::size_t i = 1; i < path.size(); ++i) EXPECT_LT(distance(path[i]), distance(path[i - 1])) << i;
+    EXPECT_LT(distance(path.back()), distance(path.front()) / 4) << "most of the way there";
+
+    int restored = 0;
+    app.App().OnRestore = [&](TObject*) { ++restored; };
+    SendMessageA(app.App().Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(IsWindowVisible(form->Handle())) << "the picture grows back first";
+    EXPECT_TRUE(provider->MinimizeTimer()->Restoring());
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form->Handle()) != FALSE; }, 3000));
+    EXPECT_EQ(restored, 1);
+    EXPECT_FALSE(provider->MinimizeTimer()->Restoring());
+    EXPECT_TRUE(VisiblePictureWindows().empty());
+    EXPECT_FALSE(Layered(form->Handle()));
+    app.App().OnRestore = nullptr;
+    Settle();
+    EXPECT_EQ(ScreenDifferences(), 0);
+}
+
+}  // namespace
+}  // namespace pakmole::test
