@@ -86,8 +86,7 @@ void TForm1::ReportFailedEntries(const JobSummary& summary) {
     std::string text;
     for (std::size_t i = 0; i < summary.failed.size() && i < kListed; ++i)
         text += summary.failed[i].name + ": " + summary.failed[i].reason + "\r\n";
-    text += std::to_string(summary.failed.size()) + " of " + std::to_string(summary.entries) +
-            " entries could not be extracted.\r\nThe archive keeps its name.";
+    text += FailedCountMessage(summary);
     keepOpen_ = true;
     pakmole::ShowMessage(text);
 }

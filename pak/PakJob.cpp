@@ -251,10 +251,13 @@ JobSummary RunPakJob(const std::string& pakPath, JobHost& host, const PakJobOpti
 std::string CompletionMessage(const JobSummary& summary) {
     std::string message = "DONE!";
     if (summary.keyUnchecked) message += "\r\nThe key could not be checked.";
-    if (!summary.failed.empty())
-        message += "\r\n" + std::to_string(summary.failed.size()) + " of " + std::to_string(summary.entries) +
-                   " entries could not be extracted.\r\nThe archive keeps its name.";
+    if (!summary.failed.empty()) message += "\r\n" + FailedCountMessage(summary);
     return message;
+}
+
+std::string FailedCountMessage(const JobSummary& summary) {
+    return std::to_string(summary.failed.size()) + " of " + std::to_string(summary.entries) +
+           " entries could not be extracted.\r\nThe archive keeps its name.";
 }
 
 }  // namespace pakmole

@@ -40,5 +40,8 @@ JobSummary RunPakJob(const std::string& pakPath, JobHost& host, const PakJobOpti
 // when some entries could not be extracted, how many and that the archive
 // keeps its name.
 std::string CompletionMessage(const JobSummary& summary);
+// How many entries failed, and that the archive keeps its name: part of the
+// completion message, and of the box a batch job without a console shows.
+std::string FailedCountMessage(const JobSummary& summary);
 
 }  // namespace pakmole

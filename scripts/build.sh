@@ -11,12 +11,6 @@ shift
 dir="$here/build/$flavour"
 args=(-S "$here" -B "$dir" -DCMAKE_BUILD_TYPE=Release -DPAKMOLE_WERROR="${PAKMOLE_WERROR:-ON}"
       -DPAKMOLE_SKIP="${PAKMOLE_SKIP:-}")
-# A compiler cache: a second build of the same sources, in this or another
-# clone (paths taken relative to the clone), compiles nothing again.
-if command -v ccache >/dev/null 2>&1; then
-  export CCACHE_BASEDIR="$here" CCACHE_NOHASHDIR=1
-  args+=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-fi
 case "$flavour" in
   native) ;;
   win32) args+=(-DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake") ;;

@@ -5,7 +5,7 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 packages=(
-  cmake ninja-build ccache g++ zlib1g-dev libdeflate-dev libssl-dev libstb-dev googletest libbenchmark-dev
+  cmake ninja-build g++ zlib1g-dev libdeflate-dev libssl-dev libstb-dev googletest libbenchmark-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix libz-mingw-w64-dev
   wine wine32:i386 wine64 fonts-wine xvfb x11-apps x11-utils imagemagick xdotool procps time
   # The fuzz targets: clang with its libFuzzer and sanitizer runtimes.
