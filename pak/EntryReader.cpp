@@ -161,12 +161,23 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
     return plan;
 }
 
+void ReadPieceOnto(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& onto) {
+    const std::size_t start = onto.size();
+    if (static_cast<uint64_t>(piece.readLength) > onto.max_size() - start) throw std::bad_alloc();
+    if (piece.readLength == 0) return;
+    onto.resize(start + static_cast<std::size_t>(piece.readLength));
+    try {
+        pak.SetPosition(piece.at);
+        pak.ReadBuffer(onto.data() + start, static_cast<std::size_t>(piece.readLength));
+    } catch (...) {
+        onto.resize(start);
+        throw;
+    }
+}
+
 void ReadPiece(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& into) {
-    if (static_cast<uint64_t>(piece.readLength) > into.max_size()) throw std::bad_alloc();
-    into.resize(static_cast<std::size_t>(piece.readLength));
-    if (into.empty()) return;
-    pak.SetPosition(piece.at);
-    pak.ReadBuffer(into.data(), into.size());
+    into.clear();
+    ReadPieceOnto(pak, piece, into);
 }
 
 void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& bytes, const PakDecryptor* key,

@@ -652,6 +652,62 @@ TEST(StreamedEntries, AppearWholeOrNotAtAll) {
     }
 }
 
+// Workers take the pieces several at a time: entries of many blocks, of one
+// block, stored ones of several chunks and damaged ones, mixed so that they
+// share and straddle those hand-offs, come out as their data went in.
+TEST(StreamedEntries, ManyEntriesMixedOverSeveralWorkersComeOutAsTheyWentIn) {
+    PakBuilder builder;
+    builder.MountPoint("");
+    std::map<std::string, std::string> expected;
+    std::vector<std::string> damaged;
+    for (unsigned i = 0; i < 60; ++i) {
+        const std::string name = "file" + std::to_string(i) + ".bin";
+        if (i % 15 == 7) {
+            // Two good blocks, then one that does not inflate.
+            PakBuilderEntry bad;
+            bad.name = name;
+            bad.data = Noise(3 * 4096, i);
+            bad.compressed = true;
+            bad.rawBlocks = {test::ZlibCompress(bad.data.substr(0, 4096)),
+                             test::ZlibCompress(bad.data.substr(4096, 4096)), std::string(64, '\x55')};
+            builder.Add(bad);
+            damaged.push_back(name);
+            continue;
+        }
+        std::string data;
+        if (i % 10 == 3) {
+            data = Noise((1 << 20) + 5000 * i, i);  // stored in more than one chunk
+            builder.Stored(name, data);
+        } else if (i % 3 == 0) {
+            data = Noise(100 + i, i);  // one block
+            builder.Compressed(name, data, 4096);
+        } else {
+            data = Noise(4096 * (i % 9) + 77 * i, i);
+            builder.Compressed(name, data, 4096);
+        }
+        expected[name] = data;
+    }
+    PakOnDisk pak(builder.Build());
+    for (const unsigned workers : {2u, 3u, 5u}) {
+        SCOPED_TRACE(std::to_string(workers) + " workers");
+        for (const auto& [name, data] : expected) std::filesystem::remove(pak.folder + name);
+        RecordingHost host(true, false, RecordingHost::Inflation::Libdeflate);
+        host.streams = true;
+        host.workers = workers;
+        const JobSummary summary = RunPakJob(pak.path, host);
+        ASSERT_EQ(summary.failed.size(), damaged.size());
+        for (std::size_t i = 0; i < damaged.size(); ++i) {
+            EXPECT_EQ(summary.failed[i].name, damaged[i]);
+            EXPECT_EQ(summary.failed[i].reason, "block 3 of " + damaged[i] + " does not inflate: damaged data");
+            EXPECT_FALSE(FileExists(pak.folder + damaged[i]));
+        }
+        for (const auto& [name, data] : expected) EXPECT_EQ(ReadWholeFile(pak.folder + name), data) << name;
+        EXPECT_EQ(host.progress, 60);
+        for (const auto& entry : std::filesystem::directory_iterator(pak.folder))
+            EXPECT_EQ(entry.path().string().find(".part"), std::string::npos) << entry.path();
+    }
+}
+
 // The window handles its messages while an entry of many blocks goes
 // through on several workers, not only between entries.
 TEST(StreamedEntries, TheHostHandlesItsMessagesWhileALargeEntryGoesThrough) {
