@@ -1,6 +1,7 @@
 #pragma once
 // The program's window: the pak file edit, the "Unpack" button, the progress
 // bar, and the one-shot timer that decides whether a command-line job runs.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -88,6 +89,9 @@ private:
     // The game's Oodle library given with --oodle; empty: looked for.
     std::string oodlePath_;
     bool listMode_ = false;
+    // When the job last let the window handle its messages (GetTickCount).
+    uint32_t lastMessages_ = 0;
+    bool messagesHandled_ = false;
     LibdeflateBlockInflater inflater_;
     ParentConsole console_;
     TExceptionEvent previousOnException_;
