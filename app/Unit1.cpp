@@ -103,6 +103,7 @@ void TForm1::Button2Click(TObject*) {
     try {
         PakJobOptions options;
         options.key = key_;
+        options.oodlePath = oodlePath_;
         summary = RunPakJob(edt1->Text(), *this, options);
     } catch (...) {
         // A pak that cannot be opened or read must not leave the button dead.
@@ -124,11 +125,14 @@ void TForm1::tmr1Timer(TObject*) {
     if (ParamCount() == 0) return;
     try {
         batchMode_ = true;
-        // Keys come first; then the first argument is the list switch or the
-        // pak, as without them.
+        // Keys and the Oodle library come first; then the first argument is
+        // the list switch or the pak, as without them.
         int first = 1;
-        while (ParamStr(first) == "--aes-key" && first < ParamCount()) {
-            key_ = ParseAesKey(ParamStr(first + 1));
+        while ((ParamStr(first) == "--aes-key" || ParamStr(first) == "--oodle") && first < ParamCount()) {
+            if (ParamStr(first) == "--oodle")
+                oodlePath_ = ParamStr(first + 1);
+            else
+                key_ = ParseAesKey(ParamStr(first + 1));
             first += 2;
         }
         if (ParamStr(first) == "-filelist") {
@@ -180,6 +184,14 @@ void TForm1::StepProgress() { PB->StepIt(); }
 unsigned TForm1::Workers() const { return std::max(1u, std::thread::hardware_concurrency()); }
 
 void TForm1::ProcessMessages() {
+    // The job asks after every block; a look at the queue costs more than a
+    // block does, and a window that answers every 15 ms moves and repaints
+    // as smoothly as one that answers every block.
+    constexpr uint32_t kEveryMs = 15;
+    const uint32_t now = GetTickCount();
+    if (messagesHandled_ && now - lastMessages_ < kEveryMs) return;
+    messagesHandled_ = true;
+    lastMessages_ = now;
     if (TApplication* app = Application()) app->ProcessMessages();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The program's window: the pak file edit, the "Unpack" button, the progress
 // bar, and the one-shot timer that decides whether a command-line job runs.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -85,7 +86,12 @@ private:
     bool keepOpen_ = false;
     // The AES key given with --aes-key or typed in, kept for the session.
     std::optional<AesKey> key_;
+    // The game's Oodle library given with --oodle; empty: looked for.
+    std::string oodlePath_;
     bool listMode_ = false;
+    // When the job last let the window handle its messages (GetTickCount).
+    uint32_t lastMessages_ = 0;
+    bool messagesHandled_ = false;
     LibdeflateBlockInflater inflater_;
     ParentConsole console_;
     TExceptionEvent previousOnException_;

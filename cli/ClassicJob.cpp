@@ -8,16 +8,16 @@ namespace pakmole::cli {
 
 void PrintUsage(std::FILE* to) {
     std::fputs(
-        "Usage: pakmole [--aes-key KEY] [-j N] [-q] <pak file>\n"
+        "Usage: pakmole [--aes-key KEY] [--oodle PATH] [-j N] [-q] <pak file>\n"
         "       pakmole [--aes-key KEY] -filelist <pak file>\n"
         "       pakmole info [--aes-key KEY] <pak file>\n"
         "       pakmole list [--json] [--aes-key KEY] <pak file>\n"
-        "       pakmole extract [-o DIR] [--include PATTERN]... [-j N] [-q] [--aes-key KEY] <pak file>\n"
+        "       pakmole extract [-o DIR] [--include PATTERN]... [-j N] [-q] [--aes-key KEY] [--oodle PATH] <pak file>\n"
         "       pakmole verify [--aes-key KEY] <pak file>\n"
         "       pakmole <command> --help\n"
         "\n"
         "Unpacks every stored and zlib- or gzip-compressed entry of an Unreal Engine pak\n"
-        "file (versions 1 to 11) into a folder tree next to it (archive folder + mount\n"
+        "file (versions 1 to 15) into a folder tree next to it (archive folder + mount\n"
         "point + entry name), then renames the pak to <pak file>_unpacked.bak, but only\n"
         "when every entry was written.\n"
         "With -filelist, writes the tab-separated list of its entries to\n"
@@ -29,6 +29,8 @@ void PrintUsage(std::FILE* to) {
         "the pak can tell, the files are written and stderr says the key could not be\n"
         "checked.\n"
         "-j N inflates on N threads (default: one per core); the files are the same.\n"
+        "Oodle entries need the game's own Oodle library: PATH, or one found beside\n"
+        "the game when the pak lies in its Content/Paks folder.\n"
         "On a terminal a progress line is drawn on stderr; -q leaves it out.\n"
         "\n"
         "Exit status: 0 every entry extracted, 1 some entries failed (listed on\n"
@@ -79,9 +81,11 @@ int RunClassicJob(const Arguments& all) {
             if (at < all.size() && all[at] == "-q") {
                 quiet = true;
                 ++at;
-            } else if (at + 1 < all.size() && (all[at] == "--aes-key" || all[at] == "-j")) {
+            } else if (at + 1 < all.size() && (all[at] == "--aes-key" || all[at] == "-j" || all[at] == "--oodle")) {
                 if (all[at] == "-j")
                     workers = ParseWorkers(all[at + 1]);
+                else if (all[at] == "--oodle")
+                    options.oodlePath = all[at + 1];
                 else
                     options.key = ParseAesKey(all[at + 1]);
                 at += 2;

@@ -12,7 +12,7 @@ namespace pakmole::cli {
 
 namespace {
 const char kUsage[] =
-    "Usage: pakmole extract [-o DIR] [--include PATTERN]... [-j N] [-q] [--aes-key KEY] <pak file>\n\n"
+    "Usage: pakmole extract [-o DIR] [--include PATTERN]... [-j N] [-q] [--aes-key KEY] [--oodle PATH] <pak file>\n\n"
     "Extracts the pak's entries into DIR, by default a folder named after the pak\n"
     "without its extension, beside the pak (Game.pak: Game/). Nothing is written\n"
     "outside that folder: each entry goes to DIR + mount point + name, where the\n"
@@ -21,7 +21,10 @@ const char kUsage[] =
     "The pak is never renamed. With --include, only the entries whose name\n"
     "(relative to the mount point, with '/') matches one of the glob patterns;\n"
     "'*' and '?' stay within a folder. -j N inflates on N threads (default: one per\n"
-    "core). On a terminal a progress line is drawn on stderr; -q leaves it out.\n";
+    "core). On a terminal a progress line is drawn on stderr; -q leaves it out.\n"
+    "Oodle entries are decoded by the game's own Oodle library: the one given with\n"
+    "--oodle, else one found beside the game of a pak in its Content/Paks folder\n"
+    "(the game's Binaries and Engine/Binaries/ThirdParty/Oodle folders).\n";
 
 // Game.pak: Game/ beside it. A pak without an extension would share its
 // name with the folder, so that one gets "_extracted" added.
@@ -40,10 +43,11 @@ std::string DefaultOutputFolder(const std::string& pak) {
 int RunExtract(const Arguments& args) {
     Options options;
     Accepts accepts;
-    accepts.output = accepts.include = accepts.workers = accepts.quiet = true;
+    accepts.output = accepts.include = accepts.workers = accepts.quiet = accepts.oodle = true;
     if (const std::optional<int> status = ParseCommand(args, accepts, kUsage, options)) return *status;
     PakJobOptions job;
     job.key = options.key;
+    job.oodlePath = options.oodle;
     job.outputRoot = options.outputDir.empty() ? DefaultOutputFolder(options.pak) : options.outputDir;
     if (job.outputRoot.back() != '/') job.outputRoot += '/';
     if (!options.include.empty()) {

@@ -39,6 +39,15 @@ const char* HashCheckText(IndexHashCheck check) {
     return "not stored";
 }
 
+std::string EncryptionText(const PakFooter& footer) {
+    switch (footer.encryption) {
+        case PakEncryption::None: return "none";
+        case PakEncryption::AesEcb: return "AES-256-ECB";
+        case PakEncryption::AesCtr: return "AES-256-CTR";
+    }
+    return "unknown (" + std::to_string(static_cast<int>(footer.encryption)) + ")";
+}
+
 std::string JsonString(const std::string& text) {
     std::string out = "\"";
     for (const char c : text) {
@@ -62,7 +71,9 @@ std::string JsonString(const std::string& text) {
 int RunInfo(const Arguments& args) {
     return WithPak(args, {}, "Usage: pakmole info [--aes-key KEY] <pak file>\n\n"
                              "Prints the pak's version and footer, mount point, entry count, compression\n"
-                             "methods, what is encrypted, and whether the index matches its stored hash.\n",
+                             "methods, what is encrypted and how, the pakchunk index (version 14 and\n"
+                             "later), whether the directory index is flat or nested (version 10 and later),\n"
+                             "and whether the index matches its stored hash.\n",
                    [](PakView& view, const Options& options) {
                        const PakIndex& index = view.index;
                        const PakFooter& footer = index.footer;
@@ -90,6 +101,13 @@ int RunInfo(const Arguments& args) {
                        std::printf("%s\n", methods.empty() ? "none" : "");
                        std::printf("encrypted index:    %s\n", footer.indexEncrypted ? "yes" : "no");
                        std::printf("encrypted entries:  %d\n", encrypted);
+                       // Before version 15 every encrypted pak uses ECB.
+                       if (footer.version >= 4) std::printf("encryption method:  %s\n", EncryptionText(footer).c_str());
+                       if (footer.hasPakchunkIndex)
+                           std::printf("pakchunk index:     %d%s\n", footer.pakchunkIndex,
+                                       footer.pakchunkIndex == -1 ? " (none)" : "");
+                       if (footer.version >= 10)
+                           std::printf("directory index:    %s\n", index.flatDirectoryIndex ? "flat" : "nested");
                        std::printf("index hash:         %s\n", HashCheckText(index.hashCheck));
                        if (!index.damage.empty()) std::printf("damage:             %s\n", index.damage.c_str());
                        return index.damage.empty() ? kAllExtracted : kSomeFailed;
@@ -147,6 +165,8 @@ Verdict VerifyEntry(PakView& view, const PakEntry& entry, std::vector<unsigned c
     const int64_t length = decrypts ? StoredLength(entry, entry.size) : entry.size;
     if (entry.size < 0 || data.dataStart > view.file.Size() - length)
         throw std::runtime_error("its data runs past the end of the file");
+    if (decrypts && view.index.footer.encryption == PakEncryption::AesCtr && !entry.hasIv)
+        throw std::runtime_error("it is encrypted in counter mode but carries no IV");
     Sha1Hasher stored, decrypted;
     view.file.SetPosition(data.dataStart);
     for (int64_t done = 0; done < length;) {
@@ -156,7 +176,9 @@ Verdict VerifyEntry(PakView& view, const PakEntry& entry, std::vector<unsigned c
         const auto counted = static_cast<std::size_t>(std::min<int64_t>(entry.size - done, static_cast<int64_t>(n)));
         stored.Update(buffer.data(), counted);
         if (decrypts) {
-            view.decryptor->Decrypt(buffer.data(), n);
+            // Counter mode counts the blocks from the start of the entry's data.
+            view.decryptor->Decrypt(view.index.footer.encryption, entry.iv, static_cast<uint64_t>(done) / 16,
+                                    buffer.data(), n);
             decrypted.Update(buffer.data(), counted);
         }
         done += static_cast<int64_t>(n);

@@ -63,6 +63,8 @@ Options ParseOptions(const Arguments& args, Accepts accepts) {
             options.include.push_back(value());
         } else if (arg == "-j" && accepts.workers) {
             options.workers = ParseWorkers(value());
+        } else if (arg == "--oodle" && accepts.oodle) {
+            options.oodle = value();
         } else if (arg == "-q" && accepts.quiet) {
             options.quiet = true;
         } else if (arg == "--json" && accepts.json) {

@@ -15,6 +15,7 @@ struct Options {
     std::vector<std::string> include;  // --include PATTERN, repeatable
     bool json = false;                 // --json
     unsigned workers = 0;              // -j N; 0: one per core
+    std::string oodle;                 // --oodle PATH: the game's Oodle library
     bool quiet = false;                // -q: no progress line
     bool help = false;                 // --help
     std::string pak;
@@ -26,6 +27,7 @@ struct Accepts {
     bool include = false;
     bool json = false;
     bool workers = false;
+    bool oodle = false;
     bool quiet = false;
 };
 

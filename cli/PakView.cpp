@@ -7,7 +7,7 @@
 namespace pakmole::cli {
 
 PakView::PakView(const std::string& path, const std::optional<AesKey>& key) : file(path, FileMode::OpenRead) {
-    if (key) decryptor = std::make_unique<Aes256EcbDecryptor>(*key);
+    if (key) decryptor = std::make_unique<PakDecryptor>(*key);
     index = ReadPakIndex(file, path, decryptor.get());
 }
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "base/Aes256Ecb.h"
 #include "base/FileStream.h"
+#include "pak/PakDecryptor.h"
 #include "pak/PakIndex.h"
 
 namespace pakmole::cli {
@@ -15,7 +15,7 @@ struct PakView {
     PakView(const std::string& path, const std::optional<AesKey>& key);
 
     TFileStream file;
-    std::unique_ptr<Aes256EcbDecryptor> decryptor;
+    std::unique_ptr<PakDecryptor> decryptor;
     PakIndex index;
 };
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "base/Aes256Ecb.h"
 #include "base/MemoryStream.h"
 #include "pak/EntryReader.h"
 #include "pak/FileList.h"
 #include "pak/LibdeflateBlockInflater.h"
+#include "pak/PakDecryptor.h"
 #include "pak/PakIndex.h"
 
 namespace pakmole::fuzz {
@@ -30,9 +30,9 @@ private:
 };
 
 inline void ReadWholePak(const uint8_t* data, std::size_t size) {
-    static const Aes256EcbDecryptor key(ParseAesKey("lNJbw660IOC+kU7cnVQ1oeqrXyhk4J6UAZrCBbcnp94="));
+    static const PakDecryptor key(ParseAesKey("lNJbw660IOC+kU7cnVQ1oeqrXyhk4J6UAZrCBbcnp94="));
     TMemoryStream pak(std::vector<unsigned char>(data, data + size));
-    for (const Aes256EcbDecryptor* withKey : {static_cast<const Aes256EcbDecryptor*>(nullptr), &key}) {
+    for (const PakDecryptor* withKey : {static_cast<const PakDecryptor*>(nullptr), &key}) {
         try {
             const PakIndex index = ReadPakIndex(pak, "fuzz.pak", withKey);
             std::string list = kFileListHeader;

@@ -5,8 +5,9 @@
 #include <string_view>
 #include <typeinfo>
 
+#include "OodleLibrary.h"
 #include "PakCompression.h"
-#include "base/Aes256Ecb.h"
+#include "PakDecryptor.h"
 #include "base/Exceptions.h"
 
 namespace pakmole {
@@ -79,12 +80,23 @@ void RequireKeyFor(const PakEntry& entry, bool haveKey) {
 
 void EntryReader::Check(const PakEntry& entry) const { RequireKeyFor(entry, key_ != nullptr); }
 
-EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry, bool haveKey) {
+EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry, bool haveKey,
+                    const OodleSource* oodle) {
     RequireKeyFor(entry, haveKey);
     const EntryData data = LocateEntryData(pak, footer, entry);
     EntryPlan plan;
     plan.encrypted = entry.encrypted;
     plan.name = ReadableName(entry);
+    plan.encryption = footer.encryption;
+    plan.iv = entry.iv;
+    plan.dataStart = data.dataStart;
+    if (entry.encrypted) {
+        if (footer.encryption != PakEncryption::AesEcb && footer.encryption != PakEncryption::AesCtr)
+            throw Exception("The entry is encrypted with method " + std::to_string(static_cast<int>(footer.encryption)) +
+                            ", which Pakmole does not know.");
+        if (footer.encryption == PakEncryption::AesCtr && !entry.hasIv)
+            throw Exception("The entry is encrypted in counter mode but carries no IV.");
+    }
     if (data.stored) {
         plan.expectedSize = plan.limit = std::max<int64_t>(entry.size, 0);
         const int64_t stored = StoredLength(entry, plan.limit);
@@ -96,7 +108,15 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
         return plan;
     }
     const CompressionMethod method = MethodOf(footer, entry);
-    if (!method.format) throw Exception(CannotInflate(method));
+    const bool isOodle = IsOodle(method);
+    if (isOodle && oodle && oodle->library) {
+        plan.oodle = oodle->library;
+    } else if (!method.format) {
+        if (isOodle && oodle && !oodle->unavailable.empty())
+            throw Exception("compressed with " + method.name + ", which only the game's Oodle library decodes: " +
+                            oodle->unavailable);
+        throw Exception(CannotInflate(method));
+    }
     plan.format = method.format;
     plan.limit = entry.uncompressedSize;
     // Blocks follow one another behind the header. One that points in front
@@ -122,27 +142,58 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
         if (readLength > pak.Size() - block.start) throw StreamReadError();
         floor = block.start + readLength;
         packed += length;
-        plan.pieces.push_back({number, block.start, length, readLength});
+        plan.pieces.push_back({number, block.start, length, readLength, 0});
+    }
+    // Oodle needs each block's exact size: all but the last one decode to the
+    // block size, the last one to what is left.
+    if (plan.oodle) {
+        const int64_t blockSize = entry.blockSize > 0 ? entry.blockSize : entry.uncompressedSize;
+        int64_t left = entry.uncompressedSize;
+        for (auto& piece : plan.pieces) {
+            piece.rawLength = std::min(left, blockSize);
+            if (piece.length > 0 && piece.rawLength <= 0) throw Exception("The entry's blocks do not match its size.");
+            left -= piece.rawLength;
+        }
+        if (left != 0) throw Exception("The entry's blocks do not match its size.");
     }
     // The recorded size is a hint for the buffer only; the data decides.
     plan.expectedSize = std::min(entry.uncompressedSize, packed * kMaxInflateRatio);
     return plan;
 }
 
-void ReadPiece(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& into) {
-    if (static_cast<uint64_t>(piece.readLength) > into.max_size()) throw std::bad_alloc();
-    into.resize(static_cast<std::size_t>(piece.readLength));
-    if (into.empty()) return;
-    pak.SetPosition(piece.at);
-    pak.ReadBuffer(into.data(), into.size());
+void ReadPieceOnto(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& onto) {
+    const std::size_t start = onto.size();
+    if (static_cast<uint64_t>(piece.readLength) > onto.max_size() - start) throw std::bad_alloc();
+    if (piece.readLength == 0) return;
+    onto.resize(start + static_cast<std::size_t>(piece.readLength));
+    try {
+        pak.SetPosition(piece.at);
+        pak.ReadBuffer(onto.data() + start, static_cast<std::size_t>(piece.readLength));
+    } catch (...) {
+        onto.resize(start);
+        throw;
+    }
 }
 
-void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& bytes, const Aes256EcbDecryptor* key,
+void ReadPiece(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& into) {
+    into.clear();
+    ReadPieceOnto(pak, piece, into);
+}
+
+void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& bytes, const PakDecryptor* key,
                  BlockInflater& inflater, int64_t room, TMemoryStream& output) {
     auto& raw = bytes.MutableBytes();
-    if (plan.encrypted && !raw.empty()) key->Decrypt(raw.data(), raw.size());
+    // Pieces start on whole blocks of the entry's data (padded and spaced by 16).
+    if (plan.encrypted && !raw.empty())
+        key->Decrypt(plan.encryption, plan.iv, static_cast<uint64_t>(piece.at - plan.dataStart) / 16, raw.data(),
+                     raw.size());
     raw.resize(static_cast<std::size_t>(piece.length));
-    if (plan.format) {
+    if (plan.oodle) {
+        if (piece.rawLength > room) throw InflatesPastRecordedSize();
+        auto& out = output.MutableBytes();
+        if (!raw.empty()) plan.oodle->Decompress(raw.data(), raw.size(), static_cast<std::size_t>(piece.rawLength), out);
+        output.SetPosition(static_cast<int64_t>(out.size()));
+    } else if (plan.format) {
         try {
             inflater.InflateBlock(bytes, output, *plan.format, room);
         } catch (const Exception& e) {
@@ -155,14 +206,14 @@ void FinishPiece(const EntryPlan& plan, const DataPiece& piece, TMemoryStream& b
 }
 
 void EntryReader::Read(const PakEntry& entry, EntrySink& output) {
-    const EntryPlan plan = PlanEntry(pak_, footer_, entry, key_ != nullptr);
+    const EntryPlan plan = PlanEntry(pak_, footer_, entry, key_ != nullptr, oodle_);
     output.Expect(plan.expectedSize);
     for (const DataPiece& piece : plan.pieces) {
         ReadPiece(pak_, piece, piece_.MutableBytes());
         finished_.Clear();
         FinishPiece(plan, piece, piece_, key_, inflater_, plan.limit - output.Written(), finished_);
         output.Write(finished_.Memory(), static_cast<std::size_t>(finished_.Size()));
-        if (plan.format && afterBlock_) afterBlock_();
+        if ((plan.format || plan.oodle) && afterBlock_) afterBlock_();
     }
 }
 

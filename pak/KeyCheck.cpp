@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "EntryReader.h"
-#include "base/Aes256Ecb.h"
+#include "PakDecryptor.h"
 
 namespace pakmole {
 
@@ -38,11 +38,13 @@ bool StartsGzip(const uint8_t* b) { return b[0] == 0x1F && b[1] == 0x8B && b[2] 
 enum class Look { Unchecked, Right, Wrong };
 
 // The first cipher block of the entry's first piece that holds data, decrypted.
-Look LookAt(TStream& pak, const PakFooter& footer, const PakEntry& entry, const Aes256EcbDecryptor& key) {
+Look LookAt(TStream& pak, const PakFooter& footer, const PakEntry& entry, const PakDecryptor& key) {
     const bool package = IsPackage(entry);
     try {
+        // Without a library an Oodle entry is refused here; with one, its
+        // blocks start with nothing known.
         const EntryPlan plan = PlanEntry(pak, footer, entry, true);
-        if (!plan.format && !package) return Look::Unchecked;
+        if (plan.oodle || (!plan.format && !package)) return Look::Unchecked;
         for (const DataPiece& piece : plan.pieces) {
             if (piece.length == 0) continue;
             // A piece shorter than what is looked at proves nothing.
@@ -50,7 +52,9 @@ Look LookAt(TStream& pak, const PakFooter& footer, const PakEntry& entry, const 
             std::array<uint8_t, 16> first{};
             pak.SetPosition(piece.at);
             pak.ReadBuffer(first.data(), first.size());
-            key.Decrypt(first.data(), first.size());
+            // Counter mode counts the piece's blocks from the start of the entry's data.
+            key.Decrypt(plan.encryption, plan.iv, static_cast<uint64_t>(piece.at - plan.dataStart) / 16, first.data(),
+                        first.size());
             bool right = false;
             if (plan.format == BlockFormat::Zlib)
                 right = StartsZlib(first.data());
@@ -68,7 +72,7 @@ Look LookAt(TStream& pak, const PakFooter& footer, const PakEntry& entry, const 
 
 }  // namespace
 
-KeyCheck CheckKey(TStream& pak, const PakIndex& index, const Aes256EcbDecryptor& key) {
+KeyCheck CheckKey(TStream& pak, const PakIndex& index, const PakDecryptor& key) {
     // A wrong key does not get through an encrypted index: its hash or its
     // records would not hold.
     if (index.footer.indexEncrypted) return KeyCheck::Opens;

@@ -10,7 +10,7 @@
 
 namespace pakmole {
 
-class Aes256EcbDecryptor;
+class PakDecryptor;
 
 enum class KeyCheck {
     NotNeeded,      // nothing in the pak is encrypted
@@ -24,6 +24,6 @@ extern const char kKeyNotChecked[];
 
 // Reads a few bytes of up to a few dozen encrypted entries; never raises for
 // an entry that cannot be read (its own extraction says why).
-KeyCheck CheckKey(TStream& pak, const PakIndex& index, const Aes256EcbDecryptor& key);
+KeyCheck CheckKey(TStream& pak, const PakIndex& index, const PakDecryptor& key);
 
 }  // namespace pakmole

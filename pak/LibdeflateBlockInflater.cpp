@@ -34,7 +34,9 @@ void LibdeflateBlockInflater::InflateBlock(TMemoryStream& block, TMemoryStream& 
     const std::size_t start = out.size();
     const uint64_t most = std::min<uint64_t>(static_cast<uint64_t>(std::max<int64_t>(room, 0)),
                                              static_cast<uint64_t>(input.size()) * kMaxInflateRatio + 64);
-    uint64_t capacity = std::min(most, std::max<uint64_t>(static_cast<uint64_t>(input.size()) * 4, kFirstTry));
+    // The first try is zero-filled for every block: about twice the input
+    // holds what little compresses, and kFirstTry the usual block.
+    uint64_t capacity = std::min(most, std::max<uint64_t>(static_cast<uint64_t>(input.size()) * 2, kFirstTry));
     for (;;) {
         if (capacity > out.max_size() - start) throw std::bad_alloc();
         out.resize(start + static_cast<std::size_t>(capacity));

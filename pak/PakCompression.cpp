@@ -44,6 +44,8 @@ CompressionMethod MethodOf(const PakFooter& footer, const PakEntry& entry) {
     return {"unknown method " + std::to_string(entry.method), std::nullopt};
 }
 
+bool IsOodle(const CompressionMethod& method) { return SameName(method.name, "oodle"); }
+
 std::string CannotInflate(const CompressionMethod& method) {
     return "compressed with " + method.name + ", which Pakmole cannot inflate";
 }

@@ -24,4 +24,7 @@ CompressionMethod MethodOf(const PakFooter& footer, const PakEntry& entry);
 // Pakmole cannot inflate".
 std::string CannotInflate(const CompressionMethod& method);
 
+// Whether the method is Oodle, which only the game's own library decodes.
+bool IsOodle(const CompressionMethod& method);
+
 }  // namespace pakmole

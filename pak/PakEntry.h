@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Aes256Ctr.h"
+
 namespace pakmole {
 
 // One compression block as the record gives it: absolute positions up to
@@ -34,6 +36,9 @@ struct PakEntry {
     // Bytes of the data header in front of the data (from the version's
     // record layout); 0 when the data header itself must be read (3 and 4).
     int64_t headerSize = 0;
+    // Version 15 paks encrypted in counter mode: the IV of the entry's data.
+    bool hasIv = false;
+    AesCtrIv iv{};
 };
 
 // Bytes an entry's data of this length takes in the file: encrypted data is

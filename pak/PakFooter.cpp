@@ -16,14 +16,16 @@ struct Probe {
     int64_t distance;
     int64_t footerSize;  // for the first version this distance allows
 };
-constexpr Probe kProbes[] = {{44, 44}, {172, 189}, {204, 221}, {205, 222}};
+constexpr Probe kProbes[] = {{44, 44}, {172, 189}, {204, 221}, {205, 222}, {208, 225}, {245, 262}};
 
 bool LegalAt(int64_t distance, uint32_t version) {
     switch (distance) {
         case 44: return version >= 1 && version <= 7;
         case 172: return version == 8;
-        case 204: return version == 8 || version == 10 || version == 11;
+        case 204: return version == 8 || (version >= 10 && version <= 13);
         case 205: return version == 9;
+        case 208: return version == 14;  // a pakchunk index behind the names
+        case 245: return version == 15;  // and the encryption method and IVs
     }
     return false;
 }
@@ -60,6 +62,17 @@ PakFooter Parse(const std::vector<unsigned char>& bytes, uint32_t version, int64
             in.Bytes(slot, sizeof slot);
             footer.methodNames.push_back(Trimmed(slot, sizeof slot));
         }
+    }
+    if (version >= 14) {
+        footer.hasPakchunkIndex = true;
+        footer.pakchunkIndex = in.I32();
+    }
+    if (version >= 15) {
+        footer.hasEncryptionMethod = true;
+        footer.encryption = static_cast<PakEncryption>(in.U8());
+        in.Bytes(footer.indexIv.data(), footer.indexIv.size());
+        in.Bytes(footer.pathHashIndexIv.data(), footer.pathHashIndexIv.size());
+        in.Bytes(footer.directoryIndexIv.data(), footer.directoryIndexIv.size());
     }
     return footer;
 }
@@ -114,6 +127,10 @@ PakFooter ReadPakFooter(TStream& pak, const std::string& displayName) {
     if (plausible) {
         if (plausible->frozenIndex)
             throw EPakFormatError("The pak's index is a frozen memory image, which Pakmole cannot read.");
+        const auto method = plausible->encryption;
+        if (plausible->indexEncrypted && method != PakEncryption::AesEcb && method != PakEncryption::AesCtr)
+            throw EPakFormatError("The pak's index is encrypted with method " +
+                                  std::to_string(static_cast<int>(method)) + ", which Pakmole does not know.");
         return *plausible;
     }
     if (implausible) throw EPakFormatError("The pak index is damaged: it lies outside the file.");

@@ -7,12 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "base/Aes256Ctr.h"
 #include "base/Stream.h"
 
 namespace pakmole {
 
 constexpr uint32_t kPakMagic = 0x5A6F12E1;
-constexpr int32_t kNewestPakVersion = 11;
+constexpr int32_t kNewestPakVersion = 15;
+
+// The encryption method byte of a version 15 footer; older paks use ECB.
+enum class PakEncryption : uint8_t { None = 0, AesEcb = 1, AesCtr = 2 };
 
 struct PakFooter {
     int32_t version = 0;
@@ -27,6 +31,16 @@ struct PakFooter {
     int64_t indexSize = 0;
     std::array<uint8_t, 20> indexHash{};
     std::vector<std::string> methodNames;  // version 8 and later; "" for an unused slot
+    // Version 14 and later: the chunk this pak belongs to; -1 for none.
+    bool hasPakchunkIndex = false;
+    int32_t pakchunkIndex = -1;
+    // Version 15 and later: how encrypted ranges are encrypted, and the IVs
+    // of the three index ranges (counter mode only). Earlier ones use ECB.
+    bool hasEncryptionMethod = false;
+    PakEncryption encryption = PakEncryption::AesEcb;
+    AesCtrIv indexIv{};
+    AesCtrIv pathHashIndexIv{};
+    AesCtrIv directoryIndexIv{};
 
     // "3", "8a", "8b", "11".
     std::string VersionName() const;
@@ -35,7 +49,9 @@ struct PakFooter {
 
 // Finds and checks the footer. Raises EPakFormatError: "<name>" is not a pak
 // file (no magic where a footer can be), "pak version N is not supported",
-// or an index that lies outside the file.
+// or an index that lies outside the file. A magic where a footer of a newer
+// version would have it, with a version Pakmole does not read, is named by
+// that version.
 PakFooter ReadPakFooter(TStream& pak, const std::string& displayName);
 
 }  // namespace pakmole

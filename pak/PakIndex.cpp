@@ -7,7 +7,7 @@
 #include "PakIndexEncoded.h"
 #include "PakRecord.h"
 #include "PakString.h"
-#include "base/Aes256Ecb.h"
+#include "PakDecryptor.h"
 #include "base/Sha1.h"
 
 namespace pakmole {
@@ -44,9 +44,10 @@ void ParseFlatIndex(ByteCursor& in, PakIndex& index) {
 
 }  // namespace
 
-std::vector<unsigned char> ReadIndexRange(TStream& pak, int64_t offset, int64_t size, bool encrypted,
-                                          const std::array<uint8_t, 20>& hash, const Aes256EcbDecryptor* key,
-                                          IndexHashCheck* check) {
+std::vector<unsigned char> ReadIndexRange(TStream& pak, int64_t offset, int64_t size,
+                                          const std::array<uint8_t, 20>& hash, const PakFooter& footer,
+                                          const AesCtrIv& iv, const PakDecryptor* key, IndexHashCheck* check) {
+    const bool encrypted = footer.indexEncrypted;
     if (offset < 0 || size < 0 || offset > pak.Size() || size > pak.Size() - offset)
         throw EPakFormatError("The pak index is damaged: it lies outside the file.");
     if (encrypted && !key) throw EPakKeyError(EPakKeyError::Kind::Missing);
@@ -55,7 +56,7 @@ std::vector<unsigned char> ReadIndexRange(TStream& pak, int64_t offset, int64_t 
     std::vector<unsigned char> bytes(static_cast<std::size_t>(size));
     pak.SetPosition(offset);
     pak.ReadBuffer(bytes.data(), bytes.size());
-    if (encrypted) key->Decrypt(bytes.data(), bytes.size());
+    if (encrypted) key->Decrypt(footer.encryption, iv, 0, bytes.data(), bytes.size());
     IndexHashCheck result = IndexHashCheck::NotStored;
     if (!AllZero(hash)) {
         const Sha1Digest digest = Sha1(bytes.data(), bytes.size());
@@ -69,12 +70,12 @@ std::vector<unsigned char> ReadIndexRange(TStream& pak, int64_t offset, int64_t 
     return bytes;
 }
 
-PakIndex ReadPakIndex(TStream& pak, const std::string& displayName, const Aes256EcbDecryptor* key) {
+PakIndex ReadPakIndex(TStream& pak, const std::string& displayName, const PakDecryptor* key) {
     PakIndex index;
     index.footer = ReadPakFooter(pak, displayName);
     const PakFooter& footer = index.footer;
     const std::vector<unsigned char> bytes = ReadIndexRange(pak, footer.indexOffset, footer.indexSize,
-                                                            footer.indexEncrypted, footer.indexHash, key,
+                                                            footer.indexHash, footer, footer.indexIv, key,
                                                             &index.hashCheck);
     ByteCursor in(bytes.data(), bytes.size(), "the pak index");
     try {

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "PakDirectoryIndex.h"
 #include "PakFormatError.h"
 #include "PakRecord.h"
 #include "PakString.h"
@@ -31,7 +32,7 @@ uint64_t ReadSized(ByteCursor& in, bool narrow) { return narrow ? in.U32() : in.
 
 }  // namespace
 
-PakEntry DecodeEntry(ByteCursor& blob) {
+PakEntry DecodeEntry(ByteCursor& blob, bool withIvs) {
     const uint32_t bits = blob.U32();
     PakEntry entry;
     entry.method = static_cast<int32_t>((bits >> 23) & 0x3F);
@@ -41,6 +42,10 @@ PakEntry DecodeEntry(ByteCursor& blob) {
     uint32_t blockSize = sizeCode == 0x3F ? blob.U32() : sizeCode * 2048u;
     entry.offset = static_cast<int64_t>(ReadSized(blob, (bits & (1u << 31)) != 0));
     entry.uncompressedSize = static_cast<int64_t>(ReadSized(blob, (bits & (1u << 30)) != 0));
+    if (withIvs && entry.encrypted) {
+        blob.Bytes(entry.iv.data(), entry.iv.size());
+        entry.hasIv = true;
+    }
     if (entry.method != 0)
         entry.size = static_cast<int64_t>(ReadSized(blob, (bits & (1u << 29)) != 0));
     else
@@ -69,7 +74,9 @@ PakEntry DecodeEntry(ByteCursor& blob) {
     return entry;
 }
 
-void ParseEncodedIndex(TStream& pak, ByteCursor& in, PakIndex& index, const Aes256EcbDecryptor* key) {
+void ParseEncodedIndex(TStream& pak, ByteCursor& in, PakIndex& index, const PakDecryptor* key) {
+    const PakFooter& footer = index.footer;
+    const bool withIvs = footer.encryption == PakEncryption::AesCtr;
     index.declaredCount = in.U32();
     in.Skip(8);  // path hash seed: only needed to look files up by hash
     const IndexRange pathHashIndex = ReadRange(in);
@@ -80,60 +87,52 @@ void ParseEncodedIndex(TStream& pak, ByteCursor& in, PakIndex& index, const Aes2
     const std::size_t blobStart = in.Position();
     in.Skip(blobSize);
     const uint32_t recordCount = in.U32();
-    if (recordCount > in.Remaining() / static_cast<uint64_t>(SmallestRecord(index.footer)))
+    const uint64_t perRecord = static_cast<uint64_t>(SmallestRecord(footer)) + (withIvs ? 12 : 0);
+    if (recordCount > in.Remaining() / perRecord)
         in.Damaged("its record count (" + std::to_string(recordCount) + ") cannot fit in it");
     std::vector<PakEntry> records(recordCount);
-    for (auto& record : records) record = ReadEntryRecord(in, index.footer);
+    for (auto& record : records) record = ReadEntryRecord(in, footer);
+    // In counter mode one IV per record follows them, in their order.
+    if (withIvs)
+        for (auto& record : records) {
+            in.Bytes(record.iv.data(), record.iv.size());
+            record.hasIv = true;
+        }
 
     if (!directoryIndex.present)
         throw EPakFormatError("The pak has no directory index, so the names of its files cannot be read.");
     // Nothing may lie over the footer; the index range check covers the file.
-    if (directoryIndex.offset > index.footer.FooterStart(pak.Size()))
+    if (directoryIndex.offset > footer.FooterStart(pak.Size()))
         throw EPakFormatError("The pak index is damaged: the directory index lies outside the file.");
-    const std::vector<unsigned char> directories =
-        ReadIndexRange(pak, directoryIndex.offset, directoryIndex.size, index.footer.indexEncrypted,
-                       directoryIndex.hash, key, nullptr);
+    const std::vector<unsigned char> directories = ReadIndexRange(
+        pak, directoryIndex.offset, directoryIndex.size, directoryIndex.hash, footer, footer.directoryIndexIv, key,
+        nullptr);
 
     ByteCursor dirs(directories.data(), directories.size(), "the directory index");
     ByteCursor blob(in.Data() + blobStart, blobSize, "the encoded entries");
-    // A directory takes at least its name and its file count, a file its
-    // name and location: counts beyond that cannot be real.
-    const uint32_t dirCount = dirs.U32();
-    if (dirCount > dirs.Remaining() / 8) dirs.Damaged("its directory count cannot fit in it");
-    for (uint32_t d = 0; d < dirCount; ++d) {
-        PakString folder = ReadPakString(dirs, false);
-        // The root is "/" and contributes nothing; the others are relative.
-        if (!folder.narrow.empty() && folder.narrow.front() == '/') {
-            folder.narrow.erase(0, 1);
-            if (folder.isWide) folder.wide.erase(0, 1);
+    DirectoryIndex named = ReadDirectoryIndex(dirs, footer.version);
+    index.flatDirectoryIndex = named.flat;
+    for (IndexedFile& file : named.files) {
+        const int32_t location = file.location;
+        // Delete records and the invalid marker have no entry.
+        if (location == INT32_MIN || location == INT32_MAX) continue;
+        PakEntry entry;
+        if (location >= 0) {
+            blob.Seek(static_cast<std::size_t>(location));
+            entry = DecodeEntry(blob, withIvs);
+        } else {
+            const auto at = static_cast<std::size_t>(-static_cast<int64_t>(location) - 1);
+            if (at >= records.size()) dirs.Damaged("a location points past the records");
+            entry = records[at];
         }
-        const std::u16string wideFolder =
-            folder.isWide ? folder.wide : WidenLatin1(folder.narrow);
-        const uint32_t fileCount = dirs.U32();
-        if (fileCount > dirs.Remaining() / 8) dirs.Damaged("a file count cannot fit in it");
-        for (uint32_t f = 0; f < fileCount; ++f) {
-            const PakString file = ReadPakString(dirs, false);
-            const int32_t location = dirs.I32();
-            // Delete records and the invalid marker have no entry.
-            if (location == INT32_MIN || location == INT32_MAX) continue;
-            PakEntry entry;
-            if (location >= 0) {
-                blob.Seek(static_cast<std::size_t>(location));
-                entry = DecodeEntry(blob);
-            } else {
-                const auto at = static_cast<std::size_t>(-static_cast<int64_t>(location) - 1);
-                if (at >= records.size()) dirs.Damaged("a location points past the records");
-                entry = records[at];
-            }
-            entry.name = folder.narrow + file.narrow;
-            if (folder.isWide || file.isWide) {
-                entry.hasWideName = true;
-                entry.wideName = wideFolder + (file.isWide ? file.wide : WidenLatin1(file.narrow));
-            }
-            ToBackslashes(entry.name);
-            ToBackslashes(entry.wideName);
-            index.entries.push_back(std::move(entry));
+        entry.name = std::move(file.path.narrow);
+        if (file.path.isWide) {
+            entry.hasWideName = true;
+            entry.wideName = std::move(file.path.wide);
         }
+        ToBackslashes(entry.name);
+        ToBackslashes(entry.wideName);
+        index.entries.push_back(std::move(entry));
     }
 }
 

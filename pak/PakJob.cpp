@@ -7,11 +7,12 @@
 #include "EntryReader.h"
 #include "FileList.h"
 #include "KeyCheck.h"
+#include "OodleSearch.h"
 #include "OutputPath.h"
 #include "ParallelExtraction.h"
+#include "PakDecryptor.h"
 #include "PakFormatError.h"
 #include "PakIndex.h"
-#include "base/Aes256Ecb.h"
 #include "base/Exceptions.h"
 #include "base/FileStream.h"
 #include "base/FileSystem.h"
@@ -49,7 +50,7 @@ struct OpenPak {
         bool askedForEntries = false;
         for (;;) {
             decryptor.reset();
-            if (key) decryptor = std::make_unique<Aes256EcbDecryptor>(*key);
+            if (key) decryptor = std::make_unique<PakDecryptor>(*key);
             try {
                 index = ReadPakIndex(file, pakPath, decryptor.get());
                 if (!checkEntryKey) return;
@@ -72,7 +73,7 @@ struct OpenPak {
     }
 
     TFileStream file;
-    std::unique_ptr<Aes256EcbDecryptor> decryptor;
+    std::unique_ptr<PakDecryptor> decryptor;
     PakIndex index;
     KeyCheck keyCheck = KeyCheck::NotNeeded;
 };
@@ -118,6 +119,8 @@ public:
         return path;
     }
 
+    void SetOodle(const OodleSource* oodle) { reader_.SetOodle(oodle); }
+
     // Writes one entry's file; returns its size. Raises on any failure.
     uint64_t ExtractEntry(const PakEntry& entry) {
         const std::string path = Prepare(entry);
@@ -153,6 +156,14 @@ JobSummary Extract(const std::string& pakPath, JobHost& host, const PakJobOption
                                    ? ExtractFilePath(pakPath) + ToHostPath(RelativeMountPoint(index.mountPoint))
                                    : options.outputRoot + ToHostPath(ContainedMountPoint(index.mountPoint));
         Extraction extraction(pak, host, summary.outputFolder);
+        // Only a pak with Oodle entries makes the game's library be looked for.
+        OodleSearch oodleSearch;
+        OodleSource oodle;
+        if (UsesOodle(index)) {
+            oodleSearch = FindOodleLibrary(pakPath, options.oodlePath);
+            oodle = {oodleSearch.library.get(), oodleSearch.unavailable};
+        }
+        extraction.SetOodle(&oodle);
         host.SetProgressMax(static_cast<int32_t>(index.entries.size()));
         // A patch pak's delete record removes a file; there is nothing to write.
         auto wanted = [&](const PakEntry& entry) {
@@ -179,7 +190,7 @@ JobSummary Extract(const std::string& pakPath, JobHost& host, const PakJobOption
             hooks.finished = finished;
             hooks.afterPiece = [&host] { host.ProcessMessages(); };
             ExtractInParallel(pak.file, index.footer, pak.decryptor.get(), index.entries, host.Inflater(), host.Workers(),
-                              hooks);
+                              hooks, &oodle);
         } else {
             for (const PakEntry& entry : index.entries) {
                 if (!wanted(entry)) {

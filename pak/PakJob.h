@@ -24,6 +24,9 @@ struct PakJobOptions {
     // After every entry was written the archive gets its "_unpacked.bak"
     // name, so that the game loads the loose files instead.
     bool renameWhenComplete = true;
+    // The game's Oodle library, for Oodle entries; empty: looked for beside
+    // the game the pak belongs to.
+    std::string oodlePath;
 };
 
 // Runs the job on the pak at pakPath (a host path). Per-entry failures are

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "base/Utf8.h"
+
 namespace pakmole {
 
 void ToBackslashes(std::string& text) { std::replace(text.begin(), text.end(), '/', '\\'); }
@@ -37,6 +39,49 @@ PakString ReadPakString(ByteCursor& in, bool zeroIsWide) {
         text.narrow[i] = static_cast<char>(pair[0]);
     }
     in.Skip(2);
+    return text;
+}
+
+PakString PakStringFromUtf8(std::string bytes) {
+    PakString text;
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) {
+        if (std::optional<std::u16string> wide = Utf8ToUtf16(bytes)) {
+            text.isWide = true;
+            text.wide = std::move(*wide);
+            text.narrow.resize(text.wide.size());
+            std::transform(text.wide.begin(), text.wide.end(), text.narrow.begin(),
+                           [](char16_t c) { return static_cast<char>(c & 0xFF); });
+            return text;
+        }
+    }
+    text.narrow = std::move(bytes);
+    return text;
+}
+
+PakString ReadPakUtf8String(ByteCursor& in) {
+    const int32_t length = in.I32();
+    if (length <= 0) {
+        // 16-bit names keep their form; an empty name is empty.
+        if (length == 0) return {};
+        in.Seek(in.Position() - 4);
+        return ReadPakString(in, false);
+    }
+    in.Need(static_cast<uint64_t>(length), "a name");
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    in.Bytes(bytes.data(), bytes.size());
+    if (bytes.back() == '\0') bytes.pop_back();
+    return PakStringFromUtf8(std::move(bytes));
+}
+
+PakString Joined(const PakString& a, const PakString& b) {
+    PakString text;
+    text.narrow = a.narrow + b.narrow;
+    if (a.isWide || b.isWide) {
+        text.isWide = true;
+        text.wide = (a.isWide ? a.wide : WidenLatin1(a.narrow)) + (b.isWide ? b.wide : WidenLatin1(b.narrow));
+    }
     return text;
 }
 

@@ -18,6 +18,18 @@ struct PakString {
 // 2-byte terminator; zeroIsWide keeps that for the versions they read.
 PakString ReadPakString(ByteCursor& in, bool zeroIsWide);
 
+// From version 12 on, the names in directory indexes: a positive length
+// counts bytes of UTF-8, with a terminator only sometimes (file names have
+// none). A terminator is dropped only where there is one. Names beyond ASCII
+// come out 16-bit; bytes that are not UTF-8 are taken as Latin-1.
+PakString ReadPakUtf8String(ByteCursor& in);
+// The same text, its bytes given (a flat directory index stores no lengths
+// in front of its names).
+PakString PakStringFromUtf8(std::string bytes);
+
+// a then b, 16-bit when either is.
+PakString Joined(const PakString& a, const PakString& b);
+
 void ToBackslashes(std::string& text);
 void ToBackslashes(std::u16string& text);
 // 8-bit characters (Latin-1) as 16-bit ones.

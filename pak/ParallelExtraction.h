@@ -19,7 +19,8 @@
 
 namespace pakmole {
 
-class Aes256EcbDecryptor;
+class PakDecryptor;
+struct OodleSource;
 
 struct ParallelEntryHooks {
     // The output path of an entry; nullopt skips it. Raising fails it.
@@ -32,8 +33,8 @@ struct ParallelEntryHooks {
 };
 
 // The inflater is used by every worker at once.
-void ExtractInParallel(TStream& pak, const PakFooter& footer, const Aes256EcbDecryptor* key,
+void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor* key,
                        const std::vector<PakEntry>& entries, BlockInflater& inflater, unsigned workers,
-                       const ParallelEntryHooks& hooks);
+                       const ParallelEntryHooks& hooks, const OodleSource* oodle = nullptr);
 
 }  // namespace pakmole

@@ -19,7 +19,7 @@ seed() {  # seed <target> <file...>: copy the files that exist into the corpus
   for f in "$@"; do [ -f "$f" ] && cp -f "$f" "$corpus/" || true; done
 }
 shared="$here/../shared"
-seed pak_fuzz "$here/samples/sample.pak" "$shared"/realpaks/v[4578]*.pak "$shared"/realpaks/repak/*.pak \
+seed pak_fuzz "$here/samples/sample.pak" "$shared"/realpaks/v[4578]*.pak "$shared"/realpaks/repak/*.pak "$shared"/realpaks/ue5/*.pak \
   "$shared"/hostile/*.pak
 seed skin_package_fuzz "$here/build/skin/Emberline.vlz" "$shared"/hostile/*.vlz
 seed skin_options_fuzz "$shared"/hostile/*.Options.dat "$here"/tests/skin/data/*.dat

@@ -15,6 +15,10 @@ case "${PAKMOLE_WINE_ARCH:-win32}" in
     PAKMOLE_WINE_ROUTE="$("$here/scripts/i386.sh" route)" ;;
 esac
 export PAKMOLE_WINE_ROUTE
+# The prefix with the project's settings, also for a script run before the
+# set-up made it: a prefix Wine makes by itself hands windows to a window
+# manager, and without one each closing window waits 2 s.
+"$here/scripts/wineprefix.sh" "${PAKMOLE_WINE_ARCH:-win32}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 if [ -z "${DISPLAY:-}" ]; then

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Creates the Wine prefixes under build/ once: a 32-bit one (wineprefix) for
 # the 32-bit program and a 64-bit one (wineprefix64) for the 64-bit program.
+# Usage: scripts/wineprefix.sh [win32|win64] (both when not named)
 # Both leave window frames to the program (Decorated = N), so frames painted
 # by the program are seen.
 set -euo pipefail
@@ -38,6 +39,11 @@ make_prefix() {
   touch "$stamp"
 }
 
-make_prefix "$here/build/wineprefix" win32
-# The 64-bit prefix through the 64-bit loader only (scripts/wine64/).
-(export PATH="$here/scripts/wine64:$PATH"; make_prefix "$here/build/wineprefix64" win64)
+# Both, or the one named (win32 or win64).
+case "${1:-both}" in
+  win32|both) make_prefix "$here/build/wineprefix" win32 ;;
+esac
+case "${1:-both}" in
+  # The 64-bit prefix through the 64-bit loader only (scripts/wine64/).
+  win64|both) (export PATH="$here/scripts/wine64:$PATH"; make_prefix "$here/build/wineprefix64" win64) ;;
+esac

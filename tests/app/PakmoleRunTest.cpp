@@ -7,6 +7,7 @@
 #include "base/FileSystem.h"
 #include "tests/app/PakmoleProcess.h"
 #include "tests/app/ScreenPicture.h"
+#include "tests/support/OodleStandInPaks.h"
 #include "tests/support/PakBuilder.h"
 #include "tests/support/RealPaks.h"
 #include "tests/support/ScreenPixels.h"
@@ -214,6 +215,108 @@ TEST(PakmoleRunTest, EveryRealPakExtractsByteForByte) {
     }
 }
 
+// Versions 12 and 15, the one in counter mode with its key: every entry
+// that is not Oodle byte for byte; the Oodle ones fail by name, and that pak
+// keeps its name.
+TEST(PakmoleRunTest, Ue5PaksExtractByteForByte) {
+    struct Case {
+        test::RealPak pak;
+        int exitCode;
+    };
+    std::vector<Case> cases;
+    for (const auto& pak : test::Ue5RealPaks()) cases.push_back({pak, 0});
+    cases.push_back({test::Ue5CounterModePak(), 1});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pak.file);
+        test::TempFolder root;
+        ASSERT_TRUE(ForceDirectories(root / "a\\b\\c"));
+        const std::string path = root / "a\\b\\c\\pak.pak";
+        test::WriteWholeFile(path, test::ReadWholeFile(test::SharedPath("realpaks\\" + test::HostSeparators(c.pak.file))));
+        const ScriptRun run = RunAsAScript({"--aes-key", test::kUe5PakKey, path});
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.errors;
+        EXPECT_FALSE(run.boxSeen);
+        EXPECT_EQ(Exists(path + "_unpacked.bak"), c.exitCode == 0);
+        for (const auto& [name, sha1] : c.pak.sha1)
+            EXPECT_EQ(test::Sha1Of(test::ReadWholeFile(root / test::HostSeparators(c.pak.outputUnderRoot + name))), sha1)
+                << name;
+        if (c.exitCode == 1)
+            for (const auto& name : test::Ue5OodleEntries()) {
+                const std::string file = name.substr(name.rfind('/') + 1);
+                const std::size_t line = run.errors.find(file + ": ");
+                ASSERT_NE(line, std::string::npos) << name << "\n" << run.errors;
+                EXPECT_NE(run.errors.substr(line, run.errors.find('\n', line) - line).find("Oodle"), std::string::npos)
+                    << run.errors;
+                EXPECT_FALSE(Exists(root / test::HostSeparators(c.pak.outputUnderRoot + name))) << name;
+            }
+    }
+}
+
+// Oodle entries through the game's library, here the tests' stand-in (not
+// real Oodle data): found beside the game or given with --oodle; a library
+// only of the other pointer size is named as such; with none, the entries
+// fail by name, saying where a library was looked for.
+TEST(PakmoleRunTest, OodleEntriesGoThroughTheGamesLibrary) {
+    const std::string level = std::string(100000, 'L') + "end";
+    const bool program64 = sizeof(void*) == 8;
+    const std::string platform = program64 ? "Win64" : "Win32";
+    // A library of the other pointer size: only its header is looked at.
+    std::string otherSize(512, '\0');
+    otherSize[0] = 'M', otherSize[1] = 'Z', otherSize[0x3C] = 0x40;
+    otherSize.replace(0x40, 4, std::string("PE\0\0", 4));
+    otherSize[0x44] = program64 ? '\x4C' : '\x64';
+    otherSize[0x45] = program64 ? '\x01' : '\x86';
+    const std::string otherName = program64 ? "oo2core_9_win32.dll" : "oo2core_9_win64.dll";
+    struct Case {
+        const char* what;
+        bool standInBeside;
+        bool otherSizeBeside;
+        bool given;
+        int exitCode;
+        std::string said;
+    } const cases[] = {
+        {"nothing", false, false, false, 1, "no Oodle library was found in "},
+        {"only the other size", false, true, false, 1,
+         std::string("only a ") + (program64 ? "32" : "64") + "-bit Oodle library was found ("},
+        {"the stand-in beside the game", true, true, false, 0, ""},
+        {"the stand-in given", false, false, true, 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempFolder root;
+        ASSERT_TRUE(ForceDirectories(root / "Game\\Content\\Paks"));
+        const std::string pak = root / "Game\\Content\\Paks\\pakchunk0.pak";
+        test::PakBuilder()
+            .Version(15)
+            .MethodNames({"Oodle"})
+            .MountPoint("../../../Game/Content/")
+            .Add(test::OodleStandInEntry("Maps/Level.umap", level))
+            .Stored("Readme.txt", "plain")
+            .WriteTo(pak);
+        const std::string binaries = root / ("Game\\Binaries\\" + platform + "\\");
+        ASSERT_TRUE(ForceDirectories(binaries));
+        if (c.otherSizeBeside) test::WriteWholeFile(binaries + otherName, otherSize);
+        if (c.standInBeside)
+            test::WriteWholeFile(binaries + test::OodleStandInName(), test::ReadWholeFile(test::OodleStandInPath()));
+        std::vector<std::string> arguments;
+        if (c.given) arguments = {"--oodle", test::OodleStandInPath()};
+        arguments.push_back(pak);
+        const ScriptRun run = RunAsAScript(arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.errors;
+        EXPECT_FALSE(run.boxSeen);
+        EXPECT_EQ(test::ReadWholeFile(root / "Game\\Content\\Readme.txt"), "plain");
+        if (c.exitCode == 0) {
+            EXPECT_EQ(test::ReadWholeFile(root / "Game\\Content\\Maps\\Level.umap"), level);
+            EXPECT_TRUE(Exists(pak + "_unpacked.bak"));
+        } else {
+            EXPECT_NE(run.errors.find("Level.umap: compressed with Oodle"), std::string::npos) << run.errors;
+            EXPECT_NE(run.errors.find(c.said), std::string::npos) << run.errors;
+            EXPECT_NE(run.errors.find(binaries), std::string::npos) << run.errors;
+            EXPECT_FALSE(Exists(root / "Game\\Content\\Maps\\Level.umap"));
+            EXPECT_TRUE(Exists(pak));
+        }
+    }
+}
+
 // Through the program's own file layer: paths of any characters and length.
 std::string ReadThroughProgramFiles(const std::string& path) {
     TFileStream file(path, FileMode::OpenRead);
@@ -270,7 +373,10 @@ TEST(PakmoleRunTest, NamesInAnyLanguageAndPathsOfAnyLength) {
 // version, an encrypted index without its key, a wrong key.
 TEST(PakmoleRunTest, PaksThatCannotBeReadSaySoAndKeepTheirName) {
     std::string newer = test::PakBuilder().Version(11).Stored("a.txt", "a").Build();
-    newer[newer.size() - 200] = 12;
+    newer[newer.size() - 200] = 16;
+    // A footer of the largest known size with a version beyond it.
+    std::string newest = test::ReadWholeFile(test::SharedPath("realpaks\\ue5\\v15-stored-flat-index.pak"));
+    newest[newest.size() - 241] = 16;
     const std::string encrypted = test::ReadWholeFile(test::SharedPath("realpaks\\repak\\pack_v9_compress_encryptindex.pak"));
     struct Case {
         const char* what;
@@ -279,7 +385,8 @@ TEST(PakmoleRunTest, PaksThatCannotBeReadSaySoAndKeepTheirName) {
         const char* expected;
     } const cases[] = {
         {"1000 zero bytes", std::string(1000, '\0'), {}, "is not a pak file."},
-        {"version 12", newer, {}, "pak version 12 is not supported"},
+        {"version 16", newer, {}, "pak version 16 is not supported"},
+        {"version 16 in a version 15 footer", newest, {}, "pak version 16 is not supported"},
         {"no key", encrypted, {}, "the pak's index is encrypted; give its AES key with --aes-key"},
         {"wrong key", encrypted, {"--aes-key", "0x" + std::string(64, 'a')}, "the key does not open this pak"},
         {"not a key", encrypted, {"--aes-key", "secret"}, "AES key"},

@@ -15,7 +15,9 @@
 #include "base/FileSystem.h"
 #include "base/Sha1.h"
 #include "tests/support/AesEncrypt.h"
+#include "tests/support/OodleStandInPaks.h"
 #include "tests/support/PakBuilder.h"
+#include "tests/support/RealPaks.h"
 #include "tests/support/TestPaths.h"
 
 namespace pakmole {
@@ -187,6 +189,149 @@ TEST(CommandLine, FailedEntriesKeepTheArchiveName) {
     EXPECT_NE(run.out.find("failed: test.txt: the entry is encrypted; a key is needed"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("keeps its name"), std::string::npos) << run.out;
     EXPECT_TRUE(FileExists(pak));
+}
+
+// Versions 12 and 15: what info and list say about the engine-made paks.
+TEST(CommandLine, InfoAndListOnUe5Paks) {
+    const std::string ctrKey = test::kUe5PakKey;
+    struct Case {
+        std::string arguments;
+        int status;
+        std::vector<std::string> mentions;
+        std::vector<std::string> absent;
+    } const cases[] = {
+        {"info " + RealPak("ue5/v12-zlib.pak"), 0,
+         {"version:            12 (footer of 221 bytes)", "mount point:        ../../../CUE4ParseFixtures/Content/Fixtures/",
+          "entries:            11", "Zlib (6), stored (5)", "encryption method:  AES-256-ECB",
+          "directory index:    nested", "index hash:         matches"},
+         {"pakchunk index"}},
+        {"info " + RealPak("ue5/v15-stored-flat-index.pak"), 0,
+         {"version:            15 (footer of 262 bytes)", "entries:            4", "encrypted index:    no",
+          "encryption method:  AES-256-ECB", "pakchunk index:     -1 (none)", "directory index:    flat",
+          "index hash:         matches"},
+         {}},
+        {"info --aes-key " + ctrKey + " " + RealPak("ue5/v15-ctr-encrypted-oodle.pak"), 0,
+         {"version:            15 (footer of 262 bytes)", "Oodle (7), stored (4)", "encrypted index:    yes",
+          "encrypted entries:  11", "encryption method:  AES-256-CTR", "pakchunk index:     -1 (none)",
+          "directory index:    flat", "index hash:         matches"},
+         {}},
+        {"info " + RealPak("ue5/v15-ctr-encrypted-oodle.pak"), 2,
+         {"the pak's index is encrypted; give its AES key with --aes-key"}, {}},
+        {"info --aes-key " + std::string(kKey) + " " + RealPak("ue5/v15-ctr-encrypted-oodle.pak"), 2,
+         {"the key does not open this pak"}, {}},
+        {"info " + RealPak("v11-zlib.pak"), 0, {"directory index:    nested"}, {"pakchunk index"}},
+        {"list " + RealPak("ue5/v12-zlib.pak"), 0,
+         {"Textures/T_Streaming.ubulk\t172032\t5313\tZlib\t-\n", "DataTables/DT_AllProperties.uasset\t932\t932\tstored\t-\n"},
+         {}},
+        {"list --json " + RealPak("ue5/v15-stored-flat-index.pak"), 0,
+         {"[\n"
+          "  {\"name\": \"AssetRegistry.bin\", \"size\": 229375, \"storedSize\": 229375, \"method\": \"stored\", "
+          "\"encrypted\": false},\n"
+          "  {\"name\": \"Config/DefaultGame.ini\", \"size\": 335, \"storedSize\": 335, \"method\": \"stored\", "
+          "\"encrypted\": false},\n"
+          "  {\"name\": \"Content/Localization/CUE4ParseFixtures/de/CUE4ParseFixtures.locres\", \"size\": 13674, "
+          "\"storedSize\": 13674, \"method\": \"stored\", \"encrypted\": false},\n"
+          "  {\"name\": \"Content/Localization/CUE4ParseFixtures/en/CUE4ParseFixtures.locres\", \"size\": 6250, "
+          "\"storedSize\": 6250, \"method\": \"stored\", \"encrypted\": false}\n"
+          "]\n"},
+         {}},
+        {"list --json --aes-key " + ctrKey + " " + RealPak("ue5/v15-ctr-encrypted-oodle.pak"), 0,
+         {"{\"name\": \"Maps/Empty.uexp\", \"size\": 519, \"storedSize\": 519, \"method\": \"stored\", "
+          "\"encrypted\": true}",
+          "{\"name\": \"Textures/T_Streaming.ubulk\", \"size\": 172032, \"storedSize\": 4592, \"method\": \"Oodle\", "
+          "\"encrypted\": true}"},
+         {}},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.status, c.status) << c.arguments << "\n" << run.out;
+        for (const auto& text : c.mentions)
+            EXPECT_NE(run.out.find(text), std::string::npos) << c.arguments << "\n" << run.out;
+        for (const auto& text : c.absent)
+            EXPECT_EQ(run.out.find(text), std::string::npos) << c.arguments << "\n" << run.out;
+    }
+}
+
+// Every entry of the three engine-made UE5 paks through the command line;
+// the Oodle ones of the encrypted pak fail by name and the rest come out.
+TEST(CommandLine, ExtractsUe5PaksByteForByte) {
+    struct Case {
+        test::RealPak pak;
+        std::string key;
+        int status;
+    };
+    std::vector<Case> cases;
+    for (const auto& pak : test::Ue5RealPaks()) cases.push_back({pak, "", 0});
+    cases.push_back({test::Ue5CounterModePak(), test::kUe5PakKey, 1});
+    for (const auto& c : cases) {
+        test::TempFolder folder;
+        const std::string key = c.key.empty() ? "" : "--aes-key " + c.key + " ";
+        const CliRun run = RunCli("extract -o " + Quoted(folder / "out") + " " + key + RealPak(c.pak.file));
+        EXPECT_EQ(run.status, c.status) << c.pak.file << "\n" << run.out;
+        for (const auto& [name, sha1] : c.pak.sha1)
+            // Under -o along the mount point's own path, which is where the
+            // pak's files land from three folders down.
+            EXPECT_EQ(test::Sha1Of(test::ReadWholeFile(folder / ("out/" + c.pak.outputUnderRoot + name))), sha1)
+                << c.pak.file << " " << name;
+        if (c.status == 1)
+            for (const auto& name : test::Ue5OodleEntries()) {
+                // Named with either separator; the reason names the codec.
+                const std::string file = name.substr(name.rfind('/') + 1);
+                const std::size_t line = run.out.find(file + ": ");
+                ASSERT_NE(line, std::string::npos) << name << "\n" << run.out;
+                EXPECT_NE(run.out.substr(line, run.out.find('\n', line) - line).find("Oodle"), std::string::npos)
+                    << run.out;
+                EXPECT_FALSE(FileExists(folder / ("out/" + c.pak.outputUnderRoot + name))) << name;
+            }
+    }
+}
+
+// Oodle entries through the tests' stand-in library (not real Oodle data):
+// given with --oodle to extract and to the classic form, or found beside the
+// game; without one they fail by name and say where a library was looked for.
+TEST(CommandLine, OodleEntriesGoThroughTheGamesLibrary) {
+    test::TempFolder folder;
+    ForceDirectories(folder / "Game/Content/Paks");
+    const std::string pak = folder / "Game/Content/Paks/pakchunk0.pak";
+    test::PakBuilder()
+        .Version(15)
+        .MethodNames({"Oodle"})
+        .MountPoint("../../../Game/Content/")
+        .Add(test::OodleStandInEntry("Maps/Level.umap", std::string(100000, 'L') + "end"))
+        .Stored("Readme.txt", "plain")
+        .WriteTo(pak);
+
+    const CliRun missing = RunCli("extract -o " + Quoted(folder / "none") + " " + Quoted(pak));
+    EXPECT_EQ(missing.status, 1) << missing.out;
+    EXPECT_NE(missing.out.find("Level.umap: compressed with Oodle, which only the game's Oodle library decodes: no "
+                               "Oodle library was found in " +
+                               folder / "Game/Binaries/Linux/"),
+              std::string::npos)
+        << missing.out;
+    EXPECT_EQ(test::ReadWholeFile(folder / "none/Game/Content/Readme.txt"), "plain");
+
+    const CliRun given =
+        RunCli("extract --oodle " + Quoted(test::OodleStandInPath()) + " -o " + Quoted(folder / "out") + " " + Quoted(pak));
+    EXPECT_EQ(given.status, 0) << given.out;
+    EXPECT_EQ(test::ReadWholeFile(folder / "out/Game/Content/Maps/Level.umap"), std::string(100000, 'L') + "end");
+
+    const CliRun bad = RunCli("extract --oodle " + Quoted(folder / "Game/Content/Paks/pakchunk0.pak") + " -o " +
+                              Quoted(folder / "bad") + " " + Quoted(pak));
+    EXPECT_EQ(bad.status, 1) << bad.out;
+    EXPECT_NE(bad.out.find("cannot be used"), std::string::npos) << bad.out;
+
+    // Found beside the game by the classic form, which then renames the pak.
+    ForceDirectories(folder / "Game/Binaries/Linux");
+    test::WriteWholeFile(folder / ("Game/Binaries/Linux/" + test::OodleStandInName()),
+                         test::ReadWholeFile(test::OodleStandInPath()));
+    const CliRun classic = RunCli(Quoted(pak));
+    EXPECT_EQ(classic.status, 0) << classic.out;
+    EXPECT_EQ(test::ReadWholeFile(folder / "Game/Content/Maps/Level.umap"), std::string(100000, 'L') + "end");
+    EXPECT_TRUE(FileExists(pak + "_unpacked.bak"));
+
+    const CliRun classicGiven = RunCli("--oodle " + Quoted(test::OodleStandInPath()) + " -filelist " +
+                                       Quoted(pak + "_unpacked.bak"));
+    EXPECT_EQ(classicGiven.status, 0) << classicGiven.out;
 }
 
 // Every file under a folder, relative and slash-separated: what a run left.

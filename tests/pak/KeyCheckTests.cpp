@@ -25,10 +25,12 @@ const AesKey kWrong = ParseAesKey("0x" + std::string(63, '5') + "6");
 // The package file tag a .uasset or .umap starts with, little-endian.
 const std::string kPackageTag = "\xC1\x83\x2A\x9E";
 
-PakBuilder Encrypting(int32_t version, bool variant8a = false) {
-    return PakBuilder().Version(version, variant8a).MountPoint("../Game/").EncryptWith([](const std::string& plain) {
-        return test::EncryptAes256Ecb(plain, kRight);
-    });
+// ECB, entry by entry, under a plain index; in counter mode (version 15)
+// every entry with an IV of its own, the index plain too.
+PakBuilder Encrypting(int32_t version, bool variant8a = false, bool counterMode = false) {
+    PakBuilder builder = PakBuilder().Version(version, variant8a).MountPoint("../Game/");
+    if (counterMode) return builder.Encrypt(kRight.bytes, true, false, true);
+    return builder.EncryptWith([](const std::string& plain) { return test::EncryptAes256Ecb(plain, kRight); });
 }
 
 PakBuilderEntry Entry(std::string name, std::string data, bool compressed) {
@@ -55,8 +57,14 @@ struct Pak {
 struct Version {
     int32_t number;
     bool variant8a;
+    bool counterMode = false;
+    std::string Name() const {
+        return std::to_string(number) + (variant8a ? "a" : "") + (counterMode ? " counter mode" : "");
+    }
 };
-const Version kVersions[] = {{5, false}, {6, false}, {7, false}, {8, true}, {8, false}, {9, false}, {10, false}, {11, false}};
+const Version kVersions[] = {{5, false},  {6, false},  {7, false},  {8, true},   {8, false},      {9, false},
+                             {10, false}, {11, false}, {12, false}, {13, false}, {14, false},     {15, false},
+                             {15, false, true}};
 
 // Compressed entries (their first block must start a zlib stream) and stored
 // packages (they must start with the tag): a wrong key is refused with
@@ -74,9 +82,11 @@ TEST(KeyCheck, AWrongKeyIsRefusedBeforeAnythingIsWritten) {
     };
     for (const Version& version : kVersions) {
         for (const Kind& kind : kinds) {
-            SCOPED_TRACE(std::to_string(version.number) + (version.variant8a ? "a " : " ") + kind.what);
-            const std::string bytes =
-                Encrypting(version.number, version.variant8a).Stored("plain.txt", "plain").Add(kind.entry).Build();
+            SCOPED_TRACE(version.Name() + " " + kind.what);
+            const std::string bytes = Encrypting(version.number, version.variant8a, version.counterMode)
+                                          .Stored("plain.txt", "plain")
+                                          .Add(kind.entry)
+                                          .Build();
             {
                 Pak pak(bytes);
                 RecordingHost host(false);
@@ -115,8 +125,10 @@ TEST(KeyCheck, AWrongKeyIsRefusedBeforeAnythingIsWritten) {
 // files are written and the user is told the key could not be checked.
 TEST(KeyCheck, WhereNothingCanTellItIsSaid) {
     for (const Version& version : kVersions) {
-        SCOPED_TRACE(version.number);
-        Pak pak(Encrypting(version.number, version.variant8a).Add(Entry("a.txt", "some text", false)).Build());
+        SCOPED_TRACE(version.Name());
+        Pak pak(Encrypting(version.number, version.variant8a, version.counterMode)
+                    .Add(Entry("a.txt", "some text", false))
+                    .Build());
         RecordingHost host(false);
         PakJobOptions options;
         options.key = kWrong;

@@ -87,7 +87,10 @@ TEST(PakFooter, FilesThatAreNotPaksOfAKnownVersionAreSaidToBeSo) {
         {"empty", "", notAPak},
         {"1000 zero bytes", std::string(1000, '\0'), notAPak},
         {"text", std::string(200, 'x'), notAPak},
-        {"a newer version where version 10 and 11 stand", withVersion(12, 204), "pak version 12 is not supported"},
+        {"a newer version where versions 10 to 13 stand", withVersion(16, 204), "pak version 16 is not supported"},
+        {"a newer version where version 14 stands", withVersion(16, 208), "pak version 16 is not supported"},
+        {"a newer version where version 15 stands", withVersion(16, 245), "pak version 16 is not supported"},
+        {"a version far beyond, in a large footer", withVersion(1000, 245), "pak version 1000 is not supported"},
         {"a version far beyond", withVersion(99, 44), "pak version 99 is not supported"},
         {"version 0", withVersion(0, 44), "pak version 0 is not supported"},
         {"version 9 where only version 8 may stand", withVersion(9, 172), notAPak},
@@ -227,21 +230,29 @@ TEST(EncodedEntry, RoundTripsThroughEveryFieldWidth) {
         const char* what;
         test::EncodedFields fields;
     } const cases[] = {
-        {"stored, small", {2048, 10, 10, 0, false, 0, {}}},
-        {"stored above 4 GiB", {k5GiB, k5GiB, k5GiB, 0, false, 0, {}}},
-        {"one block", {100, 2573, 1028, 1, false, 2573, {1028}}},
-        {"offset above 4 GiB, sizes small", {k5GiB + 3, 70000, 500, 1, false, 65536, {300, 200}}},
-        {"sizes above 4 GiB", {7, k5GiB, k5GiB / 2, 2, false, 65536, {1, 2, 3}}},
-        {"explicit block size", {0, 10257, 7760, 1, true, 10257, {7746}}},
-        {"many blocks", {0, 1000u * 65536, 1000u * 10, 1, false, 65536, std::vector<uint32_t>(1000, 10)}},
-        {"encrypted blocks are spaced by 16", {64, 100000, 96, 1, true, 65536, {33, 40}}},
-        {"empty compressed file", {5, 0, 0, 1, false, 0, {}}},
+        {"stored, small", {2048, 10, 10, 0, false, 0, {}, ""}},
+        {"stored above 4 GiB", {k5GiB, k5GiB, k5GiB, 0, false, 0, {}, ""}},
+        {"one block", {100, 2573, 1028, 1, false, 2573, {1028}, ""}},
+        {"offset above 4 GiB, sizes small", {k5GiB + 3, 70000, 500, 1, false, 65536, {300, 200}, ""}},
+        {"sizes above 4 GiB", {7, k5GiB, k5GiB / 2, 2, false, 65536, {1, 2, 3}, ""}},
+        {"explicit block size", {0, 10257, 7760, 1, true, 10257, {7746}, ""}},
+        {"many blocks", {0, 1000u * 65536, 1000u * 10, 1, false, 65536, std::vector<uint32_t>(1000, 10), ""}},
+        {"encrypted blocks are spaced by 16", {64, 100000, 96, 1, true, 65536, {33, 40}, ""}},
+        {"empty compressed file", {5, 0, 0, 1, false, 0, {}, ""}},
+        // Version 15 in counter mode: the IV between the uncompressed size
+        // and the size.
+        {"counter mode, stored", {0, 932, 932, 0, true, 0, {}, "IV-of-stored"}},
+        {"counter mode, one block", {997, 2260, 1088, 1, true, 2260, {1085}, "IV-one-block"}},
     };
     for (const auto& c : cases) {
         const std::string bytes = test::EncodeEntry(c.fields);
         ByteCursor blob(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), "test");
-        const PakEntry entry = DecodeEntry(blob);
+        const PakEntry entry = DecodeEntry(blob, !c.fields.iv.empty());
         EXPECT_EQ(blob.Remaining(), 0u) << c.what;
+        EXPECT_EQ(entry.hasIv, !c.fields.iv.empty()) << c.what;
+        if (entry.hasIv) {
+            EXPECT_EQ(std::string(entry.iv.begin(), entry.iv.end()), c.fields.iv) << c.what;
+        }
         EXPECT_EQ(entry.offset, static_cast<int64_t>(c.fields.offset)) << c.what;
         EXPECT_EQ(entry.uncompressedSize, static_cast<int64_t>(c.fields.uncompressedSize)) << c.what;
         EXPECT_EQ(entry.size, static_cast<int64_t>(c.fields.method ? c.fields.size : c.fields.uncompressedSize))

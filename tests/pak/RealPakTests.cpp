@@ -2,6 +2,7 @@
 // come out byte for byte, with and without their AES key.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 
@@ -63,6 +64,62 @@ TEST(RealPaks, EveryVersionExtractsByteForByte) {
     for (const auto& pak : test::PlainRealPaks()) ExpectExtracted(pak);
 }
 
+TEST(RealPaks, Ue5PaksOfVersions12And15ExtractByteForByte) {
+    for (const auto& pak : test::Ue5RealPaks()) ExpectExtracted(pak);
+}
+
+// Counter mode: the index and the stored entries decrypt with their IVs;
+// the Oodle entries fail one by one, by name, and the pak keeps its name.
+TEST(RealPaks, Ue5CounterModePakGivesItsStoredEntriesByteForByte) {
+    const RealPak pak = test::Ue5CounterModePak();
+    PakJobOptions options;
+    options.key = ParseAesKey(test::kUe5PakKey);
+    for (const Way& way : kWays) {
+        test::TempFolder root;
+        test::RecordingHost host(true, false, way.inflation);
+        host.streams = way.streams;
+        host.workers = way.workers;
+        const std::string path = CopyIn(root, pak.file);
+        const JobSummary summary = RunPakJob(path, host, options);
+        EXPECT_EQ(summary.entries, 11);
+        for (const auto& [name, sha1] : pak.sha1)
+            EXPECT_EQ(Sha1Of(test::ReadWholeFile(HostSeparators(root / (pak.outputUnderRoot + name)))), sha1) << name;
+        std::vector<std::string> failed;
+        for (const auto& failure : summary.failed) {
+            std::string name = failure.name;
+            std::replace(name.begin(), name.end(), '\\', '/');
+            failed.push_back(name);
+            EXPECT_NE(failure.reason.find("Oodle"), std::string::npos) << failure.reason;
+        }
+        EXPECT_EQ(failed, test::Ue5OodleEntries());
+        EXPECT_FALSE(summary.renamed);
+        EXPECT_TRUE(FileExists(path));
+    }
+}
+
+TEST(RealPaks, Ue5CounterModeIndexNeedsTheRightKey) {
+    PakJobOptions wrong;
+    wrong.key = ParseAesKey(kKey);  // a real key, of other paks
+    struct Case {
+        const char* what;
+        PakJobOptions options;
+        EPakKeyError::Kind kind;
+    } const cases[] = {{"no key", {}, EPakKeyError::Kind::Missing}, {"wrong key", wrong, EPakKeyError::Kind::Wrong}};
+    for (const auto& c : cases) {
+        test::TempFolder root;
+        test::RecordingHost host(false);
+        const std::string path = CopyIn(root, test::Ue5CounterModePak().file);
+        try {
+            RunPakJob(path, host, c.options);
+            ADD_FAILURE() << c.what << ": no error";
+        } catch (const EPakKeyError& e) {
+            EXPECT_EQ(e.kind(), c.kind) << c.what;
+        }
+        EXPECT_TRUE(FileExists(path)) << c.what;
+        EXPECT_FALSE(DirectoryExists(HostSeparators(root / "CUE4ParseFixtures"))) << c.what;
+    }
+}
+
 TEST(RealPaks, EncryptedAndPlainRepaksExtractByteForByteWithTheKey) {
     PakJobOptions options;
     options.key = ParseAesKey(kKey);
@@ -70,7 +127,9 @@ TEST(RealPaks, EncryptedAndPlainRepaksExtractByteForByteWithTheKey) {
 }
 
 TEST(RealPaks, FileListsHaveOneRowPerFile) {
-    for (const auto& pak : test::PlainRealPaks()) {
+    std::vector<RealPak> paks = test::PlainRealPaks();
+    for (const auto& pak : test::Ue5RealPaks()) paks.push_back(pak);
+    for (const auto& pak : paks) {
         test::TempFolder root;
         test::RecordingHost host(true, true);
         const std::string path = CopyIn(root, pak.file);

@@ -6,7 +6,12 @@
 #include <climits>
 #include <cstdint>
 #include <fstream>
+#include <map>
 #include <stdexcept>
+
+#include "base/Aes256Ctr.h"
+#include "base/Sha1.h"
+#include "base/Utf8.h"
 
 namespace pakmole::test {
 
@@ -99,6 +104,24 @@ PakBuilder& PakBuilder::MethodNames(std::vector<std::string> names) {
     return *this;
 }
 
+PakBuilder& PakBuilder::FlatDirectoryIndex(int32_t interval) {
+    flatInterval_ = interval;
+    return *this;
+}
+
+PakBuilder& PakBuilder::PakchunkIndex(int32_t index) {
+    pakchunkIndex_ = index;
+    return *this;
+}
+
+PakBuilder& PakBuilder::Encrypt(const std::array<uint8_t, 32>& key, bool counterMode, bool index, bool entries) {
+    key_ = key;
+    counterMode_ = counterMode;
+    encryptIndex_ = index;
+    encryptEntries_ = entries;
+    return *this;
+}
+
 PakBuilder& PakBuilder::EncryptWith(PakCipher cipher) {
     cipher_ = std::move(cipher);
     return *this;
@@ -108,6 +131,44 @@ PakBuilder& PakBuilder::HashWith(PakHash hash, bool ofPlainBytes) {
     hash_ = std::move(hash);
     hashPlain_ = ofPlainBytes;
     return *this;
+}
+
+namespace {
+AesKey KeyOf(const std::array<uint8_t, 32>& bytes) {
+    AesKey key;
+    key.bytes = bytes;
+    return key;
+}
+AesCtrIv IvOf(const std::string& iv) {
+    AesCtrIv out{};
+    if (iv.size() != out.size()) throw std::runtime_error("an IV has 12 bytes");
+    std::copy(iv.begin(), iv.end(), out.begin());
+    return out;
+}
+}  // namespace
+
+// Encrypting a block X in ECB is AES of X itself, which is the counter-mode
+// key stream for the counter block X (its first 12 bytes as the IV, the
+// last 4 as the block number).
+std::string EncryptEcb(const std::array<uint8_t, 32>& key, std::string data) {
+    if (data.size() % 16 != 0) throw std::runtime_error("ECB needs whole blocks");
+    const Aes256Ctr aes(KeyOf(key));
+    for (std::size_t at = 0; at < data.size(); at += 16) {
+        AesCtrIv iv{};
+        std::copy(data.begin() + static_cast<std::ptrdiff_t>(at), data.begin() + static_cast<std::ptrdiff_t>(at + 12),
+                  iv.begin());
+        uint32_t number = 0;
+        for (std::size_t i = 12; i < 16; ++i) number = (number << 8) | static_cast<unsigned char>(data[at + i]);
+        uint8_t block[16] = {};
+        aes.Apply(iv, number, block, sizeof block);
+        std::copy(block, block + 16, data.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    return data;
+}
+
+std::string ApplyCtr(const std::array<uint8_t, 32>& key, const std::string& iv, std::string data) {
+    Aes256Ctr(KeyOf(key)).Apply(IvOf(iv), 0, reinterpret_cast<uint8_t*>(data.data()), data.size());
+    return data;
 }
 
 std::string EncodeEntry(const EncodedFields& f) {
@@ -129,6 +190,7 @@ std::string EncodeEntry(const EncodedFields& f) {
     if (code == 0x3F) out.Int32(static_cast<int32_t>(f.blockSize));
     sized(f.offset, offset32);
     sized(f.uncompressedSize, usize32);
+    if (!f.iv.empty()) out.Bytes(f.iv);
     if (f.method != 0) {
         sized(f.size, size32);
         if (n > 1 || f.encrypted)
@@ -143,6 +205,7 @@ struct Placed {
     int64_t offset = 0;
     int64_t size = 0;        // bytes stored after the header
     int64_t inflated = 0;
+    bool encrypted = false;
     std::string hash;        // 20 bytes, or empty for none
     std::vector<std::pair<int64_t, int64_t>> blocks;  // absolute bounds
 };
@@ -193,61 +256,142 @@ struct Layout {
             const int64_t base = RelativeBlocks() ? placed.offset : 0;
             for (const auto& [start, end] : placed.blocks) out.Int64(start - base).Int64(end - base);
         }
-        out.Bytes(std::string(1, entry.encrypted ? '\1' : '\0'))
+        out.Bytes(std::string(1, placed.encrypted ? '\x01' : '\0'))
             .Int32(entry.compressed ? static_cast<int32_t>(entry.blockSize) : 0);
     }
     int64_t MagicDistance() const {
         if (version <= 7) return 44;
         if (version == 8) return variant8a ? 172 : 204;
+        if (version == 14) return 208;
+        if (version >= 15) return 245;
         return version == 9 ? 205 : 204;
     }
 };
 
 }  // namespace
 
+namespace {
+
+int64_t Align16(int64_t n) { return (n + 15) & ~int64_t{15}; }
+std::string Padded16(std::string bytes) {
+    bytes.resize(static_cast<std::size_t>(Align16(static_cast<int64_t>(bytes.size()))), '\0');
+    return bytes;
+}
+
+// A name as the directory index stores it from version 12 on: UTF-8 bytes.
+std::string Utf8Of(const PakBuilderEntry& entry) {
+    return entry.wideName ? Utf16ToUtf8(*entry.wideName) : entry.name;
+}
+
+// An IV of 12 bytes made from a tag and a number, different for every range.
+std::string MakeIv(char tag, std::size_t number) {
+    std::string iv(12, tag);
+    for (std::size_t i = 0; i < 8; ++i) iv[4 + i] = static_cast<char>((number * 2654435761u + i * 97) >> (i % 4 * 8));
+    return iv;
+}
+
+// The flat directory index: directories sorted by their bytes and
+// front-coded, file names in one blob, a hash table that readers skip.
+std::string FlatDirectories(const std::map<std::string, std::vector<std::pair<std::string, int32_t>>>& folders,
+                            int32_t interval) {
+    ByteWriter dirBlob;
+    std::string fileBlob;
+    std::vector<int32_t> anchors, firsts, nameOffsets, locations;
+    std::string previous;
+    int32_t d = 0;
+    for (const auto& [folder, files] : folders) {
+        if (d % interval == 0) {
+            anchors.push_back(static_cast<int32_t>(dirBlob.Size()));
+            previous.clear();
+        }
+        std::size_t shared = 0;
+        while (shared < previous.size() && shared < folder.size() && previous[shared] == folder[shared]) ++shared;
+        dirBlob.Int32(static_cast<int32_t>(shared)).Int32(static_cast<int32_t>(folder.size() - shared));
+        dirBlob.Bytes(folder.substr(shared));
+        previous = folder;
+        firsts.push_back(static_cast<int32_t>(locations.size()));
+        for (const auto& [name, location] : files) {
+            nameOffsets.push_back(static_cast<int32_t>(fileBlob.size()));
+            fileBlob += name;
+            locations.push_back(location);
+        }
+        ++d;
+    }
+    anchors.push_back(static_cast<int32_t>(dirBlob.Size()));
+    firsts.push_back(static_cast<int32_t>(locations.size()));
+    nameOffsets.push_back(static_cast<int32_t>(fileBlob.size()));
+    const auto fileCount = static_cast<int32_t>(locations.size());
+    ByteWriter out;
+    out.Bytes("QDFP").Int32(d).Int32(fileCount).Int32(interval).Int32(static_cast<int32_t>(dirBlob.Size()));
+    out.Int32(static_cast<int32_t>(fileBlob.size())).Int32(fileCount).Int32(0);
+    for (int32_t i = 0; i < fileCount; ++i) out.Int64(0x1000 + i);  // sorted stand-in hashes
+    for (const int32_t location : locations) out.Int32(location);
+    for (const auto* table : {&anchors, &firsts, &nameOffsets, &locations})
+        for (const int32_t value : *table) out.Int32(value);
+    out.Bytes(dirBlob.Str()).Bytes(fileBlob);
+    return out.Str();
+}
+
+}  // namespace
+
 std::string PakBuilder::Build() const {
     const Layout layout{version_, variant8a_};
+    const bool encryptEntries = key_ && encryptEntries_;
+    const bool encryptIndex = key_ && encryptIndex_;
+    const bool counterMode = key_ && counterMode_;
+    // Stores the real SHA-1 of an index range where the engine would check it.
+    const bool hashes = key_ || version_ >= 12;
+    auto encrypt = [&](std::string bytes, const std::string& iv) {
+        return counterMode ? ApplyCtr(*key_, iv, std::move(bytes)) : EncryptEcb(*key_, std::move(bytes));
+    };
+    auto hashOf = [&](const std::string& bytes) {
+        if (!hashes) return std::string(20, '\0');
+        const Sha1Digest digest = Sha1(bytes.data(), bytes.size());
+        return std::string(digest.begin(), digest.end());
+    };
+
     ByteWriter out;
     std::vector<Placed> placed;
     std::vector<int32_t> methods;
-    for (const auto& entry : entries_) {
+    std::vector<std::string> ivs;
+    for (std::size_t e = 0; e < entries_.size(); ++e) {
+        const auto& entry = entries_[e];
         Placed p;
         p.offset = static_cast<int64_t>(out.Size());
         p.inflated = static_cast<int64_t>(entry.data.size());
         const int32_t method = layout.Method(entry, methodNames_);
         methods.push_back(method);
-        // Encrypted data is padded to whole cipher blocks, each compression
-        // block on its own; the bounds and a stored entry's size stay unpadded.
-        const bool encrypt = entry.encrypted && cipher_;
-        std::string plain;  // the data region before encryption
-        auto stored = [&](const std::string& bytes) {
-            if (!encrypt) {
-                plain += bytes;
-                return bytes;
-            }
-            std::string padded = bytes;
-            padded.resize((bytes.size() + 15) & ~std::size_t{15}, '\0');
-            plain += padded;
-            return cipher_(padded);
-        };
+        ivs.push_back(counterMode && encryptEntries ? MakeIv('E', e) : "");
+        // Every entry with the builder's key, or one marked so with its cipher.
+        p.encrypted = encryptEntries || (entry.encrypted && cipher_);
+        // Encrypted blocks are padded to whole cipher blocks and follow one
+        // another at those distances; the record keeps their real lengths.
         std::string data;
+        int64_t header = 0;
         if (entry.compressed) {
             const auto blocks = BlocksOf(entry);
-            const int64_t header = layout.HeaderSize(entry, blocks.size());
+            header = layout.HeaderSize(entry, blocks.size());
             int64_t at = p.offset + header;
             for (const auto& block : blocks) {
                 p.blocks.emplace_back(at, at + static_cast<int64_t>(block.size()));
-                data += stored(block);
+                data += p.encrypted ? Padded16(block) : block;
                 at = p.offset + header + static_cast<int64_t>(data.size());
             }
-            p.size = at - p.offset - header;
+            p.size = static_cast<int64_t>(data.size());
         } else {
-            data = stored(entry.data);
+            header = layout.HeaderSize(entry, 0);
             p.size = p.inflated;
+            data = p.encrypted ? Padded16(entry.data) : entry.data;
         }
-        if (hash_) p.hash = hash_((hashPlain_ ? plain : data).substr(0, static_cast<std::size_t>(p.size)));
+        // data holds the plain bytes, padded where they are encrypted.
+        std::string stored = data;
+        if (encryptEntries)
+            stored = encrypt(data, ivs.back());
+        else if (p.encrypted)
+            stored = cipher_(data);
+        if (hash_) p.hash = hash_((hashPlain_ ? data : stored).substr(0, static_cast<std::size_t>(p.size)));
         layout.WriteRecord(out, entry, p, 0, p.size, method);
-        out.Bytes(data);
+        out.Bytes(stored);
         placed.push_back(p);
     }
 
@@ -259,16 +403,18 @@ std::string PakBuilder::Build() const {
         index.Name(mountPoint_);
     index.Int32(entryCount_.value_or(static_cast<int32_t>(entries_.size())));
     std::string directoryIndex;
+    const std::string indexIv = MakeIv('I', 0), directoryIv = MakeIv('D', 0);
     if (version_ >= 10) {
         // Encoded entries in a blob, the others as records, and the names in
         // a directory index placed right after the primary index.
-        ByteWriter blob, records;
+        ByteWriter blob, records, recordIvs;
         std::vector<int32_t> locations;
         int32_t recordCount = 0;
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             const auto& entry = entries_[i];
             if (entry.nonEncoded) {
                 layout.WriteRecord(records, entry, placed[i], placed[i].offset, placed[i].size, methods[i]);
+                if (counterMode) recordIvs.Bytes(encryptEntries ? ivs[i] : std::string(12, '\0'));
                 locations.push_back(-(++recordCount));
                 continue;
             }
@@ -277,41 +423,66 @@ std::string PakBuilder::Build() const {
             fields.uncompressedSize = static_cast<uint64_t>(placed[i].inflated);
             fields.size = static_cast<uint64_t>(placed[i].size);
             fields.method = static_cast<uint32_t>(methods[i]);
-            fields.encrypted = entry.encrypted && cipher_;
+            fields.encrypted = placed[i].encrypted;
+            fields.iv = ivs[i];
             fields.blockSize = entry.compressed ? static_cast<uint32_t>(entry.blockSize) : 0;
             for (const auto& [start, end] : placed[i].blocks) fields.blockLengths.push_back(static_cast<uint32_t>(end - start));
             locations.push_back(static_cast<int32_t>(blob.Size()));
             blob.Bytes(EncodeEntry(fields));
         }
-        // Directories in order of first appearance, files in index order.
+        // Directories in order of first appearance (sorted when flat), files
+        // in index order.
         std::vector<std::pair<std::string, std::vector<std::size_t>>> folders;
         for (std::size_t i = 0; i < entries_.size(); ++i) {
-            const std::string& name = entries_[i].name;
+            const std::string name = version_ >= 12 ? Utf8Of(entries_[i]) : entries_[i].name;
             const std::size_t slash = name.rfind('/');
             const std::string folder = slash == std::string::npos ? "/" : name.substr(0, slash + 1);
             auto it = std::find_if(folders.begin(), folders.end(), [&](const auto& f) { return f.first == folder; });
             if (it == folders.end()) it = folders.insert(folders.end(), {folder, {}});
             it->second.push_back(i);
         }
-        ByteWriter dirs;
-        dirs.Int32(static_cast<int32_t>(folders.size()));
-        for (const auto& [folder, files] : folders) {
-            dirs.Name(folder).Int32(static_cast<int32_t>(files.size()));
-            for (const std::size_t i : files) {
-                const auto& entry = entries_[i];
-                if (entry.wideName)
-                    dirs.WideName(entry.wideName->substr(entry.wideName->rfind(u'/') + 1));
-                else
-                    dirs.Name(entry.name.substr(entry.name.rfind('/') + 1));
-                dirs.Int32(locations[i]);
+        if (flatInterval_) {
+            std::map<std::string, std::vector<std::pair<std::string, int32_t>>> sorted;
+            for (const auto& [folder, files] : folders)
+                for (const std::size_t i : files) {
+                    const std::string name = Utf8Of(entries_[i]);
+                    sorted[folder].emplace_back(name.substr(name.rfind('/') + 1), locations[i]);
+                }
+            directoryIndex = FlatDirectories(sorted, *flatInterval_);
+        } else {
+            ByteWriter dirs;
+            dirs.Int32(static_cast<int32_t>(folders.size()));
+            for (const auto& [folder, files] : folders) {
+                dirs.Name(folder).Int32(static_cast<int32_t>(files.size()));
+                for (const std::size_t i : files) {
+                    const auto& entry = entries_[i];
+                    if (version_ >= 12) {
+                        // UTF-8, counted in bytes, with no terminator.
+                        const std::string name = Utf8Of(entry);
+                        const std::string file = name.substr(name.rfind('/') + 1);
+                        dirs.Int32(static_cast<int32_t>(file.size())).Bytes(file);
+                    } else if (entry.wideName) {
+                        dirs.WideName(entry.wideName->substr(entry.wideName->rfind(u'/') + 1));
+                    } else {
+                        dirs.Name(entry.name.substr(entry.name.rfind('/') + 1));
+                    }
+                    dirs.Int32(locations[i]);
+                }
             }
+            directoryIndex = dirs.Str();
         }
-        directoryIndex = dirs.Str();
+        if (encryptIndex) directoryIndex = Padded16(directoryIndex);
+        const std::string directoryHash = hashOf(directoryIndex);
+        if (encryptIndex) directoryIndex = encrypt(directoryIndex, directoryIv);
         index.Int64(0x1234).Int32(0);  // seed, no path-hash index
-        const int64_t primarySize = static_cast<int64_t>(index.Size()) + 4 + 8 + 8 + 20 + 4 +
-                                    static_cast<int64_t>(blob.Size()) + 4 + static_cast<int64_t>(records.Size());
-        index.Int32(1).Int64(indexOffset + primarySize).Int64(static_cast<int64_t>(directoryIndex.size())).Zeros(20);
+        int64_t primarySize = static_cast<int64_t>(index.Size()) + 4 + 8 + 8 + 20 + 4 +
+                              static_cast<int64_t>(blob.Size()) + 4 + static_cast<int64_t>(records.Size()) +
+                              static_cast<int64_t>(recordIvs.Size());
+        if (encryptIndex) primarySize = Align16(primarySize);
+        index.Int32(1).Int64(indexOffset + primarySize).Int64(static_cast<int64_t>(directoryIndex.size()));
+        index.Bytes(directoryHash);
         index.Int32(static_cast<int32_t>(blob.Size())).Bytes(blob.Str()).Int32(recordCount).Bytes(records.Str());
+        index.Bytes(recordIvs.Str());
     } else {
         for (std::size_t i = 0; i < entries_.size(); ++i) {
             const auto& entry = entries_[i];
@@ -338,13 +509,18 @@ std::string PakBuilder::Build() const {
             index.Bytes(bytes);
         }
     }
-    out.Bytes(index.Str());
+    std::string primary = encryptIndex ? Padded16(index.Str()) : index.Str();
+    const std::string primaryHash = hashOf(primary);
+    if (encryptIndex) primary = encrypt(primary, indexIv);
+    out.Bytes(primary);
     out.Bytes(directoryIndex);
     // Footer: key GUID (7+), encrypted-index byte (4+), magic, version, index
-    // offset, index size, index hash, frozen byte (9), method names (8+).
+    // offset, index size, index hash, frozen byte (9), method names (8+),
+    // pakchunk index (14+), encryption method and three IVs (15+).
     if (version_ >= 7) out.Zeros(16);
-    if (version_ >= 4) out.Zeros(1);
-    out.Int32(0x5A6F12E1).Int32(version_).Int64(indexOffset).Int64(static_cast<int64_t>(index.Size())).Zeros(20);
+    if (version_ >= 4) out.Bytes(std::string(1, encryptIndex ? '\x01' : '\0'));
+    out.Int32(0x5A6F12E1).Int32(version_).Int64(indexOffset).Int64(static_cast<int64_t>(primary.size()));
+    out.Bytes(primaryHash);
     if (version_ == 9) out.Zeros(1);
     if (version_ >= 8) {
         const std::size_t slots = variant8a_ ? 4 : 5;
@@ -353,6 +529,14 @@ std::string PakBuilder::Build() const {
             slot.resize(32, '\0');
             out.Bytes(slot);
         }
+    }
+    if (version_ >= 14) out.Int32(pakchunkIndex_);
+    if (version_ >= 15) {
+        out.Bytes(std::string(1, counterMode ? '\x02' : '\x01'));
+        if (counterMode)
+            out.Bytes(indexIv).Bytes(MakeIv('P', 0)).Bytes(directoryIv);
+        else
+            out.Zeros(36);
     }
     return out.Str();
 }

@@ -1,10 +1,14 @@
 #pragma once
 // Builds pak files in code, in the layouts the engine writes: version 3 by
 // default (a footer of 44 bytes, entry headers in front of the data, absolute
-// block offsets), or any version from 1 to 11 (relative block offsets from 5,
-// method names from 8, encoded entries and a directory index from 10), plus
-// the pieces needed to write damaged or unusual ones. Entries are encrypted
-// only when marked so and given a cipher (EncryptWith).
+// block offsets), or any version from 1 to 15 (relative block offsets from 5,
+// method names from 8, encoded entries and a directory index from 10, UTF-8
+// names from 12, a flat directory index from 13, a pakchunk index from 14,
+// the encryption method and IVs from 15), plus the pieces needed to write
+// damaged or unusual ones. From version 10 on, the index and the entries may
+// be encrypted with a key (AES-256-ECB, or from 15 on counter mode); from
+// version 3 on, entries marked so may be encrypted with a cipher (EncryptWith).
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -68,6 +72,7 @@ struct EncodedFields {
     bool encrypted = false;
     uint32_t blockSize = 0;
     std::vector<uint32_t> blockLengths;  // one per block
+    std::string iv;  // 12 bytes in counter mode (an encrypted entry of version 15), else empty
 };
 // Encodes them as the packer does: 32-bit fields where the value fits, the
 // block size as a multiple of 2048 where it is one.
@@ -85,10 +90,21 @@ public:
     PakBuilder& Version(int32_t version, bool variant8a = false);
     // Version 8 and later: the footer's method name slots.
     PakBuilder& MethodNames(std::vector<std::string> names);
+
+    // Version 13 and later: the flat directory index, its names front-coded
+    // with a restart every interval names.
+    PakBuilder& FlatDirectoryIndex(int32_t interval = 16);
+    // Version 14 and later.
+    PakBuilder& PakchunkIndex(int32_t index);
+    // Version 10 and later: encrypts the index ranges and every entry with
+    // the key, in counter mode (version 15 only) or ECB. An index hash is
+    // then stored, as the engine does.
+    PakBuilder& Encrypt(const std::array<uint8_t, 32>& key, bool counterMode, bool index = true, bool entries = true);
     PakBuilder& EncryptWith(PakCipher cipher);
     // Records each entry's SHA-1 (all zero otherwise): of the bytes as stored,
     // or, as some packers do, of the plain bytes before encryption.
     PakBuilder& HashWith(PakHash hash, bool ofPlainBytes = false);
+
     std::string Build() const;
     // Where the index starts in Build()'s bytes.
     int64_t IndexOffset() const;
@@ -101,9 +117,20 @@ private:
     int32_t version_ = 3;
     bool variant8a_ = false;
     std::vector<std::string> methodNames_ = {"Zlib"};
+    std::optional<int32_t> flatInterval_;
+    int32_t pakchunkIndex_ = -1;
+    std::optional<std::array<uint8_t, 32>> key_;
+    bool counterMode_ = false;
+    bool encryptIndex_ = false;
+    bool encryptEntries_ = false;
     PakCipher cipher_;
     PakHash hash_;
     bool hashPlain_ = false;
 };
+
+// AES-256-ECB encryption of whole 16-byte blocks, for building encrypted paks.
+std::string EncryptEcb(const std::array<uint8_t, 32>& key, std::string data);
+// AES-256-CTR as paks use it (IV, big-endian block number from 0).
+std::string ApplyCtr(const std::array<uint8_t, 32>& key, const std::string& iv, std::string data);
 
 }  // namespace pakmole::test

@@ -7,6 +7,7 @@
 namespace pakmole::test {
 
 const char kRealPakKey[] = "lNJbw660IOC+kU7cnVQ1oeqrXyhk4J6UAZrCBbcnp94=";
+const char kUe5PakKey[] = "Q1VFNFBhcnNlRml4dHVyZUFFU0tleTAxMjM0NTY3ODk=";
 
 std::string Sha1Of(const std::string& bytes) { return Sha1Hex(Sha1(bytes.data(), bytes.size())); }
 
@@ -67,6 +68,44 @@ std::vector<RealPak> RepakRealPaks() {
                     paks.push_back({std::string("repak/pack_") + version + compress + encrypt + index + ".pak",
                                     "a/b/mount/point/root/", v5v7});
     return paks;
+}
+
+std::vector<RealPak> Ue5RealPaks() {
+    return {
+        {"ue5/v12-zlib.pak", "CUE4ParseFixtures/Content/Fixtures/",
+         {{"DataTables/DT_AllProperties.uasset", "d8550a889b762de168e0fd6468f3fc6a9c027bde"},
+          {"DataTables/DT_AllProperties.uexp", "86f4e5e195bfe4425bef8f8358c27fe45dbaf013"},
+          {"Maps/Empty.uexp", "246f06dd4f514bf3caad3955c3df4132840a5872"},
+          {"Maps/Empty.umap", "cd5f10d3dbccae8d2d564fb4a21025ab6bdc4de0"},
+          {"Properties/DA_AllProperties.uasset", "a24d4e8a9e6771bbe89de8c3258bf334bbbfee9a"},
+          {"Properties/DA_AllProperties.uexp", "5d6285f63d99b2eb74be30eb38b9427193b8cf43"},
+          {"Textures/T_BC6H.uasset", "5696cb77251846fa6990f453849466e0cfcb69b6"},
+          {"Textures/T_BC6H.uexp", "dfa62b998a2aac229694bef2c7fe82b348712bf7"},
+          {"Textures/T_Streaming.uasset", "a635c04cef62474a43fdf91664f757676daac7ca"},
+          {"Textures/T_Streaming.ubulk", "e053969fede15cf386340f9e975010f810f4e31d"},
+          {"Textures/T_Streaming.uexp", "ad8e6a3f20b086b96e9949e84419971e5bd1b5de"}}},
+        {"ue5/v15-stored-flat-index.pak", "CUE4ParseFixtures/",
+         {{"AssetRegistry.bin", "2f8133750346a84cd4f2b002cc00fa496a7c62bc"},
+          {"Config/DefaultGame.ini", "eda4894f8007c37d7076f3bd84b79bf071c472d6"},
+          {"Content/Localization/CUE4ParseFixtures/de/CUE4ParseFixtures.locres",
+           "a205862117b41db8b89176a0d02ad0015a867dbf"},
+          {"Content/Localization/CUE4ParseFixtures/en/CUE4ParseFixtures.locres",
+           "55d2c88f8d19f3c568a898edbb0b46834f52969b"}}},
+    };
+}
+
+RealPak Ue5CounterModePak() {
+    return {"ue5/v15-ctr-encrypted-oodle.pak", "CUE4ParseFixtures/Content/Fixtures/",
+            {{"DataTables/DT_AllProperties.uasset", "d8550a889b762de168e0fd6468f3fc6a9c027bde"},
+             {"DataTables/DT_AllProperties.uexp", "86f4e5e195bfe4425bef8f8358c27fe45dbaf013"},
+             {"Maps/Empty.uexp", "257d7cfb851a6d462149b319806574f870c109f4"},
+             {"Textures/T_BC6H.uasset", "3d655c5b7e557401d0ac96e72a241d96b5dc8696"}}};
+}
+
+std::vector<std::string> Ue5OodleEntries() {
+    return {"Maps/Empty.umap",        "Properties/DA_AllProperties.uasset", "Properties/DA_AllProperties.uexp",
+            "Textures/T_BC6H.uexp",   "Textures/T_Streaming.uasset",        "Textures/T_Streaming.ubulk",
+            "Textures/T_Streaming.uexp"};
 }
 
 }  // namespace pakmole::test
