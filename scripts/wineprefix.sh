@@ -13,6 +13,12 @@ make_prefix() {
   export WINEPREFIX="$1" WINEARCH="$2"
   # The stamp names the settings below: a prefix made with older settings gets them too.
   local stamp="$WINEPREFIX/.pakmole-ready-4"
+  # A prefix of the other kind (Wine makes a 64-bit one by itself when a
+  # program is run before the set-up) is made again.
+  if [ -f "$WINEPREFIX/system.reg" ] && ! grep -q "^#arch=$WINEARCH\$" "$WINEPREFIX/system.reg"; then
+    echo "setup: $WINEPREFIX is not a $WINEARCH prefix; making it again" >&2
+    rm -rf "$WINEPREFIX"
+  fi
   [ -f "$stamp" ] && return 0
   mkdir -p "$WINEPREFIX"
   local running_before=0
