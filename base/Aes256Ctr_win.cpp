@@ -13,18 +13,13 @@ struct Aes256Ctr::Impl {
     CngKey key;
 };
 
-Aes256Ctr::Aes256Ctr(const AesKey& key) : impl_(std::make_unique<Impl>()) {
-    CheckCng(BCryptGenerateSymmetricKey(AesEcbAlgorithm().Get(), impl_->key.Receive(), nullptr, 0,
-                                        const_cast<PUCHAR>(key.bytes.data()), static_cast<ULONG>(key.bytes.size()),
-                                        0),
-             "BCryptGenerateSymmetricKey");
-}
+Aes256Ctr::Aes256Ctr(const AesKey& key) : impl_(std::make_unique<Impl>()) { MakeAesKey(key, impl_->key); }
 
 Aes256Ctr::~Aes256Ctr() = default;
 
 void Aes256Ctr::ApplyRun(const AesCtrIv& iv, uint32_t firstBlock, uint8_t* data, std::size_t size) const {
     CngKey key;
-    CheckCng(BCryptDuplicateKey(impl_->key.Get(), key.Receive(), nullptr, 0, 0), "BCryptDuplicateKey");
+    DuplicateKey(impl_->key, key);
     constexpr std::size_t kChunk = 64 * 1024;  // key stream made this much at a time
     std::vector<uint8_t> stream(std::min(kChunk, (size + 15) & ~std::size_t{15}));
     uint32_t number = firstBlock;

@@ -11,18 +11,13 @@ struct Aes256EcbDecryptor::Impl {
     CngKey key;
 };
 
-Aes256EcbDecryptor::Aes256EcbDecryptor(const AesKey& key) : impl_(std::make_unique<Impl>()) {
-    CheckCng(BCryptGenerateSymmetricKey(AesEcbAlgorithm().Get(), impl_->key.Receive(), nullptr, 0,
-                                        const_cast<PUCHAR>(key.bytes.data()), static_cast<ULONG>(key.bytes.size()),
-                                        0),
-             "BCryptGenerateSymmetricKey");
-}
+Aes256EcbDecryptor::Aes256EcbDecryptor(const AesKey& key) : impl_(std::make_unique<Impl>()) { MakeAesKey(key, impl_->key); }
 
 Aes256EcbDecryptor::~Aes256EcbDecryptor() = default;
 
 void Aes256EcbDecryptor::DecryptBlocks(uint8_t* data, std::size_t size) const {
     CngKey key;
-    CheckCng(BCryptDuplicateKey(impl_->key.Get(), key.Receive(), nullptr, 0, 0), "BCryptDuplicateKey");
+    DuplicateKey(impl_->key, key);
     // CNG counts in ULONG, which is narrower than size_t in 64-bit programs.
     while (size) {
         const ULONG piece = static_cast<ULONG>(std::min<std::size_t>(size, 0x40000000));

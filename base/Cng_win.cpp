@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "AesKey.h"
 #include "CryptoError.h"
 
 namespace pakmole {
@@ -30,6 +31,17 @@ CngAlgorithm::~CngAlgorithm() { BCryptCloseAlgorithmProvider(handle_, 0); }
 const CngAlgorithm& AesEcbAlgorithm() {
     static const CngAlgorithm aes(BCRYPT_AES_ALGORITHM, BCRYPT_CHAIN_MODE_ECB);
     return aes;
+}
+
+void MakeAesKey(const AesKey& key, CngKey& into) {
+    CheckCng(BCryptGenerateSymmetricKey(AesEcbAlgorithm().Get(), into.Receive(), nullptr, 0,
+                                        const_cast<PUCHAR>(key.bytes.data()), static_cast<ULONG>(key.bytes.size()),
+                                        0),
+             "BCryptGenerateSymmetricKey");
+}
+
+void DuplicateKey(const CngKey& key, CngKey& into) {
+    CheckCng(BCryptDuplicateKey(key.Get(), into.Receive(), nullptr, 0, 0), "BCryptDuplicateKey");
 }
 
 const CngAlgorithm& Sha1Algorithm() {

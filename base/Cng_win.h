@@ -48,4 +48,11 @@ private:
 using CngKey = CngObject<BCryptDestroyKey>;
 using CngHash = CngObject<BCryptDestroyHash>;
 
+struct AesKey;
+// Makes into an AES key (of AesEcbAlgorithm) from key's bytes.
+void MakeAesKey(const AesKey& key, CngKey& into);
+// Makes into a copy of key: a CNG key is not promised to be safe in several
+// threads at once, so each call works on its own copy.
+void DuplicateKey(const CngKey& key, CngKey& into);
+
 }  // namespace pakmole
