@@ -4,7 +4,25 @@
 #include "Options.h"
 #include "base/Exceptions.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace pakmole::cli {
+namespace {
+
+// The folder as the file system sees it: a mount point's "../" steps taken,
+// so that the line names the folder a user would open.
+std::string ShownFolder(const std::string& folder) {
+    if (folder.empty()) return "./";
+    std::error_code error;
+    const std::filesystem::path resolved = std::filesystem::weakly_canonical(folder, error);
+    if (error || resolved.empty()) return folder;
+    std::string shown = resolved.string();
+    if (shown.back() != '/') shown += '/';
+    return shown;
+}
+
+}  // namespace
 
 void PrintUsage(std::FILE* to) {
     std::fputs(
@@ -49,7 +67,7 @@ int ReportJob(const std::string& pakPath, ConsoleHost& host, const PakJobOptions
         }
         std::printf("%d of %d entries extracted to %s (%llu bytes)\n",
                     summary.entries - static_cast<int>(summary.failed.size()), summary.entries,
-                    summary.outputFolder.empty() ? "./" : summary.outputFolder.c_str(),
+                    ShownFolder(summary.outputFolder).c_str(),
                     static_cast<unsigned long long>(summary.bytesWritten));
         for (const auto& failure : summary.failed)
             std::fprintf(stderr, "pakmole: failed: %s: %s\n", failure.name.c_str(), failure.reason.c_str());

@@ -178,6 +178,9 @@ TEST(CommandLine, ExtractWritesWhereAndWhatItIsToldAndKeepsThePak) {
     EXPECT_EQ(classic.status, 0) << classic.out;
     EXPECT_EQ(test::ReadWholeFile(folder / "mount/point/root/test.png"), test::ReadWholeFile(expected + "test.png"));
     EXPECT_TRUE(FileExists(pak + "_unpacked.bak"));
+    // Its count line names the folder the files are in, with the mount point's "../" taken.
+    const std::string written = std::filesystem::canonical(folder / "mount/point/root").string() + "/";
+    EXPECT_NE(classic.out.find(" entries extracted to " + written + " ("), std::string::npos) << classic.out;
 }
 
 TEST(CommandLine, FailedEntriesKeepTheArchiveName) {
