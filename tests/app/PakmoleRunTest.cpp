@@ -621,6 +621,29 @@ protected:
         EXPECT_TRUE(IsWindowEnabled(unpack));
         EXPECT_TRUE(program.Running());
     }
+    // The job's closing box, saying "DONE!" first (further lines may follow
+    // when entries failed), after the shell's window of the result folder
+    // `folderName` came up; every window of that name goes, older ones of
+    // earlier runs included, so that the box is looked at with nothing in
+    // front of it.
+    HWND WaitForDone(const char* folderName) {
+        HWND done = program.WaitForWindow("TMessageForm", 30000);
+        if (!done) return nullptr;
+        HWND folderWindow = nullptr;
+        for (int i = 0; i < 250 && !folderWindow; ++i) {
+            folderWindow = FindWindowA(nullptr, folderName);
+            if (!folderWindow) Sleep(20);
+        }
+        EXPECT_NE(folderWindow, nullptr) << "no folder window " << folderName;
+        for (int i = 0; i < 100; ++i) {
+            HWND window = FindWindowA(nullptr, folderName);
+            if (!window) break;
+            PostMessageA(window, WM_CLOSE, 0, 0);
+            Sleep(20);
+        }
+        EXPECT_EQ(test::MessageFormText(done).rfind("DONE!", 0), 0u);
+        return done;
+    }
     // Closing the window ends the program with exit status 0.
     void CloseAndExpectCleanExit() {
         PostMessageA(main, WM_CLOSE, 0, 0);
@@ -674,26 +697,10 @@ TEST_F(InteractivePakmole, ChoiceThroughTheOpenDialogEndsInDone) {
     const std::string pak = WriteSamplePak(folder);
     ChooseThroughTheOpenDialog(pak);
     test::ClickButton(unpack);
-    HWND done = program.WaitForWindow("TMessageForm", 30000);
-    ASSERT_NE(done, nullptr);
     // The folder window was asked for: the shell shows the extracted "Game" folder.
-    HWND folderWindow = nullptr;
-    for (int i = 0; i < 250 && !folderWindow; ++i) {
-        folderWindow = FindWindowA(nullptr, "Game");
-        if (!folderWindow) Sleep(20);
-    }
-    EXPECT_NE(folderWindow, nullptr);
-    // Every "Game" folder window goes, older ones of earlier runs included:
-    // the box is looked at with nothing in front of it.
-    for (int i = 0; i < 100; ++i) {
-        HWND window = FindWindowA(nullptr, "Game");
-        if (!window) break;
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        Sleep(20);
-    }
+    HWND done = WaitForDone("Game");
+    ASSERT_NE(done, nullptr);
     ExpectBoxShowsItsText(done);
-    // Further lines may follow when entries failed.
-    EXPECT_EQ(test::MessageFormText(done).rfind("DONE!", 0), 0u);
     EXPECT_TRUE(Exists(pak + "_unpacked.bak"));
     EXPECT_EQ(test::ReadWholeFile(folder / "Game\\Content\\readme.txt"), "stored bytes");
     test::DismissWithOk(done);
@@ -746,17 +753,8 @@ TEST_F(InteractivePakmole, AnEncryptedPakAsksForItsKey) {
     EXPECT_GT(picture.DistinctColours(), 4) << "the form is nearly one flat colour";
     SetWindowTextA(value, test::kRealPakKey);
     test::ClickButton(ok);
-    HWND done = program.WaitForWindow("TMessageForm", 30000);
+    HWND done = WaitForDone("root");
     ASSERT_NE(done, nullptr);
-    EXPECT_EQ(test::MessageFormText(done).rfind("DONE!", 0), 0u);
-    // The folder window of the result comes up, and goes again.
-    for (int i = 0; i < 250 && !FindWindowA(nullptr, "root"); ++i) Sleep(20);
-    for (int i = 0; i < 100; ++i) {
-        HWND window = FindWindowA(nullptr, "root");
-        if (!window) break;
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        Sleep(20);
-    }
     test::DismissWithOk(done);
     EXPECT_EQ(test::Sha1Of(test::ReadWholeFile(folder / "mount\\point\\root\\test.png")),
               test::RepakRealPaks().front().sha1.at("test.png"));
@@ -792,16 +790,8 @@ TEST_F(InteractivePakmole, AKeyThatDoesNotOpenTheEntriesIsAskedForAgain) {
     ASSERT_NE(second, nullptr) << "the wrong key was not asked for again";
     EXPECT_FALSE(Exists(folder / "mount")) << "written with a wrong key";
     answer(second, test::kRealPakKey);
-    HWND done = program.WaitForWindow("TMessageForm", 30000);
+    HWND done = WaitForDone("root");
     ASSERT_NE(done, nullptr);
-    EXPECT_EQ(test::MessageFormText(done).rfind("DONE!", 0), 0u);
-    for (int i = 0; i < 250 && !FindWindowA(nullptr, "root"); ++i) Sleep(20);
-    for (int i = 0; i < 100; ++i) {
-        HWND window = FindWindowA(nullptr, "root");
-        if (!window) break;
-        PostMessageA(window, WM_CLOSE, 0, 0);
-        Sleep(20);
-    }
     test::DismissWithOk(done);
     EXPECT_EQ(test::Sha1Of(test::ReadWholeFile(folder / "mount\\point\\root\\test.png")),
               test::RepakRealPaks().front().sha1.at("test.png"));
