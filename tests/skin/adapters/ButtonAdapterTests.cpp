@@ -42,6 +42,10 @@ TEST_F(ButtonLooks, EachStateShowsTheSkinsButtonPicture) {
         const TBitmap32 shown = GrabButton();
         // The caption is written over the face.
         EXPECT_GT(CaptionDifferences(shown, skin), 20) << c.name;
+        // And the corners are the skin's bitmap, not only what its painting makes of it.
+        const CornerCheck corners = CornersFromTheSkinsBitmap(*manager, "BUTTON", c.state, shown);
+        EXPECT_GT(corners.checked, 0) << c.name;
+        EXPECT_EQ(corners.wrong, 0) << c.name;
         c.leave();
         Settle();
     }

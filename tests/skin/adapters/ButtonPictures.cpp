@@ -161,4 +161,39 @@ void PressPointer(bool down) {
     PumpFor(80);
 }
 
+CornerCheck CornersFromTheSkinsBitmap(const TsSkinManager& manager, const char* section, int state,
+                                      const TBitmap32& shown, const std::vector<RECT>& skipped) {
+    CornerCheck check;
+    const int index = manager.FindMaskExact(section, "BORDERSMASK");
+    if (index < 0) return check;
+    const TsMaskData& mask = manager.Model().Masks.at(static_cast<std::size_t>(index));
+    const TBitmap32& bitmap = mask.MaskBitmap ? *mask.MaskBitmap : manager.Model().MasterBitmap;
+    if (mask.MaskKind < 0 || mask.FrameCount <= 0) return check;
+    const int stateWidth = mask.SrcRect.Width() / mask.FrameCount;
+    // The image band on top, a mask band below it when the record has one.
+    const int stateHeight = mask.SrcRect.Height() / (mask.MaskKind + 1);
+    const int left = mask.SrcRect.Left + std::min(state, mask.FrameCount - 1) * stateWidth;
+    const int top = mask.SrcRect.Top;
+    const int cornerWidth[2] = {mask.MarginLeft, mask.MarginRight};
+    const int cornerHeight[2] = {mask.MarginTop, mask.MarginBottom};
+    for (int right = 0; right < 2; ++right)
+        for (int bottom = 0; bottom < 2; ++bottom)
+            for (int y = 0; y < cornerHeight[bottom]; ++y)
+                for (int x = 0; x < cornerWidth[right]; ++x) {
+                    const int sourceX = left + (right ? stateWidth - cornerWidth[1] : 0) + x;
+                    const int sourceY = top + (bottom ? stateHeight - cornerHeight[1] : 0) + y;
+                    const int shownX = (right ? shown.Width() - cornerWidth[1] : 0) + x;
+                    const int shownY = (bottom ? shown.Height() - cornerHeight[1] : 0) + y;
+                    const POINT at{shownX, shownY};
+                    if (std::any_of(skipped.begin(), skipped.end(), [&](const RECT& r) { return PtInRect(&r, at); }))
+                        continue;
+                    const uint32_t source = bitmap.Row(sourceY)[sourceX] & 0xFFFFFF;
+                    const uint32_t maskPixel = mask.MaskKind ? bitmap.Row(sourceY + stateHeight)[sourceX] & 0xFFFFFF : 0;
+                    if (maskPixel != 0 || source == 0xFF00FF) continue;
+                    ++check.checked;
+                    if ((shown.Row(shownY)[shownX] & 0xFFFFFF) != source) ++check.wrong;
+                }
+    return check;
+}
+
 }  // namespace pakmole::test

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "skin/data/Bitmap32.h"
 #include "skin/render/BgSource.h"
@@ -38,6 +39,19 @@ int FrameDifferences(const TBitmap32& a, const TBitmap32& b);
 // they reach 0 or timeoutMs pass (paints and fades take their time).
 int SettledFrameDifferences(HWND window, const TBitmap32& expected, int timeoutMs = 2000);
 int CaptionDifferences(const TBitmap32& a, const TBitmap32& b);
+
+// A window picture's four frame corners against the skin's own bitmap of the
+// section's "BORDERSMASK" in a state, read from the loaded skin's pixels
+// without its painting: a corner pixel that is not the key colour (and, in a
+// record with a mask band, whose mask is black) shows exactly, whatever lies
+// behind. How many such pixels there were and how many of them the picture
+// shows otherwise; pixels inside skipped are left out.
+struct CornerCheck {
+    int checked = 0;
+    int wrong = 0;
+};
+CornerCheck CornersFromTheSkinsBitmap(const TsSkinManager& manager, const char* section, int state,
+                                      const TBitmap32& shown, const std::vector<RECT>& skipped = {});
 // The box around the pixels where picture differs from the bare skin (its
 // ink: caption, glyph), leaving out the pixels inside left; right is -1 when
 // there is none.

@@ -114,6 +114,11 @@ TEST_F(SkinnedEditTest, EveryLookOfTheEditAndItsButtonIsTheSkins) {
         }, 3000);
         EXPECT_EQ(RingDifferences(shown, expected), 0) << step.name;
         EXPECT_EQ(ButtonDifferences(shown, expected, geometry), 0) << step.name;
+        // The corners are the skin's bitmap (the caret and the button may cover their inner pixels).
+        const CornerCheck corners =
+            CornersFromTheSkinsBitmap(*manager, "EDIT", step.editState, shown, {geometry.Button, TextBox(geometry)});
+        EXPECT_GT(corners.checked, 0) << step.name;
+        EXPECT_EQ(corners.wrong, 0) << step.name;
         // The glyph and the placeholder are there in every look.
         EXPECT_GT(AreaDifferences(shown, expected, GlyphBox(geometry)), 30) << step.name;
         EXPECT_GT(AreaDifferences(shown, plainField, TextBox(geometry)), 300) << step.name;

@@ -197,6 +197,10 @@ TEST_F(PopupMenuTest, OpenPopupWearsTheSkin) {
                                    return !corner && std::min({x, y, w - 1 - x, h - 1 - y}) < 3;
                                }),
               0);
+    // Its corners, where the region keeps them, are the skin's own bitmap.
+    const CornerCheck corners = CornersFromTheSkinsBitmap(*manager, "MAINMENU", 0, seen.picture);
+    EXPECT_GT(corners.checked, 0);
+    EXPECT_EQ(corners.wrong, 0);
 
     const RECT hot = seen.items[0], separator = seen.items[1], checked = seen.items[2], disabled = seen.items[3],
                plain = seen.items[4];
