@@ -8,6 +8,7 @@
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/BgQuery_win.h"
+#include "skin/render/DesktopComposition_win.h"
 #include "ui/Graphics.h"
 #include "ui/Menu.h"
 
@@ -43,6 +44,8 @@ TvlDialogWnd::TvlDialogWnd(HWND window, bool repaint, const std::string& section
     // Nothing is painted before the first non-client paint lays out the frame.
     skinData_->PaintSuspended = true;
     skinData_->BackgroundStale = true;
+    // The window manager's own transitions would play over the skinned frame.
+    DisableWindowTransitions(window);
 }
 
 TvlDialogWnd::~TvlDialogWnd() {
