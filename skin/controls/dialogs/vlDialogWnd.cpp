@@ -48,6 +48,18 @@ TvlDialogWnd::TvlDialogWnd(HWND window, bool repaint, const std::string& section
     DisableWindowTransitions(window);
 }
 
+void TvlDialogWnd::ShowWindowUnseen(TMessage& m) {
+    // The window manager would present the window as the platform shows it,
+    // before the skin has painted it: a layered window without a picture
+    // is not presented.
+    const LONG style = GetWindowLongA(handle_, GWL_EXSTYLE);
+    const bool layered = (style & WS_EX_LAYERED) != 0;
+    if (!layered) SetWindowLongA(handle_, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    TvlScrollWnd::HandleMessage(m);
+    if (!layered && IsWindow(handle_))
+        SetWindowLongA(handle_, GWL_EXSTYLE, GetWindowLongA(handle_, GWL_EXSTYLE) & ~WS_EX_LAYERED);
+}
+
 TvlDialogWnd::~TvlDialogWnd() {
     if (tracking_ && GetCapture() == handle_) ReleaseCapture();
 }
@@ -199,6 +211,10 @@ void TvlDialogWnd::HandleMessage(TMessage& m) {
             placePending_ = false;
             SetWindowPos(handle_, nullptr, place_.x, place_.y, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+        }
+        if (DesktopCompositionEnabled()) {
+            ShowWindowUnseen(m);
+            return;
         }
         break;
     case WM_ERASEBKGND:
