@@ -85,6 +85,14 @@ bool ReadShell(HANDLE process, uint64_t address, void* out, std::size_t size) {
     return read && read(process, address, out, size, &got) >= 0 && got == size;
 }
 
+// Memory access and the question whether it runs under WOW64; systems
+// before Vista know only the full query right.
+HANDLE OpenShell(DWORD processId) {
+    constexpr DWORD kMemory = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
+    if (HANDLE shell = OpenProcess(kMemory | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId)) return shell;
+    return OpenProcess(kMemory | PROCESS_QUERY_INFORMATION, FALSE, processId);
+}
+
 bool IsWow64(HANDLE process) {
     BOOL wow64 = FALSE;
     return IsWow64Process(process, &wow64) && wow64;
@@ -109,9 +117,7 @@ bool FindTaskbarButton(HWND window, RECT& button) {
     if (!toolbar || !window) return false;
     DWORD processId = 0;
     GetWindowThreadProcessId(toolbar, &processId);
-    ProcessHandle process(OpenProcess(
-        PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
-        processId));
+    ProcessHandle process(OpenShell(processId));
     if (!process.Get()) return false;
     const bool shell64 = ShellIs64Bit(process.Get());
     const TTaskbarRecordLayout layout = TaskbarRecordLayout(shell64);
