@@ -16,19 +16,6 @@ namespace {
 const char* const kAdapterProperty = "VLSBSC";
 bool dialogMode = false;
 
-using SetWindowThemeProc = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
-
-// Looked up once: a system without visual styles has no uxtheme.dll.
-SetWindowThemeProc SetWindowThemeFunction() {
-    static const SetWindowThemeProc proc = [] {
-        HMODULE library = LoadLibraryA("uxtheme.dll");
-        return library ? reinterpret_cast<SetWindowThemeProc>(
-                             reinterpret_cast<void*>(GetProcAddress(library, "SetWindowTheme")))
-                       : nullptr;
-    }();
-    return proc;
-}
-
 }  // namespace
 
 bool DialogMode() { return dialogMode; }
@@ -42,10 +29,10 @@ TvlMainWnd::TvlMainWnd(HWND window, bool repaint, const std::string& defaultSect
                        TsCommonData* state)
     : handle_(window), manager_(manager) {
     (void)repaint;  // the first paint comes with the next WM_PAINT either way
-    const bool providerFrame = state && state->ProviderForm;
-    if (SetWindowThemeProc setTheme = SetWindowThemeFunction();
-        setTheme && !providerFrame && defaultSection != "DIALOG" && !dialogMode)
-        setTheme(window, L" ", L" ");
+    visualStyle_.ProviderState = state && state->ProviderForm;
+    visualStyle_.ProviderDrawsFrame = !state || state->ProviderDrawsFrame;
+    visualStyle_.DialogSection = defaultSection == "DIALOG";
+    visualStyle_.DialogMode = dialogMode;
     if (state) {
         skinData_ = state;
         if (!manager_) manager_ = state->SkinManager();
@@ -64,6 +51,9 @@ TvlMainWnd::TvlMainWnd(HWND window, bool repaint, const std::string& defaultSect
 }
 
 void TvlMainWnd::Start() {
+    // Decided here, where a descendant's answer to MenuWindow counts.
+    visualStyle_.MenuWindow = MenuWindow();
+    if (TurnsVisualStyleOff(visualStyle_)) TurnVisualStyleOff(handle_);
     CaptureOriginalParams();
     paramsApplied_ = false;
     ReadCaption();

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "skin/controls/adapters/vlVisualStyle.h"
 #include "skin/controls/state/sCommonData.h"
 #include "skin/render/sFade_win.h"
 #include "ui/Control.h"
@@ -35,6 +36,8 @@ public:
     void Start();
     // Called at the end of Start, with the window subclassed.
     virtual void Started() {}
+    // The adapter of a popup menu's window, which keeps the platform's visual style.
+    virtual bool MenuWindow() const { return false; }
 
     virtual void CaptureOriginalParams() {}
     virtual void RestoreOriginalParams() {}
@@ -117,6 +120,7 @@ private:
     void Subclass();
     bool HandleSkinCommand(TMessage& message);
     bool styleSaved_ = false;
+    TvlVisualStyleCase visualStyle_;
 };
 
 // The global dialog mode: set while platform dialogs are being skinned.

@@ -8,6 +8,7 @@
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/BgQuery_win.h"
+#include "skin/render/DesktopComposition_win.h"
 #include "ui/Graphics.h"
 #include "ui/Menu.h"
 
@@ -43,6 +44,20 @@ TvlDialogWnd::TvlDialogWnd(HWND window, bool repaint, const std::string& section
     // Nothing is painted before the first non-client paint lays out the frame.
     skinData_->PaintSuspended = true;
     skinData_->BackgroundStale = true;
+    // The window manager's own transitions would play over the skinned frame.
+    DisableWindowTransitions(window);
+}
+
+void TvlDialogWnd::ShowWindowUnseen(TMessage& m) {
+    // The window manager would present the window as the platform shows it,
+    // before the skin has painted it: a layered window without a picture
+    // is not presented.
+    const LONG style = GetWindowLongA(handle_, GWL_EXSTYLE);
+    const bool layered = (style & WS_EX_LAYERED) != 0;
+    if (!layered) SetWindowLongA(handle_, GWL_EXSTYLE, style | WS_EX_LAYERED);
+    TvlScrollWnd::HandleMessage(m);
+    if (!layered && IsWindow(handle_))
+        SetWindowLongA(handle_, GWL_EXSTYLE, GetWindowLongA(handle_, GWL_EXSTYLE) & ~WS_EX_LAYERED);
 }
 
 TvlDialogWnd::~TvlDialogWnd() {
@@ -196,6 +211,10 @@ void TvlDialogWnd::HandleMessage(TMessage& m) {
             placePending_ = false;
             SetWindowPos(handle_, nullptr, place_.x, place_.y, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+        }
+        if (DesktopCompositionEnabled()) {
+            ShowWindowUnseen(m);
+            return;
         }
         break;
     case WM_ERASEBKGND:

@@ -58,6 +58,8 @@ public:
     int TitleHitTest(POINT screen) const;
 
 private:
+    // Under composition: WM_SHOWWINDOW handled with the window layered.
+    void ShowWindowUnseen(TMessage& m);
     void TakeIcon();
     void UpdateLayout();
     bool RenderFrame();

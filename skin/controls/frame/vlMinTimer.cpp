@@ -3,6 +3,8 @@
 #include <utility>
 
 #include "skin/data/Bitmap32_win.h"
+#include "skin/render/DesktopComposition_win.h"
+#include "skin/render/SystemMinimizeAnimation_win.h"
 #include "skin/render/TaskbarButton_win.h"
 #include "skin/render/WindowAnimation_win.h"
 
@@ -11,6 +13,8 @@ namespace pakmole {
 namespace {
 
 constexpr unsigned kMinimizeTickMs = 15;
+// Between the restored window's last picture and its focus.
+constexpr unsigned kRestoreFocusPauseMs = 20;
 
 TRect32 ToRect32(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
@@ -18,7 +22,8 @@ TRect32 ToRect32(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 TRect32 MinimizeTarget(HWND application, const TRect32& windowRect) {
     RECT r;
-    if (application && FindTaskbarButton(application, r)) return ToRect32(r);
+    // A composed taskbar is not searched for the button.
+    if (application && !DesktopCompositionEnabled() && FindTaskbarButton(application, r)) return ToRect32(r);
     if (TaskbarRect(r)) return FallbackTarget(ToRect32(r), windowRect);
     // No shell: the picture sinks to the middle of the screen's bottom edge.
     const int32_t bottom = GetSystemMetrics(SM_CYSCREEN);
@@ -45,14 +50,18 @@ void TvlMinTimer::StartMinimize(TBitmap32 picture, const TRect32& windowRect, co
     motion_ = pakmole::StartMinimize(windowRect, target, time, startAlpha);
     minimized_ = false;
     if (!window_.Create(nullptr)) return;
+    // The platform minimizes the window right after this: without its own
+    // animation, until the picture has reached the taskbar.
+    systemAnimationOff_ = std::make_unique<TSystemMinimizeAnimationOff>();
     // It passes over every window; a taskbar would be above it.
     window_.PlaceAbove(nullptr);
     window_.Show(picture_, POINT{windowRect.Left, windowRect.Top}, startAlpha);
     SetEnabled(true);
 }
 
-void TvlMinTimer::StartRestore(std::function<void()> bringBack) {
+void TvlMinTimer::StartRestore(std::function<void()> bringBack, std::function<void()> giveFocus) {
     bringBack_ = std::move(bringBack);
+    giveFocus_ = std::move(giveFocus);
     if (!minimized_ || picture_.Empty() || !window_.Handle()) {
         EndRestore();
         return;
@@ -66,6 +75,7 @@ void TvlMinTimer::StartRestore(std::function<void()> bringBack) {
 void TvlMinTimer::OwnTimer() {
     if (!window_.Handle()) {
         SetEnabled(false);
+        systemAnimationOff_.reset();
         if (restoring_) EndRestore();
         return;
     }
@@ -85,6 +95,7 @@ void TvlMinTimer::OwnTimer() {
     SetEnabled(false);
     window_.Hide();
     minimized_ = true;
+    systemAnimationOff_.reset();
 }
 
 void TvlMinTimer::ShowFrame() {
@@ -100,10 +111,20 @@ void TvlMinTimer::EndRestore() {
     // The real window comes back under the whole picture, which then goes.
     if (window_.Handle() && !picture_.Empty())
         window_.Show(picture_, POINT{windowRect_.Left, windowRect_.Top}, static_cast<uint8_t>(motion_.StartAlpha));
-    if (auto bringBack = std::exchange(bringBack_, nullptr)) bringBack();
+    if (auto bringBack = std::exchange(bringBack_, nullptr)) {
+        // The window comes back without the system's animation.
+        systemAnimationOff_.reset();
+        TSystemMinimizeAnimationOff quiet;
+        bringBack();
+    }
+    systemAnimationOff_.reset();
     window_.Free();
     picture_ = TBitmap32();
     frame_ = TBitmap32();
+    if (auto giveFocus = std::exchange(giveFocus_, nullptr)) {
+        Sleep(kRestoreFocusPauseMs);
+        giveFocus();
+    }
 }
 
 }  // namespace pakmole

@@ -7,10 +7,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 
 #include "skin/data/Bitmap32.h"
 #include "skin/render/MinimizeMotion.h"
 #include "skin/render/PictureWindow_win.h"
+#include "skin/render/SystemMinimizeAnimation_win.h"
 #include "skin/render/vlThdTimer_win.h"
 
 namespace pakmole {
@@ -29,8 +31,10 @@ public:
     void StartMinimize(TBitmap32 picture, const TRect32& windowRect, const TRect32& target, int time,
                        uint8_t startAlpha);
     // The way back; bringBack puts the real window in place of the picture
-    // when it has grown to full size (at once when nothing was minimized).
-    void StartRestore(std::function<void()> bringBack);
+    // when it has grown to full size (at once when nothing was minimized),
+    // with the system's minimize animation off; giveFocus runs a moment
+    // after the picture has gone.
+    void StartRestore(std::function<void()> bringBack, std::function<void()> giveFocus = {});
     // The picture has reached the taskbar and waits there for the way back.
     bool Minimized() const { return minimized_; }
     bool Restoring() const { return restoring_; }
@@ -52,6 +56,9 @@ private:
     bool minimized_ = false;
     bool restoring_ = false;
     std::function<void()> bringBack_;
+    std::function<void()> giveFocus_;
+    // Held from the start of a minimize until the picture reaches the taskbar.
+    std::unique_ptr<TSystemMinimizeAnimationOff> systemAnimationOff_;
 };
 
 }  // namespace pakmole

@@ -18,6 +18,7 @@ class TvlMnuWnd : public TvlScrollWnd {
 public:
     TvlMnuWnd(HWND window, TsSkinableMenus* engine);
     std::string ClassName() const override { return "TvlMnuWnd"; }
+    bool MenuWindow() const override { return true; }
 
     // The adapter of a popup window (null when it has none).
     static TvlMnuWnd* ForWindow(HWND window);

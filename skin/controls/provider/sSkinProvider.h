@@ -170,6 +170,7 @@ private:
     void UnhookApplication();
     void AnimMinimize();
     void AnimRestore(std::function<void()> bringBack);
+    void GiveFocusAfterRestore();
 
     // Frame messages (sSkinProvider_mouse.cpp); true when handled.
     bool HandleFrameMessage(TMessage& message, const TWndMethod& previous);

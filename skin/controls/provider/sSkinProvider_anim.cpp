@@ -10,6 +10,7 @@
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinEffects.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/render/DesktopComposition_win.h"
 #include "skin/render/WindowAnimation_win.h"
 #include "skin/render/WindowOpacity_win.h"
 #include "ui/Application.h"
@@ -123,6 +124,7 @@ void TsSkinProvider::AnimShowForm() {
     frameStale_ = true;
     RedrawWindow(h, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW);
+    if (picture.Handle()) CompositionPause();
     picture.Free();
     if (OnAfterAnimation) OnAfterAnimation(this, 0);
 }
@@ -217,12 +219,19 @@ void TsSkinProvider::AnimRestore(std::function<void()> bringBack) {
         bringBack();
         return;
     }
-    minTimer_->StartRestore([this, bringBack = std::move(bringBack)] {
-        bringBack();
-        if (form_->HandleAllocated())
-            RedrawWindow(form_->Handle(), nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    });
+    minTimer_->StartRestore(
+        [this, bringBack = std::move(bringBack)] {
+            bringBack();
+            if (form_->HandleAllocated())
+                RedrawWindow(form_->Handle(), nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        },
+        [this] { GiveFocusAfterRestore(); });
+}
+
+void TsSkinProvider::GiveFocusAfterRestore() {
+    if (form_->HandleAllocated() && IsWindowVisible(form_->Handle()) && IsWindowEnabled(form_->Handle()))
+        SetActiveWindow(form_->Handle());
 }
 
 }  // namespace pakmole

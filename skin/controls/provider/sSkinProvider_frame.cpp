@@ -38,6 +38,7 @@ TsFrameStyle FrameStyleOf(TFormBorderStyle style) {
 void TsSkinProvider::SetDrawNonClientArea(bool on) {
     if (on == drawNonClient_) return;
     drawNonClient_ = on;
+    skinData_->ProviderDrawsFrame = on;
     InvalidateFrame();
 }
 

@@ -88,6 +88,10 @@ public:
     HDC PrintTarget = nullptr;
     // Set by a form provider that owns this state: the form it serves.
     TWinControl* ProviderForm = nullptr;
+    // Set by that provider: whether it paints the form's frame itself
+    // (DrawNonClientArea); adapters on such a form keep the platform's
+    // visual style when it does not.
+    bool ProviderDrawsFrame = true;
     // Set by a form provider while its form is drawn with a separate border
     // window (extended borders): the form's own surface then no longer shows
     // a plain colour up to its edges.

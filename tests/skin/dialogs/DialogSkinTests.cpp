@@ -16,6 +16,7 @@
 #include "skin/controls/dialogs/vlProvider.h"
 #include "skin/manager/SkinCommands.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/render/DesktopComposition_win.h"
 #include "skin/render/MaskPainter.h"
 #include "skin/render/PixelCopy.h"
 #include "tests/skin/adapters/ButtonPictures.h"
@@ -188,7 +189,12 @@ TEST_F(DialogSkinTest, MessageBoxWearsTheSkinAndItsOkClosesIt) {
 }
 
 // A modeless dialog of the test with a few children of the usual classes.
+// Whether the test dialog was layered each time its own procedure heard it was being shown.
+std::vector<bool> layeredWhileShown;
+
 INT_PTR CALLBACK TestDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+    if (msg == WM_SHOWWINDOW && wParam)
+        layeredWhileShown.push_back((GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_LAYERED) != 0);
     if (msg == WM_INITDIALOG) {
         const auto make = [dialog](const char* cls, const char* text, DWORD style, int id, int y) {
             CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, 10, y, 150, 22, dialog,
@@ -253,6 +259,53 @@ TEST_F(DialogSkinTest, CloseButtonAnswersByTheDialogsClass) {
         PumpFor(50);
     }
     EXPECT_TRUE(DialogProviders().empty());
+}
+
+struct AttributeCall {
+    HWND Window;
+    DWORD Attribute;
+    BOOL Value;
+};
+std::vector<AttributeCall> attributeCalls;
+
+HRESULT WINAPI RecordDwmSetWindowAttribute(HWND window, DWORD attribute, LPCVOID value, DWORD size) {
+    const BOOL given = size == sizeof(BOOL) ? *static_cast<const BOOL*>(value) : -1;
+    attributeCalls.push_back(AttributeCall{window, attribute, given});
+    return S_OK;
+}
+
+// Under composition a skinned dialog's window plays none of the window
+// manager's transitions (attribute 3, DWMWA_TRANSITIONS_FORCEDISABLED, true),
+// and it is layered (so not presented) while the platform shows it.
+TEST_F(DialogSkinTest, UnderCompositionADialogsTransitionsAreOffAndItIsShownUnseen) {
+    ReplaceDwmSetWindowAttribute(&RecordDwmSetWindowAttribute);
+    for (const bool composed : {false, true}) {
+        SCOPED_TRACE(composed);
+        attributeCalls.clear();
+        layeredWhileShown.clear();
+        ForceDesktopComposition(composed);
+        HWND dialog = OpenTestDialog(kDialogStyle, Owner());
+        ASSERT_NE(dialog, nullptr);
+        PumpFor(100);
+        EXPECT_EQ(layeredWhileShown, std::vector<bool>{composed});
+        EXPECT_EQ(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_LAYERED, 0) << "and plain once shown";
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        ASSERT_NE(ProviderOfDialog(dialog), nullptr);
+        std::vector<AttributeCall> forDialog;
+        for (const AttributeCall& call : attributeCalls)
+            if (call.Window == dialog) forDialog.push_back(call);
+        if (composed) {
+            ASSERT_EQ(forDialog.size(), 1u);
+            EXPECT_EQ(forDialog[0].Attribute, 3u);
+            EXPECT_EQ(forDialog[0].Value, TRUE);
+        } else {
+            EXPECT_TRUE(forDialog.empty());
+        }
+        DestroyWindow(dialog);
+        PumpFor(50);
+    }
+    ForceDesktopComposition(std::nullopt);
+    ReplaceDwmSetWindowAttribute(nullptr);
 }
 
 TEST_F(DialogSkinTest, AHundredDialogsLeaveNothingBehind) {

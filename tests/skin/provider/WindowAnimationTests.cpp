@@ -8,9 +8,12 @@
 
 #include "skin/controls/frame/PaintWindowTo.h"
 #include "skin/manager/DialogHook.h"
+#include "skin/render/DesktopComposition_win.h"
+#include "skin/render/SystemMinimizeAnimation_win.h"
 #include "skin/render/WindowAnimation_win.h"
 #include "tests/skin/adapters/AdapterFixture.h"
 #include "tests/skin/frame/FramePictures.h"
+#include "tests/skin/render_win/StandInTaskbar.h"
 #include "ui/Application.h"
 
 namespace pakmole::test {
@@ -33,20 +36,41 @@ std::vector<HWND> VisiblePictureWindows() {
     return found;
 }
 
+// Every place a picture window is moved to, while a test listens: read from
+// the window's own messages, so no step is missed however slowly the test
+// gets to look.
+std::vector<POINT>* pictureMoves = nullptr;
+WNDPROC pictureProcedure = nullptr;  // the class's, the same for every picture window
+
+LRESULT CALLBACK RecordingPictureProcedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_WINDOWPOSCHANGED && pictureMoves) {
+        const auto& position = *reinterpret_cast<const WINDOWPOS*>(lParam);
+        const POINT at{position.x, position.y};
+        if (!(position.flags & SWP_NOMOVE) &&
+            (pictureMoves->empty() || pictureMoves->back().x != at.x || pictureMoves->back().y != at.y))
+            pictureMoves->push_back(at);
+    }
+    return CallWindowProcA(pictureProcedure, window, msg, wParam, lParam);
+}
+
 bool Layered(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; }
 
 class WindowAnimation : public AdapterFixture {
 protected:
     void SetUp() override {
         AdapterFixture::SetUp();
-        listener_ = TsDialogHook::AddWindowCreatingHandler([this](HWND, const CREATESTRUCTA& create) {
-            if (!IS_INTRESOURCE(create.lpszClass) && std::string(create.lpszClass) == "TvlPictureWindow")
-                ++picturesMade;
+        listener_ = TsDialogHook::AddWindowCreatingHandler([this](HWND window, const CREATESTRUCTA& create) {
+            if (IS_INTRESOURCE(create.lpszClass) || std::string(create.lpszClass) != "TvlPictureWindow") return;
+            ++picturesMade;
+            pictureProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+                window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordingPictureProcedure)));
         });
         provider->OnAfterAnimation = [this](TObject*, int kind) { afterAnimation.push_back(kind); };
     }
     void TearDown() override {
         TsDialogHook::RemoveWindowCreatingHandler(listener_);
+        ForceDesktopComposition(std::nullopt);
+        ObserveCompositionPauses(nullptr);
         FinishHideAnimation();
         AdapterFixture::TearDown();
     }
@@ -180,21 +204,14 @@ TEST_F(WindowAnimation, HidingLeavesAPictureThatFadesOut) {
 TEST_F(WindowAnimation, MinimizeShrinksAPictureAwayAndRestoreBringsTheFormBackUnderIt) {
     RECT start;
     GetWindowRect(form->Handle(), &start);
+    // Where the picture stands, tick after tick, until it has reached the taskbar.
+    std::vector<POINT> path;
+    pictureMoves = &path;
     app.App().Minimize();
     EXPECT_FALSE(IsWindowVisible(form->Handle()));
     ASSERT_NE(provider->MinimizeTimer(), nullptr);
-    // Where the picture stands, tick after tick, until it has reached the taskbar.
-    std::vector<POINT> path;
-    PumpUntil(
-        [&] {
-            for (HWND picture : VisiblePictureWindows()) {
-                RECT r;
-                GetWindowRect(picture, &r);
-                if (path.empty() || path.back().x != r.left || path.back().y != r.top) path.push_back({r.left, r.top});
-            }
-            return provider->MinimizeTimer()->Minimized();
-        },
-        3000);
+    PumpUntil([&] { return provider->MinimizeTimer()->Minimized(); }, 3000);
+    pictureMoves = nullptr;
     ASSERT_TRUE(provider->MinimizeTimer()->Minimized());
     EXPECT_TRUE(VisiblePictureWindows().empty());
     ASSERT_GE(path.size(), 5u) << "the picture moved in steps";
@@ -221,6 +238,104 @@ TEST_F(WindowAnimation, MinimizeShrinksAPictureAwayAndRestoreBringsTheFormBackUn
     app.App().OnRestore = nullptr;
     Settle();
     EXPECT_EQ(ScreenDifferences(), 0);
+}
+
+// Under composition the picture window stays one pause (48 ms) longer, over
+// the form that is already itself again; without composition it goes at once.
+TEST_F(WindowAnimation, UnderCompositionThePictureStaysAPauseLongerOverTheRealForm) {
+    for (const bool composed : {false, true}) {
+        SCOPED_TRACE(composed);
+        form->Hide();
+        Settle();
+        ForceDesktopComposition(composed);
+        struct Pause {
+            unsigned ms;
+            bool formShown, formLayered;
+            std::size_t pictures;
+        };
+        std::vector<Pause> pauses;
+        ObserveCompositionPauses([&](unsigned ms) {
+            pauses.push_back(Pause{ms, IsWindowVisible(form->Handle()) != FALSE, Layered(form->Handle()),
+                                   VisiblePictureWindows().size()});
+        });
+        form->Show();
+        ObserveCompositionPauses(nullptr);
+        ForceDesktopComposition(std::nullopt);
+        if (!composed) {
+            EXPECT_TRUE(pauses.empty());
+            continue;
+        }
+        ASSERT_EQ(pauses.size(), 1u);
+        EXPECT_EQ(pauses[0].ms, 48u);
+        EXPECT_TRUE(pauses[0].formShown);
+        EXPECT_FALSE(pauses[0].formLayered) << "the form is itself again under the picture";
+        EXPECT_EQ(pauses[0].pictures, 1u) << "the picture still stands";
+        EXPECT_TRUE(VisiblePictureWindows().empty()) << "and goes after the pause";
+    }
+}
+
+// Under composition the shell's taskbar is not searched for the button: the
+// picture goes to the taskbar's inner edge even when the button is there.
+TEST_F(WindowAnimation, UnderCompositionTheMinimizeTargetIsNotTheTaskbarButton) {
+    HWND others[2] = {MakeWindow("CompositionTestWindow", nullptr, 0, 0, 10, 10),
+                      MakeWindow("CompositionTestWindow", nullptr, 0, 0, 10, 10)};
+    StandInTaskbar taskbar({others[0], app.App().Handle(), others[1]});
+    const TRect32 window{100, 100, 420, 280};  // centre x 260
+    const RECT button = taskbar.ButtonOnScreen(1);
+    ForceDesktopComposition(false);
+    const TRect32 plain = MinimizeTarget(app.App().Handle(), window);
+    EXPECT_EQ(plain.Left, button.left);
+    EXPECT_EQ(plain.Top, button.top);
+    EXPECT_EQ(plain.Right, button.right);
+    EXPECT_EQ(plain.Bottom, button.bottom);
+    ForceDesktopComposition(true);
+    // The stand-in lies at the bottom, its top at 760: the point (260, 760).
+    const TRect32 composed = MinimizeTarget(app.App().Handle(), window);
+    EXPECT_EQ(composed.Left, 260);
+    EXPECT_EQ(composed.Top, 760);
+    EXPECT_EQ(composed.Width(), 0);
+    EXPECT_EQ(composed.Height(), 0);
+    ForceDesktopComposition(std::nullopt);
+    for (HWND w : others) DestroyWindow(w);
+}
+
+// The system's minimize animation setting as a stand-in keeps it (Wine keeps none).
+int standInMinAnimate = 1;
+BOOL WINAPI StandInSystemParameters(UINT action, UINT, PVOID data, UINT) {
+    auto* info = static_cast<ANIMATIONINFO*>(data);
+    if (action == SPI_GETANIMATION) info->iMinAnimate = standInMinAnimate;
+    else if (action == SPI_SETANIMATION) standInMinAnimate = info->iMinAnimate;
+    else return FALSE;
+    return TRUE;
+}
+
+// The system's own minimize animation is off while the picture goes to the
+// taskbar and while the form comes back, and as it was afterwards; the form
+// has the focus after a restore.
+TEST_F(WindowAnimation, TheSystemsMinimizeAnimationIsOffWhileThePictureMoves) {
+    ReplaceSystemParametersInfo(&StandInSystemParameters);
+    for (const bool systemSetting : {true, false}) {
+        SCOPED_TRACE(systemSetting);
+        standInMinAnimate = systemSetting ? 1 : 0;
+        ForceDesktopComposition(true);
+        app.App().Minimize();
+        ASSERT_NE(provider->MinimizeTimer(), nullptr);
+        EXPECT_EQ(standInMinAnimate, 0) << "off while the form leaves";
+        ASSERT_TRUE(PumpUntil([&] { return provider->MinimizeTimer()->Minimized(); }, 3000));
+        EXPECT_EQ(standInMinAnimate, systemSetting ? 1 : 0) << "as it was once the picture is at the taskbar";
+
+        std::vector<int> whileShown;
+        app.App().OnRestore = [&](TObject*) { whileShown.push_back(standInMinAnimate); };
+        SendMessageA(app.App().Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+        ASSERT_TRUE(PumpUntil([&] { return !provider->MinimizeTimer()->Restoring(); }, 3000));
+        app.App().OnRestore = nullptr;
+        EXPECT_EQ(whileShown, std::vector<int>{0}) << "off while the form is shown again";
+        EXPECT_EQ(standInMinAnimate, systemSetting ? 1 : 0) << "as it was after the restore";
+        EXPECT_EQ(GetActiveWindow(), form->Handle());
+        ForceDesktopComposition(std::nullopt);
+        Settle();
+    }
+    ReplaceSystemParametersInfo(nullptr);
 }
 
 }  // namespace
