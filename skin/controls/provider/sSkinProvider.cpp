@@ -173,15 +173,7 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
         if (adapter_) adapter_->AddAllItems();
         return true;
     case SKC_GETBGINFO:
-        // What lies behind the form's children is still told as the form's
-        // own colour: with the window image as the answer, a disabled speed
-        // button's half-faded look came out wrong (to be looked into).
-        if (m.LParam) {
-            auto& query = *reinterpret_cast<TBgQuery*>(m.LParam);
-            query.BgKind = bgkColor;
-            query.Color = form_->Color();
-            query.Bitmap = nullptr;
-        }
+        if (m.LParam) AnswerBackground(*reinterpret_cast<TBgQuery*>(m.LParam));
         m.Result = 1;
         return true;
     case SKC_GETBGCOLOR:

@@ -31,6 +31,7 @@ namespace pakmole {
 
 class TCustomForm;
 class TsSystemMenu;
+struct TBgQuery;
 
 // The caption icon's own settings: shown or not, and its size (0: from the
 // caption's height).
@@ -139,6 +140,8 @@ private:
     POINT ClientOrigin() const;
     // WM_ERASEBKGND: the client part of the window image into the DC.
     bool EraseClient(HDC dc);
+    // SKC_GETBGINFO: what lies behind the form's children.
+    void AnswerBackground(TBgQuery& query);
     void PaintTitleButton(TBitmap32& image, int button);
     // The button's mask in state over the caption strip, at point at of
     // target; bg is what the strip shows there.

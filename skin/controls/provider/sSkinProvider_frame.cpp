@@ -11,6 +11,7 @@
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinEffects.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/render/BgQuery_win.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/MaskPainter.h"
 #include "skin/render/PixelCopy.h"
@@ -104,6 +105,24 @@ bool TsSkinProvider::EraseClient(HDC dc) {
     const POINT origin = ClientOrigin();
     BitBlt(dc, 0, 0, client.right, client.bottom, Bitmap32DC(*image), origin.x, origin.y, SRCCOPY);
     return true;
+}
+
+void TsSkinProvider::AnswerBackground(TBgQuery& query) {
+    // Behind the children lies the client part of the window image; the
+    // form's own colour only while the skin paints no frame. The offsets
+    // are added to: a see-through child passes the question on with its
+    // own position already in them.
+    if (const TBitmap32* image = WindowImage()) {
+        const POINT origin = ClientOrigin();
+        query.BgKind = bgkBitmap;
+        query.Bitmap = image;
+        query.OffsetX += origin.x;
+        query.OffsetY += origin.y;
+        return;
+    }
+    query.BgKind = bgkColor;
+    query.Color = form_->Color();
+    query.Bitmap = nullptr;
 }
 
 bool TsSkinProvider::PaintsFrame() const {

@@ -4,14 +4,17 @@
 #include "tests/skin/adapters/AdapterFixture.h"
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <cstdlib>
 #include <thread>
 
 #include "skin/manager/SkinCommands.h"
+#include "skin/manager/sThirdParty.h"
 #include "tests/support/TestPaths.h"
 
 #include "tests/skin/frame/FramePictures.h"
 #include "tests/ui/GuiObjectCounts.h"
+#include "ui/SpeedButton.h"
 
 namespace pakmole::test {
 namespace {
@@ -215,38 +218,64 @@ TEST_F(ProviderFrame, NewCaptionKeepsTheSkinsFrame) {
 namespace pakmole::test {
 namespace {
 
-// A skin whose "FORM" face is a ramp from pure red to pure blue: the
-// client area shows the ramp, not one plain colour.
-TEST(ProviderClientArea, ShowsTheFormsSectionOfTheWindowImage) {
-    TempFolder skins;
-    WriteSkinFolder(skins.Path() + "Ramp",
-                    "[GLOBALINFO]\r\nVERSION=8.00\r\nAUTHOR=Tests\r\n"
-                    "[FORM]\r\nSTATES=1\r\nCOLOR=0\r\nGRADIENTPERCENT=100\r\nGRADIENTDATA=255;16711680;100;0;0\r\n");
-    ComponentPtr<TsSkinManager> manager = MakeManager();
-    manager->SetIsDefault(true);
-    manager->SetSkinDirectory(skins.Path());
-    manager->SetSkinName("Ramp");
-    ASSERT_TRUE(manager->Active());
-    RecordingApplication app;
-    TForm* form = app.App().CreateForm<TForm>();
-    form->SetBounds(100, 100, 300, 260);
-    new TsSkinProvider(form);
-    form->Show();
-    PumpFor(300);
-    InvalidateRect(form->Handle(), nullptr, TRUE);
-    PumpFor(200);
+// A skin whose "FORM" face is a ramp from pure red at the window's top row
+// to pure blue at its bottom row, and whose "SPEEDBUTTON" is all see-through:
+// the client area shows the ramp, not one plain colour, and so does a child
+// that shows what lies behind it.
+class ProviderClientArea : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteSkinFolder(skins.Path() + "Ramp",
+                        "[GLOBALINFO]\r\nVERSION=8.00\r\nAUTHOR=Tests\r\n"
+                        "[FORM]\r\nSTATES=1\r\nCOLOR=0\r\nGRADIENTPERCENT=100\r\nGRADIENTDATA=255;16711680;100;0;0\r\n"
+                        "[SPEEDBUTTON]\r\nSTATES=1\r\nCOLOR=65280\r\nTRANSPARENCY=100\r\n");
+        manager = MakeManager();
+        manager->SetIsDefault(true);
+        manager->BeginLoad();
+        manager->ThirdParty().SetText(tpSpeedButton, "TSpeedButton");
+        manager->EndLoad();
+        manager->SetSkinDirectory(skins.Path());
+        manager->SetSkinName("Ramp");
+        ASSERT_TRUE(manager->Active());
+        form = app.App().CreateForm<TForm>();
+        form->SetBounds(100, 100, 300, 260);
+        speed = new TSpeedButton(form);
+        speed->SetParent(form);
+        speed->SetBounds(150, 40, 60, 150);
+        new TsSkinProvider(form);
+        form->Show();
+        PumpFor(300);
+        InvalidateRect(form->Handle(), nullptr, TRUE);
+        PumpFor(200);
+        shot = GrabWindow(form->Handle());
+        RECT window{};
+        GetWindowRect(form->Handle(), &window);
+        GetClientRect(form->Handle(), &client);
+        height = window.bottom - window.top;
+        ClientToScreen(form->Handle(), &origin);
+        origin.x -= window.left;
+        origin.y -= window.top;
+    }
+    void TearDown() override {
+        if (form) form->Free();
+    }
+    // The screen at a point of the client area.
+    uint32_t At(int x, int y) const { return shot.Pixel(origin.x + x, origin.y + y) & 0xFFFFFF; }
 
-    const TBitmap32 shot = GrabWindow(form->Handle());
-    RECT window{}, client{};
-    GetWindowRect(form->Handle(), &window);
-    GetClientRect(form->Handle(), &client);
+    TempFolder skins;
+    ComponentPtr<TsSkinManager> manager;
+    RecordingApplication app;
+    TForm* form = nullptr;
+    TSpeedButton* speed = nullptr;
+    TBitmap32 shot;
+    RECT client{};
     POINT origin{0, 0};
-    ClientToScreen(form->Handle(), &origin);
-    origin.x -= window.left;
-    origin.y -= window.top;
-    auto at = [&](int x, int y) { return shot.Pixel(origin.x + x, origin.y + y) & 0xFFFFFF; };
+    int height = 0;
+};
+
+TEST_F(ProviderClientArea, ShowsTheFormsSectionOfTheWindowImage) {
     const int w = client.right, h = client.bottom;
-    const uint32_t samples[] = {at(2, 2), at(w - 3, 2), at(2, h - 3), at(w - 3, h - 3), at(w / 2, h / 2)};
+    const uint32_t samples[] = {At(2, 2), At(w - 3, 2), At(2, h - 3), At(w - 3, h - 3), At(w / 2, h / 2)};
     int spread = 0;
     for (uint32_t a : samples) {
         // Every pixel of the ramp mixes red and blue only.
@@ -258,7 +287,23 @@ TEST(ProviderClientArea, ShowsTheFormsSectionOfTheWindowImage) {
         }
     }
     EXPECT_GT(spread, 40) << "the client area is one plain colour";
+}
 
+// The see-through button asks the form what lies behind it: each of its rows
+// is the ramp's colour at that row of the window (one step of the ramp's
+// per-row rounding allowed), not the form's plain colour.
+TEST_F(ProviderClientArea, AChildThatShowsItsBackgroundShowsTheRampAtItsPlace) {
+    ASSERT_GT(height, 1);
+    for (int y = 1; y < speed->Height() - 1; y += 7)
+        for (int x : {1, speed->Width() / 2, speed->Width() - 2}) {
+            const int row = origin.y + speed->Top() + y;
+            const double t = double(row) / (height - 1);
+            const int red = int(std::lround(255 * (1 - t))), blue = int(std::lround(255 * t));
+            const uint32_t seen = At(speed->Left() + x, speed->Top() + y);
+            EXPECT_NEAR(int((seen >> 16) & 0xFF), red, 1) << "row " << row << std::hex << " seen " << seen;
+            EXPECT_NEAR(int(seen & 0xFF), blue, 1) << "row " << row << std::hex << " seen " << seen;
+            EXPECT_LE((seen >> 8) & 0xFF, 1u) << "row " << row;
+        }
 }
 
 }  // namespace
