@@ -39,6 +39,7 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
     skinData_->ProviderForm = form_;
     skinData_->ControlKind = ckFormProvider;
     skinData_->SetSkinSection("FORM");
+    addedTitle_.OnChange = [this](TObject*) { InvalidateFrame(); };
     if (form_->IsLoading()) skinData_->PaintSuspended = true;
     if (form_->Perform(SKM_COMMAND, SkinCommandParam(SKC_GETPROVIDER), 0) != 0) {
         duplicate_ = true;

@@ -17,6 +17,7 @@
 #include "skin/controls/frame/sFrameLayout.h"
 #include "skin/controls/frame/vlMinTimer.h"
 #include "skin/controls/frame/vlSBAnimation.h"
+#include "skin/controls/provider/vlAddedTitle.h"
 #include "skin/controls/provider/vlCtrlAdapter.h"
 #include "skin/controls/state/sCommonData.h"
 #include "skin/manager/FormSkinLinks.h"
@@ -75,6 +76,8 @@ public:
     void SetCaptionAlignment(TAlignment alignment);
     const TsTitleIcon& TitleIcon() const { return titleIcon_; }
     void SetTitleIcon(const TsTitleIcon& icon);
+    // Text after the caption; its changes repaint the frame.
+    TvlAddedTitle& AddedTitle() { return addedTitle_; }
     TsGripMode GripMode() const { return gripMode_; }
     void SetGripMode(TsGripMode mode);
     // The size grip's place in window coordinates (empty without one).
@@ -135,6 +138,10 @@ private:
     bool RenderFrame();
     void PaintIcon(TBitmap32& image);
     void PaintCaptionText(TBitmap32& image);
+    // The added title's text width in its font (0 without a text).
+    int AddedTitleWidth(HDC dc);
+    // The added title from left, up to the caption's right bound.
+    void PaintAddedTitle(TBitmap32& image, int left);
     void PaintGrip(TBitmap32& image);
     // The client area's top-left corner in the window image.
     POINT ClientOrigin() const;
@@ -195,6 +202,7 @@ private:
     TsGripMode gripMode_ = gmNone;
     TAlignment captionAlignment_ = TAlignment::taLeftJustify;
     TsTitleIcon titleIcon_;
+    TvlAddedTitle addedTitle_;
     int32_t titleIndex_ = -1;
     int32_t captionIndex_ = -1;
     TBitmap32 stripBg_;  // the caption strip without its buttons, for repainting one button

@@ -12,6 +12,7 @@
 #include "skin/manager/sSkinEffects.h"
 #include "skin/manager/sSkinManager.h"
 #include "skin/render/BgQuery_win.h"
+#include "skin/render/Blend.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/MaskPainter.h"
 #include "skin/render/PixelCopy.h"
@@ -230,11 +231,13 @@ void TsSkinProvider::PaintCaptionText(TBitmap32& image) {
     HDC dc = Bitmap32DC(image);
     if (!dc || !manager) return;
     if (!captionFont_.Get()) captionFont_.Reset(CreateCaptionFont());
-    TsCaptionLine line = CaptionLineOf(dc, form_->Caption(), captionFont_.Get(), layout_);
+    const std::string caption = addedTitle_.ShowMainCaption() ? form_->Caption() : std::string();
+    TsCaptionLine line = CaptionLineOf(dc, caption, captionFont_.Get(), layout_);
     const TsCaptionAlign align = captionAlignment_ == TAlignment::taRightJustify ? TsCaptionAlign::caRight
                                  : captionAlignment_ == TAlignment::taCenter     ? TsCaptionAlign::caCenter
                                                                                  : TsCaptionAlign::caLeft;
-    const TsCaptionSpan span = AlignCaption(line.Rect.left, line.Rect.right, line.TextWidth, 0, align);
+    const TsCaptionSpan span =
+        AlignCaption(line.Rect.left, line.Rect.right, line.TextWidth, AddedTitleWidth(dc), align);
     line.Rect.left = span.Left;
     line.Rect.right = span.Right;
     line.TitleIndex = titleIndex_;
@@ -242,7 +245,42 @@ void TsSkinProvider::PaintCaptionText(TBitmap32& image) {
     line.Active = formActive_;
     line.Enabled = form_->Enabled();
     line.HeldGlow = &captionGlow_[formActive_ ? 1 : 0];
-    PaintCaptionLine(image, *manager, line);
+    if (!caption.empty()) PaintCaptionLine(image, *manager, line);
+    // After the caption as written: a caption cut short ends at the bound.
+    PaintAddedTitle(image, std::min<int>(span.Left + line.TextWidth, layout_.TextRect.Right) + 4);
+}
+
+int TsSkinProvider::AddedTitleWidth(HDC dc) {
+    if (addedTitle_.Text().empty()) return 0;
+    SelectedObject font(dc, addedTitle_.Font().Handle());
+    return TextWidth(dc, addedTitle_.Text());
+}
+
+void TsSkinProvider::PaintAddedTitle(TBitmap32& image, int left) {
+    const std::string& text = addedTitle_.Text();
+    TsSkinManager* manager = SkinManager();
+    HDC dc = Bitmap32DC(image);
+    if (text.empty() || !dc || !manager || left >= layout_.TextRect.Right) return;
+    SelectedObject font(dc, addedTitle_.Font().Handle());
+    SetBkMode(dc, TRANSPARENT);
+    RECT measure{0, 0, 0, 0};
+    DrawTextLine(dc, text, measure, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    const int height = measure.bottom - measure.top, top = layout_.Centre - height / 2;
+    RECT r{left, top, layout_.TextRect.Right, top + height};
+    const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+    const TColor color = addedTitle_.Font().Color();
+    if (color == clNone || color == clWindowText) {
+        const int section = captionIndex_ >= 0 ? captionIndex_ : titleIndex_;
+        WriteSectionText(dc, &text, form_->Enabled(), manager, formActive_ ? 1 : 0, section, flags, r);
+    } else {
+        auto rgb = static_cast<int32_t>(ColorToRGB(color));
+        // An inactive form's added title leans half-way toward the strip's inactive text colour.
+        if (!formActive_ && manager->IsValidSection(titleIndex_))
+            rgb = Mix(rgb, manager->Model().Sections[static_cast<std::size_t>(titleIndex_)].Props[0].FontColor, 0.5);
+        SetTextColor(dc, static_cast<COLORREF>(rgb));
+        DrawTextLine(dc, text, r, flags);
+    }
+    GdiFlush();
 }
 
 void TsSkinProvider::PaintButtonLook(TBitmap32& target, TPoint32 at, int button, int state, const TBgSource& bg) {

@@ -123,6 +123,101 @@ TEST_F(ProviderFrame, CaptionAlignmentMovesTheText) {
     EXPECT_EQ(leftLast - leftFirst, rightLast - rightFirst);
 }
 
+// A platform colour (red in the low byte) as a pixel (0xRRGGBB).
+uint32_t PixelOf(int32_t color) {
+    const auto c = static_cast<uint32_t>(color);
+    return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+}
+
+// Pixels of the caption strip (window image) that are exactly colour.
+int CountInStrip(const TBitmap32& image, int stripBottom, uint32_t pixel) {
+    int n = 0;
+    for (int y = 0; y < stripBottom; ++y)
+        for (int x = 0; x < image.Width(); ++x) n += (image.Pixel(x, y) & 0xFFFFFF) == pixel;
+    return n;
+}
+
+// The added title starts 4 pixels after the caption's text (measured here
+// in the system's caption font) and ends before the caption's right bound;
+// without its text the strip is as before; ShowMainCaption off leaves the
+// strip as with an empty caption.
+TEST_F(ProviderFrame, AddedTitleIsWrittenFourPixelsAfterTheCaption) {
+    form->SetCaption("Pak");
+    const TBitmap32 plain = *provider->WindowImage();
+    const TsTitleLayout layout = provider->CaptionLayout();
+    const TRect32 strip{0, 0, plain.Width(), layout.StripBottom};
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+    FontHandle captionFont(CreateFontIndirectA(&metrics.lfCaptionFont));
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(screen, captionFont.Get());
+    SIZE pak{};
+    GetTextExtentPoint32A(screen, "Pak", 3, &pak);
+    SelectObject(screen, old);
+    ReleaseDC(nullptr, screen);
+
+    provider->AddedTitle().SetText("MORE");
+    const TBitmap32 added = *provider->WindowImage();
+    int first = -1, last = -1;
+    for (int x = 0; x < added.Width(); ++x)
+        for (int y = 0; y < layout.StripBottom; ++y)
+            if ((added.Pixel(x, y) & 0xFFFFFF) != (plain.Pixel(x, y) & 0xFFFFFF)) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+    ASSERT_GE(first, 0) << "no ink of the added title";
+    const int start = layout.TextRect.Left + pak.cx + 4;
+    EXPECT_GE(first, start);
+    EXPECT_LE(first, start + 2) << "the added title's first letter (M) starts at its cell";
+    EXPECT_LT(last, layout.TextRect.Right);
+
+    provider->AddedTitle().SetText("");
+    EXPECT_EQ(DifferencesIn(*provider->WindowImage(), plain, strip), 0);
+
+    provider->AddedTitle().SetShowMainCaption(false);
+    const TBitmap32 hidden = *provider->WindowImage();
+    EXPECT_GT(DifferencesIn(hidden, plain, strip), 10) << "the caption still shows";
+    form->SetCaption("");
+    EXPECT_EQ(DifferencesIn(*provider->WindowImage(), hidden, strip), 0);
+}
+
+// (The letters' solid pixels carry the exact colour; their smoothed edges do
+// not, so only a few pixels per letter are counted on.)
+// clWindowText (the default) writes in the strip's own text colour; another
+// colour is used as it is on an active form and mixed half-and-half with the
+// strip's inactive text colour ("FORMTITLE" FONTCOLOR) on an inactive one.
+TEST_F(ProviderFrame, AddedTitleColoursFollowTheStripAndTheActivation) {
+    const TsSkinModel& model = manager->Model();
+    const TsGeneralData& title = model.Sections.at(static_cast<std::size_t>(manager->FindSection("FORMTITLE")));
+    const uint32_t activeText = PixelOf(title.Props[1].FontColor), inactiveText = PixelOf(title.Props[0].FontColor);
+    const uint32_t green = 0x00FF00;
+    uint32_t halfway = 0;
+    for (int shift : {0, 8, 16}) {
+        const double a = (green >> shift) & 0xFF, b = (inactiveText >> shift) & 0xFF;
+        halfway |= static_cast<uint32_t>(std::nearbyint((a + b) / 2)) << shift;
+    }
+    form->SetCaption("");
+    const int stripBottom = [&] {
+        provider->WindowImage();
+        return provider->CaptionLayout().StripBottom;
+    }();
+    const int activeBefore = CountInStrip(*provider->WindowImage(), stripBottom, activeText);
+    provider->AddedTitle().SetText("MMMMMM");
+    EXPECT_GT(CountInStrip(*provider->WindowImage(), stripBottom, activeText), activeBefore + 8);
+
+    provider->AddedTitle().Font().SetColor(static_cast<TColor>(0x00FF00));
+    ASSERT_TRUE(provider->FormActive());
+    EXPECT_GT(CountInStrip(*provider->WindowImage(), stripBottom, green), 8);
+    EXPECT_EQ(CountInStrip(*provider->WindowImage(), stripBottom, halfway), 0);
+
+    SendMessageA(form->Handle(), WM_NCACTIVATE, FALSE, 0);
+    ASSERT_FALSE(provider->FormActive());
+    EXPECT_EQ(CountInStrip(*provider->WindowImage(), stripBottom, green), 0);
+    EXPECT_GT(CountInStrip(*provider->WindowImage(), stripBottom, halfway), 8);
+}
+
 TEST_F(ProviderFrame, RemovedSkinGivesTheFrameBackAndAppliedSkinTakesItAgain) {
     for (int cycle = 0; cycle < 20; ++cycle) {
         SCOPED_TRACE(cycle);
