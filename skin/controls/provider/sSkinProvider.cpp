@@ -40,6 +40,11 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
     skinData_->ControlKind = ckFormProvider;
     skinData_->SetSkinSection("FORM");
     addedTitle_.OnChange = [this](TObject*) { InvalidateFrame(); };
+    titleButtons_.OnChange = [this] {
+        userButtonState_.clear();
+        hotButton_ = pressedButton_ = -1;
+        InvalidateFrame();
+    };
     if (form_->IsLoading()) skinData_->PaintSuspended = true;
     if (form_->Perform(SKM_COMMAND, SkinCommandParam(SKC_GETPROVIDER), 0) != 0) {
         duplicate_ = true;

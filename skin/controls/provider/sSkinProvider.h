@@ -17,6 +17,7 @@
 #include "skin/controls/frame/sFrameLayout.h"
 #include "skin/controls/frame/vlMinTimer.h"
 #include "skin/controls/frame/vlSBAnimation.h"
+#include "skin/controls/provider/sTitleButtons.h"
 #include "skin/controls/provider/vlAddedTitle.h"
 #include "skin/controls/provider/vlCtrlAdapter.h"
 #include "skin/controls/state/sCommonData.h"
@@ -84,8 +85,10 @@ public:
     RECT GripRect() const;
     // Where the caption's parts lie, as last laid out.
     const TsTitleLayout& CaptionLayout() const { return layout_; }
-    // 0 normal, 1 hot, 2 pressed.
-    int TitleButtonState(int button) const { return buttonState_[static_cast<std::size_t>(button)]; }
+    // The form's own caption buttons; call their Changed after a change.
+    TsTitleButtons& TitleButtons() { return titleButtons_; }
+    // 0 normal, 1 hot, 2 pressed; user button i is tbCount + i.
+    int TitleButtonState(int button) const;
     bool FormActive() const { return formActive_; }
     // The whole window as the frame paints it, brought up to date; null
     // while the frame is not painted by the skin.
@@ -150,6 +153,10 @@ private:
     // SKC_GETBGINFO: what lies behind the form's children.
     void AnswerBackground(TBgQuery& query);
     void PaintTitleButton(TBitmap32& image, int button);
+    // A system button (below tbCount) or user button tbCount + i.
+    const TsTitleButtonPlace& PlaceOf(int button) const;
+    int& StateOf(int button);
+    void PaintUserButton(TBitmap32& target, TPoint32 at, int index, int state, const TBgSource& bg);
     // The button's mask in state over the caption strip, at point at of
     // target; bg is what the strip shows there.
     void PaintButtonLook(TBitmap32& target, TPoint32 at, int button, int state, const TBgSource& bg);
@@ -192,6 +199,8 @@ private:
 
     TsTitleLayout layout_;
     std::array<int, tbCount> buttonState_{};
+    std::vector<int> userButtonState_;  // sized with the layout
+    TsTitleButtons titleButtons_;
     int hotButton_ = -1;
     int pressedButton_ = -1;
     bool formActive_ = true;

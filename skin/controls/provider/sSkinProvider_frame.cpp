@@ -158,6 +158,8 @@ TsFrameFacts TsSkinProvider::FrameFacts() const {
     f.IconWanted = showAppIcon_ && titleIcon_.Visible;
     f.IconWidth = titleIcon_.Width;
     f.IconHeight = titleIcon_.Height;
+    for (int i = 0; i < titleButtons_.Count(); ++i)
+        f.UserButtons.push_back({titleButtons_.Items(i).Visible, titleButtons_.Items(i).Enabled});
     return f;
 }
 
@@ -167,6 +169,7 @@ void TsSkinProvider::UpdateLayout() {
     titleIndex_ = manager->FindSection("FORMTITLE");
     captionIndex_ = manager->FindSection("CAPTION");
     layout_ = LayoutCaption(FrameFacts(), TitleMetricsOf(manager->Model()), TitleMasksOf(manager->Model()));
+    userButtonState_.resize(layout_.UserButtons.size(), 0);
 }
 
 const TBitmap32* TsSkinProvider::WindowImage() {
@@ -199,6 +202,7 @@ bool TsSkinProvider::RenderFrame() {
 
     bool anyButton = false;
     for (const TsTitleButtonPlace& b : layout_.Buttons) anyButton = anyButton || b.Shown;
+    for (const TsTitleButtonPlace& b : layout_.UserButtons) anyButton = anyButton || b.Shown;
     const int titleBar = model.FindMask(skinData_->SectionIndex, skinData_->SkinSection(), "TITLEBAR");
     if (anyButton && model.IsValidMask(titleBar)) {
         const int border = model.MaskMarginLeft(titleBar);
@@ -211,7 +215,7 @@ bool TsSkinProvider::RenderFrame() {
 
     stripBg_ = TBitmap32(facts.Width, std::max(1, layout_.StripBottom));
     CopyPixels(stripBg_, 0, 0, stripBg_.Width(), stripBg_.Height(), *image, 0, 0);
-    for (int i = 0; i < tbCount; ++i) PaintTitleButton(*image, i);
+    for (int i = 0; i < tbCount + static_cast<int>(layout_.UserButtons.size()); ++i) PaintTitleButton(*image, i);
     frameStale_ = false;
     return true;
 }
@@ -283,20 +287,80 @@ void TsSkinProvider::PaintAddedTitle(TBitmap32& image, int left) {
     GdiFlush();
 }
 
+const TsTitleButtonPlace& TsSkinProvider::PlaceOf(int button) const {
+    if (button < tbCount) return layout_.Buttons[static_cast<std::size_t>(button)];
+    return layout_.UserButtons.at(static_cast<std::size_t>(button - tbCount));
+}
+
+int& TsSkinProvider::StateOf(int button) {
+    if (button < tbCount) return buttonState_[static_cast<std::size_t>(button)];
+    return userButtonState_.at(static_cast<std::size_t>(button - tbCount));
+}
+
+int TsSkinProvider::TitleButtonState(int button) const {
+    if (button < tbCount) return buttonState_[static_cast<std::size_t>(button)];
+    const auto i = static_cast<std::size_t>(button - tbCount);
+    return i < userButtonState_.size() ? userButtonState_[i] : 0;
+}
+
 void TsSkinProvider::PaintButtonLook(TBitmap32& target, TPoint32 at, int button, int state, const TBgSource& bg) {
+    if (button >= tbCount) {
+        PaintUserButton(target, at, button - tbCount, state, bg);
+        return;
+    }
     const TsTitleButtonPlace& b = layout_.Buttons[static_cast<std::size_t>(button)];
     TsSkinManager* manager = SkinManager();
     if (!b.Shown || !b.Mask.Found || !manager) return;
     PaintTitleMask(target, at, manager->Model(), b.MaskName, state, !formActive_ && state == 0, bg);
 }
 
+void TsSkinProvider::PaintUserButton(TBitmap32& target, TPoint32 at, int index, int state, const TBgSource& bg) {
+    const TsTitleButtonPlace& b = layout_.UserButtons.at(static_cast<std::size_t>(index));
+    const TsTitleButton& button = titleButtons_.Items(index);
+    TsSkinManager* manager = SkinManager();
+    if (!b.Shown || !manager) return;
+    if (button.UseSkinData && b.Mask.Found)
+        PaintTitleMask(target, at, manager->Model(), b.MaskName, state,
+                       (!formActive_ || !button.Enabled) && state == 0, bg);
+    const TBitmap32& glyph = button.Glyph;
+    if (glyph.Empty()) return;
+    // Centred, one pixel right and down while pressed.
+    const int shift = state == 2 ? 1 : 0;
+    const int left = at.X + (b.Rect.Width() - glyph.Width()) / 2 + shift;
+    const int top = at.Y + (b.Rect.Height() - glyph.Height()) / 2 + shift;
+    bool hasAlpha = false;
+    for (int y = 0; y < glyph.Height() && !hasAlpha; ++y)
+        for (int x = 0; x < glyph.Width() && !hasAlpha; ++x) hasAlpha = (glyph.Pixel(x, y) >> 24) != 0;
+    const uint32_t clear = glyph.Pixel(0, glyph.Height() - 1) & 0xFFFFFF;
+    for (int y = 0; y < glyph.Height(); ++y)
+        for (int x = 0; x < glyph.Width(); ++x) {
+            const int tx = left + x, ty = top + y;
+            if (tx < 0 || ty < 0 || tx >= target.Width() || ty >= target.Height()) continue;
+            const uint32_t s = glyph.Pixel(x, y);
+            uint32_t& d = target.Pixel(tx, ty);
+            if (!hasAlpha) {
+                // Without alpha the bottom-left pixel's colour is see-through.
+                if ((s & 0xFFFFFF) != clear) d = s | 0xFF000000u;
+                continue;
+            }
+            // Premultiplied, as the skin's 32-bit images are.
+            const uint32_t a = s >> 24;
+            uint32_t out = 0xFF000000u;
+            for (int c = 0; c < 24; c += 8) {
+                const uint32_t sc = (s >> c) & 0xFF, dc = (d >> c) & 0xFF;
+                out |= std::min<uint32_t>(255, sc + dc * (255 - a) / 255) << c;
+            }
+            d = out;
+        }
+}
+
 void TsSkinProvider::PaintTitleButton(TBitmap32& image, int button) {
-    const TsTitleButtonPlace& b = layout_.Buttons[static_cast<std::size_t>(button)];
+    const TsTitleButtonPlace& b = PlaceOf(button);
     if (!b.Shown) return;
     // Behind the button lies the caption strip as it was before any button.
     CopyPixels(image, b.Rect.Left, b.Rect.Top, b.Rect.Width(), b.Rect.Height(), stripBg_, b.Rect.Left, b.Rect.Top);
     // A fading button keeps its resting look in the window; the fade shows the new one over it.
-    const int state = AnimatesButtons() ? 0 : buttonState_[static_cast<std::size_t>(button)];
+    const int state = AnimatesButtons() && button < tbCount ? 0 : StateOf(button);
     PaintButtonLook(image, TPoint32{b.Rect.Left, b.Rect.Top}, button, state, BgSourceOfBitmap(&stripBg_, 0, 0));
 }
 
@@ -355,7 +419,7 @@ void TsSkinProvider::PrintWindowTo(TMessage& m, const TWndMethod& previous) {
 void TsSkinProvider::CopyButtonToWindow(int button) {
     const TBitmap32* image = skinData_->CacheBitmap.get();
     if (!image || image->Empty()) return;
-    const TRect32 r = layout_.Buttons[static_cast<std::size_t>(button)].Rect;
+    const TRect32 r = PlaceOf(button).Rect;
     FrameDC dc(form_->Handle());
     BitBlt(dc.Get(), r.Left, r.Top, r.Width(), r.Height(), Bitmap32DC(*image), r.Left, r.Top, SRCCOPY);
 }
@@ -402,6 +466,7 @@ void TsSkinProvider::ForgetFrame() {
     stripBg_ = TBitmap32();
     captionGlow_ = {};
     buttonState_ = {};
+    userButtonState_.clear();
     hotButton_ = pressedButton_ = -1;
     frameStale_ = regionStale_ = true;
 }

@@ -218,6 +218,70 @@ TEST_F(ProviderFrame, AddedTitleColoursFollowTheStripAndTheActivation) {
     EXPECT_GT(CountInStrip(*provider->WindowImage(), stripBottom, halfway), 8);
 }
 
+// A title button of the form: placed left of minimize after the skin's gap
+// and 6 more, 21 wide (the built-in skin has no "TITLEBUTTON" picture) and
+// as high as the close button; its glyph drawn centred without the colour
+// of its bottom-left pixel; a click on it through the window tells
+// OnMouseDown and OnMouseUp, a press released elsewhere only OnMouseDown.
+TEST_F(ProviderFrame, TitleButtonsAreLaidOutDrawnAndClicked) {
+    int downs = 0, ups = 0;
+    TsTitleButton& button = provider->TitleButtons().Add();
+    // 10 x 10: a green square inside a one-pixel blue rim (the see-through colour).
+    button.Glyph = TBitmap32(10, 10);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x)
+            button.Glyph.Pixel(x, y) = (x == 0 || y == 0 || x == 9 || y == 9) ? 0x000000FFu : 0x0000FF00u;
+    button.OnMouseDown = [&](TObject*) { ++downs; };
+    button.OnMouseUp = [&](TObject*) { ++ups; };
+    provider->TitleButtons().Changed();
+    const TBitmap32 image = *provider->WindowImage();
+    const TsTitleLayout& layout = provider->CaptionLayout();
+    ASSERT_EQ(layout.UserButtons.size(), 1u);
+    const TRect32 r = layout.UserButtons[0].Rect;
+    const int space = manager->Model().SkinData.TitleButtonSpace;
+    EXPECT_EQ(r.Right, layout.Buttons[tbMin].Rect.Left - space - 6);
+    EXPECT_EQ(r.Width(), 21);
+    EXPECT_EQ(r.Top, layout.Buttons[tbClose].Rect.Top);
+    EXPECT_EQ(r.Height(), layout.Buttons[tbClose].Rect.Height());
+    int green = 0, blue = 0;
+    for (int y = 0; y < layout.StripBottom; ++y)
+        for (int x = 0; x < image.Width(); ++x) {
+            const uint32_t p = image.Pixel(x, y) & 0xFFFFFF;
+            if (p == 0x00FF00) {
+                ++green;
+                EXPECT_TRUE(x >= r.Left + (21 - 10) / 2 + 1 && x < r.Left + (21 - 10) / 2 + 9) << x;
+            }
+            blue += p == 0x0000FF;
+        }
+    EXPECT_EQ(green, 64);
+    EXPECT_EQ(blue, 0);
+
+    RECT window{};
+    GetWindowRect(form->Handle(), &window);
+    const POINT centre{window.left + (r.Left + r.Right) / 2, window.top + (r.Top + r.Bottom) / 2};
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), hcFirstUserButton);
+    MovePointer(centre);
+    PressPointer(true);
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(provider->TitleButtonState(tbCount), 2);
+    PressPointer(false);
+    EXPECT_EQ(ups, 1);
+    EXPECT_EQ(provider->TitleButtonState(tbCount), 0);
+    // Pressed, then let go over the client area.
+    MovePointer(centre);
+    PressPointer(true);
+    MovePointer(POINT{centre.x, window.top + 100});
+    PressPointer(false);
+    EXPECT_EQ(downs, 2);
+    EXPECT_EQ(ups, 1);
+    // A disabled one answers as caption.
+    button.Enabled = false;
+    provider->TitleButtons().Changed();
+    provider->WindowImage();
+    EXPECT_EQ(SendMessageA(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTCAPTION);
+    PointerAway();
+}
+
 TEST_F(ProviderFrame, RemovedSkinGivesTheFrameBackAndAppliedSkinTakesItAgain) {
     for (int cycle = 0; cycle < 20; ++cycle) {
         SCOPED_TRACE(cycle);
