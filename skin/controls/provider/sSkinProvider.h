@@ -35,12 +35,14 @@ class TCustomForm;
 class TsSystemMenu;
 struct TBgQuery;
 
-// The caption icon's own settings: shown or not, and its size (0: from the
-// caption's height).
+// The caption icon's own settings: shown or not, its size (0: from the
+// caption's height), and a picture drawn instead of the form's icon
+// (empty: none), stretched to that size, its key colour see-through.
 struct TsTitleIcon {
     bool Visible = true;
     int Width = 0;
     int Height = 0;
+    TBitmap32 Glyph;
 };
 
 // gmRightBottom: a size grip in the client area's bottom-right corner.

@@ -221,6 +221,22 @@ bool TsSkinProvider::RenderFrame() {
 }
 
 void TsSkinProvider::PaintIcon(TBitmap32& image) {
+    if (!titleIcon_.Glyph.Empty()) {
+        const TRect32 r = layout_.IconRect;
+        TBitmap32 stretched(r.Width(), r.Height());
+        StretchPixels(stretched, 0, 0, r.Width(), r.Height(), titleIcon_.Glyph, 0, 0, titleIcon_.Glyph.Width(),
+                      titleIcon_.Glyph.Height());
+        for (int y = 0; y < stretched.Height(); ++y)
+            for (int x = 0; x < stretched.Width(); ++x) {
+                const int tx = r.Left + x, ty = r.Top + y;
+                const uint32_t p = stretched.Pixel(x, y);
+                // The key colour shows the caption strip; every other pixel is opaque.
+                if ((p & 0xFFFFFF) == 0xFF00FF || tx < 0 || ty < 0 || tx >= image.Width() || ty >= image.Height())
+                    continue;
+                image.Pixel(tx, ty) = p | 0xFF000000u;
+            }
+        return;
+    }
     HICON icon = form_->Icon();
     if (!icon) {
         if (TApplication* app = Application(); app && app->Handle())

@@ -70,14 +70,41 @@ TEST_F(ProviderFrame, PublishedPropertiesStartAtTheirDefaults) {
 TEST_F(ProviderFrame, TitleIconHidesOrTakesItsOwnSize) {
     ASSERT_NE(provider->WindowImage(), nullptr);
     ASSERT_TRUE(provider->CaptionLayout().IconShown);
-    provider->SetTitleIcon(TsTitleIcon{false, 0, 0});
+    provider->SetTitleIcon(TsTitleIcon{false, 0, 0, {}});
     ASSERT_NE(provider->WindowImage(), nullptr);
     EXPECT_FALSE(provider->CaptionLayout().IconShown);
-    provider->SetTitleIcon(TsTitleIcon{true, 12, 10});
+    provider->SetTitleIcon(TsTitleIcon{true, 12, 10, {}});
     ASSERT_NE(provider->WindowImage(), nullptr);
     EXPECT_TRUE(provider->CaptionLayout().IconShown);
     EXPECT_EQ(provider->CaptionLayout().IconRect.Width(), 12);
     EXPECT_EQ(provider->CaptionLayout().IconRect.Height(), 10);
+}
+
+// A glyph of the title icon stands instead of the form's icon, stretched
+// to the icon's size: 4 x 4 with a red left half and a key-coloured right
+// half becomes 16 x 16, red on the left, the caption strip on the right.
+TEST_F(ProviderFrame, TitleIconGlyphStandsStretchedForTheIcon) {
+    form->SetCaption("");
+    provider->SetTitleIcon(TsTitleIcon{false, 0, 0, {}});
+    const TBitmap32 bare = *provider->WindowImage();
+    TBitmap32 glyph(4, 4);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) glyph.Pixel(x, y) = x < 2 ? 0x00FF0000u : 0x00FF00FFu;
+    provider->SetTitleIcon(TsTitleIcon{true, 16, 16, glyph});
+    const TBitmap32 image = *provider->WindowImage();
+    const TRect32 r = provider->CaptionLayout().IconRect;
+    ASSERT_EQ(r.Width(), 16);
+    ASSERT_EQ(r.Height(), 16);
+    int red = 0, strip = 0;
+    for (int y = r.Top; y < r.Bottom; ++y)
+        for (int x = r.Left; x < r.Right; ++x) {
+            if (x < r.Left + 8)
+                red += (image.Pixel(x, y) & 0xFFFFFF) == 0xFF0000;
+            else
+                strip += (image.Pixel(x, y) & 0xFFFFFF) == (bare.Pixel(x, y) & 0xFFFFFF);
+        }
+    EXPECT_EQ(red, 8 * 16);
+    EXPECT_EQ(strip, 8 * 16);
 }
 
 TEST_F(ProviderFrame, CaptionAlignmentMovesTheText) {
