@@ -108,6 +108,29 @@ TsTitleLayout LayoutCaption(const TsFrameFacts& f, const TsTitleMetrics& m, cons
         x = b.Rect.Left - gap;
         l.RowWidth += width + gap;
     }
+    // The form's own buttons follow, after a gap of 6.
+    bool anyUser = false;
+    for (const TsFrameFacts::UserButton& u : f.UserButtons) anyUser = anyUser || u.Visible;
+    if (anyUser) {
+        x -= 6;
+        l.RowWidth += 6;
+    }
+    const TsTitleMaskInfo userMask = masks("TITLEBUTTON");
+    for (const TsFrameFacts::UserButton& u : f.UserButtons) {
+        TsTitleButtonPlace b;
+        b.MaskName = "TITLEBUTTON";
+        b.Mask = userMask;
+        b.Shown = u.Visible;
+        if (b.Shown) {
+            const int32_t width = userMask.Found ? userMask.Width : 21;
+            int32_t top = l.Centre - height / 2;
+            if (l.BigButtons && m.VAlign == 1) top = f.Maximized() ? 6 : 0;
+            b.Rect = {x - width, top, x, top + height};
+            x = b.Rect.Left - gap;
+            l.RowWidth += width + gap;
+        }
+        l.UserButtons.push_back(b);
+    }
 
     const int32_t textLeft = f.FrameWidth + (l.IconShown ? l.IconRect.Width() : 0) + m.Left +
                              (m.HasCaptionSection ? 2 : 0) + 4;
@@ -129,6 +152,12 @@ int32_t FrameHitTest(const TsTitleLayout& l, const TsFrameFacts& f, int32_t x, i
         default:
             return hcHelp;
         }
+    }
+    for (std::size_t i = 0; i < l.UserButtons.size(); ++i) {
+        const TsTitleButtonPlace& b = l.UserButtons[i];
+        if (!b.Shown || !Contains(b.Rect, x, y)) continue;
+        const bool enabled = i < f.UserButtons.size() && f.UserButtons[i].Enabled;
+        return enabled ? hcFirstUserButton + static_cast<int32_t>(i) : hcCaption;
     }
     const int32_t fw = f.FrameWidth;
     const bool left = x < fw, right = x >= f.Width - fw, top = y < fw, bottom = y >= f.Height - fw;
@@ -169,7 +198,7 @@ int TitleButtonOfHit(int32_t hitCode) {
     case hcMaxButton: return tbMax;
     case hcMinButton: return tbMin;
     case hcHelp: return tbHelp;
-    default: return -1;
+    default: return hitCode >= hcFirstUserButton && hitCode < 2000 ? tbCount + (hitCode - hcFirstUserButton) : -1;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "skin/data/MaskData.h"
 
@@ -43,6 +44,12 @@ struct TsFrameFacts {
     bool IconWanted = true;  // the title icon is visible and the application icon is to be shown
     int32_t IconWidth = 0;   // 0: from the caption height
     int32_t IconHeight = 0;
+    // The form's own title buttons, in their collection's order.
+    struct UserButton {
+        bool Visible = true;
+        bool Enabled = true;
+    };
+    std::vector<UserButton> UserButtons;
     bool Iconic() const { return State == TsFrameState::wsMinimized; }
     bool Maximized() const { return State == TsFrameState::wsMaximized; }
 };
@@ -83,6 +90,8 @@ struct TsTitleMaskInfo {
 using TsTitleMaskLookup = std::function<TsTitleMaskInfo(const std::string& name)>;
 
 enum TsTitleButtonKind : int { tbClose = 0, tbMax, tbMin, tbHelp, tbCount };
+// The hit code of the form's own title button i is this plus i.
+constexpr int32_t hcFirstUserButton = 1000;
 
 struct TsTitleButtonPlace {
     std::string MaskName;  // empty: not shown
@@ -98,6 +107,8 @@ struct TsTitleLayout {
     bool IconShown = false;
     TRect32 IconRect;
     std::array<TsTitleButtonPlace, tbCount> Buttons;
+    // One per user button of the facts ("TITLEBUTTON"; empty rectangle when hidden).
+    std::vector<TsTitleButtonPlace> UserButtons;
     int32_t RowWidth = 0;     // what the button row takes from the caption
     TRect32 TextRect;         // left and right bounds of the caption text (top and bottom: the strip)
     TsSysMenuRules Rules;
@@ -128,7 +139,7 @@ struct TsCaptionSpan {
 };
 TsCaptionSpan AlignCaption(int32_t left, int32_t right, int32_t textWidth, int32_t addedWidth, TsCaptionAlign align);
 
-// The title button a hit code names, or -1.
+// The title button a hit code names, or -1; user button i is tbCount + i.
 int TitleButtonOfHit(int32_t hitCode);
 
 }  // namespace pakmole

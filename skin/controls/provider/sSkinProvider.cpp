@@ -39,6 +39,12 @@ TsSkinProvider::TsSkinProvider(TComponent* owner) : TComponent(owner) {
     skinData_->ProviderForm = form_;
     skinData_->ControlKind = ckFormProvider;
     skinData_->SetSkinSection("FORM");
+    addedTitle_.OnChange = [this](TObject*) { InvalidateFrame(); };
+    titleButtons_.OnChange = [this] {
+        userButtonState_.clear();
+        hotButton_ = pressedButton_ = -1;
+        InvalidateFrame();
+    };
     if (form_->IsLoading()) skinData_->PaintSuspended = true;
     if (form_->Perform(SKM_COMMAND, SkinCommandParam(SKC_GETPROVIDER), 0) != 0) {
         duplicate_ = true;
@@ -173,15 +179,7 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& m) {
         if (adapter_) adapter_->AddAllItems();
         return true;
     case SKC_GETBGINFO:
-        // What lies behind the form's children is still told as the form's
-        // own colour: with the window image as the answer, a disabled speed
-        // button's half-faded look came out wrong (to be looked into).
-        if (m.LParam) {
-            auto& query = *reinterpret_cast<TBgQuery*>(m.LParam);
-            query.BgKind = bgkColor;
-            query.Color = form_->Color();
-            query.Bitmap = nullptr;
-        }
+        if (m.LParam) AnswerBackground(*reinterpret_cast<TBgQuery*>(m.LParam));
         m.Result = 1;
         return true;
     case SKC_GETBGCOLOR:

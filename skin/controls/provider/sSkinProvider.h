@@ -17,6 +17,8 @@
 #include "skin/controls/frame/sFrameLayout.h"
 #include "skin/controls/frame/vlMinTimer.h"
 #include "skin/controls/frame/vlSBAnimation.h"
+#include "skin/controls/provider/sTitleButtons.h"
+#include "skin/controls/provider/vlAddedTitle.h"
 #include "skin/controls/provider/vlCtrlAdapter.h"
 #include "skin/controls/state/sCommonData.h"
 #include "skin/manager/FormSkinLinks.h"
@@ -31,13 +33,16 @@ namespace pakmole {
 
 class TCustomForm;
 class TsSystemMenu;
+struct TBgQuery;
 
-// The caption icon's own settings: shown or not, and its size (0: from the
-// caption's height).
+// The caption icon's own settings: shown or not, its size (0: from the
+// caption's height), and a picture drawn instead of the form's icon
+// (empty: none), stretched to that size, its key colour see-through.
 struct TsTitleIcon {
     bool Visible = true;
     int Width = 0;
     int Height = 0;
+    TBitmap32 Glyph;
 };
 
 // gmRightBottom: a size grip in the client area's bottom-right corner.
@@ -74,14 +79,18 @@ public:
     void SetCaptionAlignment(TAlignment alignment);
     const TsTitleIcon& TitleIcon() const { return titleIcon_; }
     void SetTitleIcon(const TsTitleIcon& icon);
+    // Text after the caption; its changes repaint the frame.
+    TvlAddedTitle& AddedTitle() { return addedTitle_; }
     TsGripMode GripMode() const { return gripMode_; }
     void SetGripMode(TsGripMode mode);
     // The size grip's place in window coordinates (empty without one).
     RECT GripRect() const;
     // Where the caption's parts lie, as last laid out.
     const TsTitleLayout& CaptionLayout() const { return layout_; }
-    // 0 normal, 1 hot, 2 pressed.
-    int TitleButtonState(int button) const { return buttonState_[static_cast<std::size_t>(button)]; }
+    // The form's own caption buttons; call their Changed after a change.
+    TsTitleButtons& TitleButtons() { return titleButtons_; }
+    // 0 normal, 1 hot, 2 pressed; user button i is tbCount + i.
+    int TitleButtonState(int button) const;
     bool FormActive() const { return formActive_; }
     // The whole window as the frame paints it, brought up to date; null
     // while the frame is not painted by the skin.
@@ -134,12 +143,22 @@ private:
     bool RenderFrame();
     void PaintIcon(TBitmap32& image);
     void PaintCaptionText(TBitmap32& image);
+    // The added title's text width in its font (0 without a text).
+    int AddedTitleWidth(HDC dc);
+    // The added title from left, up to the caption's right bound.
+    void PaintAddedTitle(TBitmap32& image, int left);
     void PaintGrip(TBitmap32& image);
     // The client area's top-left corner in the window image.
     POINT ClientOrigin() const;
     // WM_ERASEBKGND: the client part of the window image into the DC.
     bool EraseClient(HDC dc);
+    // SKC_GETBGINFO: what lies behind the form's children.
+    void AnswerBackground(TBgQuery& query);
     void PaintTitleButton(TBitmap32& image, int button);
+    // A system button (below tbCount) or user button tbCount + i.
+    const TsTitleButtonPlace& PlaceOf(int button) const;
+    int& StateOf(int button);
+    void PaintUserButton(TBitmap32& target, TPoint32 at, int index, int state, const TBgSource& bg);
     // The button's mask in state over the caption strip, at point at of
     // target; bg is what the strip shows there.
     void PaintButtonLook(TBitmap32& target, TPoint32 at, int button, int state, const TBgSource& bg);
@@ -183,6 +202,8 @@ private:
 
     TsTitleLayout layout_;
     std::array<int, tbCount> buttonState_{};
+    std::vector<int> userButtonState_;  // sized with the layout
+    TsTitleButtons titleButtons_;
     int hotButton_ = -1;
     int pressedButton_ = -1;
     bool formActive_ = true;
@@ -193,6 +214,7 @@ private:
     TsGripMode gripMode_ = gmNone;
     TAlignment captionAlignment_ = TAlignment::taLeftJustify;
     TsTitleIcon titleIcon_;
+    TvlAddedTitle addedTitle_;
     int32_t titleIndex_ = -1;
     int32_t captionIndex_ = -1;
     TBitmap32 stripBg_;  // the caption strip without its buttons, for repainting one button

@@ -11,6 +11,8 @@
 #include "skin/data/Bitmap32_win.h"
 #include "skin/manager/sSkinEffects.h"
 #include "skin/manager/sSkinManager.h"
+#include "skin/render/BgQuery_win.h"
+#include "skin/render/Blend.h"
 #include "skin/render/ControlPaint.h"
 #include "skin/render/MaskPainter.h"
 #include "skin/render/PixelCopy.h"
@@ -107,6 +109,24 @@ bool TsSkinProvider::EraseClient(HDC dc) {
     return true;
 }
 
+void TsSkinProvider::AnswerBackground(TBgQuery& query) {
+    // Behind the children lies the client part of the window image; the
+    // form's own colour only while the skin paints no frame. The offsets
+    // are added to: a see-through child passes the question on with its
+    // own position already in them.
+    if (const TBitmap32* image = WindowImage()) {
+        const POINT origin = ClientOrigin();
+        query.BgKind = bgkBitmap;
+        query.Bitmap = image;
+        query.OffsetX += origin.x;
+        query.OffsetY += origin.y;
+        return;
+    }
+    query.BgKind = bgkColor;
+    query.Color = form_->Color();
+    query.Bitmap = nullptr;
+}
+
 bool TsSkinProvider::PaintsFrame() const {
     return link_ && drawNonClient_ && form_->HandleAllocated() && skinData_->Skinned() && !skinData_->PaintSuspended &&
            form_->BorderStyle() != TFormBorderStyle::bsNone && !IsDestroying();
@@ -139,6 +159,8 @@ TsFrameFacts TsSkinProvider::FrameFacts() const {
     f.IconWanted = showAppIcon_ && titleIcon_.Visible;
     f.IconWidth = titleIcon_.Width;
     f.IconHeight = titleIcon_.Height;
+    for (int i = 0; i < titleButtons_.Count(); ++i)
+        f.UserButtons.push_back({titleButtons_.Items(i).Visible, titleButtons_.Items(i).Enabled});
     return f;
 }
 
@@ -148,6 +170,7 @@ void TsSkinProvider::UpdateLayout() {
     titleIndex_ = manager->FindSection("FORMTITLE");
     captionIndex_ = manager->FindSection("CAPTION");
     layout_ = LayoutCaption(FrameFacts(), TitleMetricsOf(manager->Model()), TitleMasksOf(manager->Model()));
+    userButtonState_.resize(layout_.UserButtons.size(), 0);
 }
 
 const TBitmap32* TsSkinProvider::WindowImage() {
@@ -180,6 +203,7 @@ bool TsSkinProvider::RenderFrame() {
 
     bool anyButton = false;
     for (const TsTitleButtonPlace& b : layout_.Buttons) anyButton = anyButton || b.Shown;
+    for (const TsTitleButtonPlace& b : layout_.UserButtons) anyButton = anyButton || b.Shown;
     const int titleBar = model.FindMask(skinData_->SectionIndex, skinData_->SkinSection(), "TITLEBAR");
     if (anyButton && model.IsValidMask(titleBar)) {
         const int border = model.MaskMarginLeft(titleBar);
@@ -192,12 +216,28 @@ bool TsSkinProvider::RenderFrame() {
 
     stripBg_ = TBitmap32(facts.Width, std::max(1, layout_.StripBottom));
     CopyPixels(stripBg_, 0, 0, stripBg_.Width(), stripBg_.Height(), *image, 0, 0);
-    for (int i = 0; i < tbCount; ++i) PaintTitleButton(*image, i);
+    for (int i = 0; i < tbCount + static_cast<int>(layout_.UserButtons.size()); ++i) PaintTitleButton(*image, i);
     frameStale_ = false;
     return true;
 }
 
 void TsSkinProvider::PaintIcon(TBitmap32& image) {
+    if (!titleIcon_.Glyph.Empty()) {
+        const TRect32 r = layout_.IconRect;
+        TBitmap32 stretched(r.Width(), r.Height());
+        StretchPixels(stretched, 0, 0, r.Width(), r.Height(), titleIcon_.Glyph, 0, 0, titleIcon_.Glyph.Width(),
+                      titleIcon_.Glyph.Height());
+        for (int y = 0; y < stretched.Height(); ++y)
+            for (int x = 0; x < stretched.Width(); ++x) {
+                const int tx = r.Left + x, ty = r.Top + y;
+                const uint32_t p = stretched.Pixel(x, y);
+                // The key colour shows the caption strip; every other pixel is opaque.
+                if ((p & 0xFFFFFF) == 0xFF00FF || tx < 0 || ty < 0 || tx >= image.Width() || ty >= image.Height())
+                    continue;
+                image.Pixel(tx, ty) = p | 0xFF000000u;
+            }
+        return;
+    }
     HICON icon = form_->Icon();
     if (!icon) {
         if (TApplication* app = Application(); app && app->Handle())
@@ -212,11 +252,13 @@ void TsSkinProvider::PaintCaptionText(TBitmap32& image) {
     HDC dc = Bitmap32DC(image);
     if (!dc || !manager) return;
     if (!captionFont_.Get()) captionFont_.Reset(CreateCaptionFont());
-    TsCaptionLine line = CaptionLineOf(dc, form_->Caption(), captionFont_.Get(), layout_);
+    const std::string caption = addedTitle_.ShowMainCaption() ? form_->Caption() : std::string();
+    TsCaptionLine line = CaptionLineOf(dc, caption, captionFont_.Get(), layout_);
     const TsCaptionAlign align = captionAlignment_ == TAlignment::taRightJustify ? TsCaptionAlign::caRight
                                  : captionAlignment_ == TAlignment::taCenter     ? TsCaptionAlign::caCenter
                                                                                  : TsCaptionAlign::caLeft;
-    const TsCaptionSpan span = AlignCaption(line.Rect.left, line.Rect.right, line.TextWidth, 0, align);
+    const TsCaptionSpan span =
+        AlignCaption(line.Rect.left, line.Rect.right, line.TextWidth, AddedTitleWidth(dc), align);
     line.Rect.left = span.Left;
     line.Rect.right = span.Right;
     line.TitleIndex = titleIndex_;
@@ -224,23 +266,118 @@ void TsSkinProvider::PaintCaptionText(TBitmap32& image) {
     line.Active = formActive_;
     line.Enabled = form_->Enabled();
     line.HeldGlow = &captionGlow_[formActive_ ? 1 : 0];
-    PaintCaptionLine(image, *manager, line);
+    if (!caption.empty()) PaintCaptionLine(image, *manager, line);
+    // After the caption as written: a caption cut short ends at the bound.
+    PaintAddedTitle(image, std::min<int>(span.Left + line.TextWidth, layout_.TextRect.Right) + 4);
+}
+
+int TsSkinProvider::AddedTitleWidth(HDC dc) {
+    if (addedTitle_.Text().empty()) return 0;
+    SelectedObject font(dc, addedTitle_.Font().Handle());
+    return TextWidth(dc, addedTitle_.Text());
+}
+
+void TsSkinProvider::PaintAddedTitle(TBitmap32& image, int left) {
+    const std::string& text = addedTitle_.Text();
+    TsSkinManager* manager = SkinManager();
+    HDC dc = Bitmap32DC(image);
+    if (text.empty() || !dc || !manager || left >= layout_.TextRect.Right) return;
+    SelectedObject font(dc, addedTitle_.Font().Handle());
+    SetBkMode(dc, TRANSPARENT);
+    RECT measure{0, 0, 0, 0};
+    DrawTextLine(dc, text, measure, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    const int height = measure.bottom - measure.top, top = layout_.Centre - height / 2;
+    RECT r{left, top, layout_.TextRect.Right, top + height};
+    const UINT flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+    const TColor color = addedTitle_.Font().Color();
+    if (color == clNone || color == clWindowText) {
+        const int section = captionIndex_ >= 0 ? captionIndex_ : titleIndex_;
+        WriteSectionText(dc, &text, form_->Enabled(), manager, formActive_ ? 1 : 0, section, flags, r);
+    } else {
+        auto rgb = static_cast<int32_t>(ColorToRGB(color));
+        // An inactive form's added title leans half-way toward the strip's inactive text colour.
+        if (!formActive_ && manager->IsValidSection(titleIndex_))
+            rgb = Mix(rgb, manager->Model().Sections[static_cast<std::size_t>(titleIndex_)].Props[0].FontColor, 0.5);
+        SetTextColor(dc, static_cast<COLORREF>(rgb));
+        DrawTextLine(dc, text, r, flags);
+    }
+    GdiFlush();
+}
+
+const TsTitleButtonPlace& TsSkinProvider::PlaceOf(int button) const {
+    if (button < tbCount) return layout_.Buttons[static_cast<std::size_t>(button)];
+    return layout_.UserButtons.at(static_cast<std::size_t>(button - tbCount));
+}
+
+int& TsSkinProvider::StateOf(int button) {
+    if (button < tbCount) return buttonState_[static_cast<std::size_t>(button)];
+    return userButtonState_.at(static_cast<std::size_t>(button - tbCount));
+}
+
+int TsSkinProvider::TitleButtonState(int button) const {
+    if (button < tbCount) return buttonState_[static_cast<std::size_t>(button)];
+    const auto i = static_cast<std::size_t>(button - tbCount);
+    return i < userButtonState_.size() ? userButtonState_[i] : 0;
 }
 
 void TsSkinProvider::PaintButtonLook(TBitmap32& target, TPoint32 at, int button, int state, const TBgSource& bg) {
+    if (button >= tbCount) {
+        PaintUserButton(target, at, button - tbCount, state, bg);
+        return;
+    }
     const TsTitleButtonPlace& b = layout_.Buttons[static_cast<std::size_t>(button)];
     TsSkinManager* manager = SkinManager();
     if (!b.Shown || !b.Mask.Found || !manager) return;
     PaintTitleMask(target, at, manager->Model(), b.MaskName, state, !formActive_ && state == 0, bg);
 }
 
+void TsSkinProvider::PaintUserButton(TBitmap32& target, TPoint32 at, int index, int state, const TBgSource& bg) {
+    const TsTitleButtonPlace& b = layout_.UserButtons.at(static_cast<std::size_t>(index));
+    const TsTitleButton& button = titleButtons_.Items(index);
+    TsSkinManager* manager = SkinManager();
+    if (!b.Shown || !manager) return;
+    if (button.UseSkinData && b.Mask.Found)
+        PaintTitleMask(target, at, manager->Model(), b.MaskName, state,
+                       (!formActive_ || !button.Enabled) && state == 0, bg);
+    const TBitmap32& glyph = button.Glyph;
+    if (glyph.Empty()) return;
+    // Centred, one pixel right and down while pressed.
+    const int shift = state == 2 ? 1 : 0;
+    const int left = at.X + (b.Rect.Width() - glyph.Width()) / 2 + shift;
+    const int top = at.Y + (b.Rect.Height() - glyph.Height()) / 2 + shift;
+    bool hasAlpha = false;
+    for (int y = 0; y < glyph.Height() && !hasAlpha; ++y)
+        for (int x = 0; x < glyph.Width() && !hasAlpha; ++x) hasAlpha = (glyph.Pixel(x, y) >> 24) != 0;
+    const uint32_t clear = glyph.Pixel(0, glyph.Height() - 1) & 0xFFFFFF;
+    for (int y = 0; y < glyph.Height(); ++y)
+        for (int x = 0; x < glyph.Width(); ++x) {
+            const int tx = left + x, ty = top + y;
+            if (tx < 0 || ty < 0 || tx >= target.Width() || ty >= target.Height()) continue;
+            const uint32_t s = glyph.Pixel(x, y);
+            uint32_t& d = target.Pixel(tx, ty);
+            if (!hasAlpha) {
+                // Without alpha the bottom-left pixel's colour is see-through.
+                if ((s & 0xFFFFFF) != clear) d = s | 0xFF000000u;
+                continue;
+            }
+            // Premultiplied, as the skin's 32-bit images are.
+            const uint32_t a = s >> 24;
+            uint32_t out = 0xFF000000u;
+            for (int c = 0; c < 24; c += 8) {
+                const uint32_t sc = (s >> c) & 0xFF, dc = (d >> c) & 0xFF;
+                out |= std::min<uint32_t>(255, sc + dc * (255 - a) / 255) << c;
+            }
+            d = out;
+        }
+}
+
 void TsSkinProvider::PaintTitleButton(TBitmap32& image, int button) {
-    const TsTitleButtonPlace& b = layout_.Buttons[static_cast<std::size_t>(button)];
+    const TsTitleButtonPlace& b = PlaceOf(button);
     if (!b.Shown) return;
     // Behind the button lies the caption strip as it was before any button.
     CopyPixels(image, b.Rect.Left, b.Rect.Top, b.Rect.Width(), b.Rect.Height(), stripBg_, b.Rect.Left, b.Rect.Top);
     // A fading button keeps its resting look in the window; the fade shows the new one over it.
-    const int state = AnimatesButtons() ? 0 : buttonState_[static_cast<std::size_t>(button)];
+    const int state = AnimatesButtons() && button < tbCount ? 0 : StateOf(button);
     PaintButtonLook(image, TPoint32{b.Rect.Left, b.Rect.Top}, button, state, BgSourceOfBitmap(&stripBg_, 0, 0));
 }
 
@@ -299,7 +436,7 @@ void TsSkinProvider::PrintWindowTo(TMessage& m, const TWndMethod& previous) {
 void TsSkinProvider::CopyButtonToWindow(int button) {
     const TBitmap32* image = skinData_->CacheBitmap.get();
     if (!image || image->Empty()) return;
-    const TRect32 r = layout_.Buttons[static_cast<std::size_t>(button)].Rect;
+    const TRect32 r = PlaceOf(button).Rect;
     FrameDC dc(form_->Handle());
     BitBlt(dc.Get(), r.Left, r.Top, r.Width(), r.Height(), Bitmap32DC(*image), r.Left, r.Top, SRCCOPY);
 }
@@ -346,6 +483,7 @@ void TsSkinProvider::ForgetFrame() {
     stripBg_ = TBitmap32();
     captionGlow_ = {};
     buttonState_ = {};
+    userButtonState_.clear();
     hotButton_ = pressedButton_ = -1;
     frameStale_ = regionStale_ = true;
 }

@@ -81,9 +81,11 @@ int TsSkinProvider::HitTestScreen(POINT screen) {
 }
 
 void TsSkinProvider::SetButtonState(int button, int state) {
-    if (button < 0 || buttonState_[static_cast<std::size_t>(button)] == state) return;
-    buttonState_[static_cast<std::size_t>(button)] = state;
-    if (AnimatesButtons() && !frameStale_ && IsWindowVisible(form_->Handle())) {
+    if (button < 0 || button >= tbCount + static_cast<int>(userButtonState_.size()) || StateOf(button) == state)
+        return;
+    StateOf(button) = state;
+    // The form's own buttons change at once; the system ones may fade.
+    if (button < tbCount && AnimatesButtons() && !frameStale_ && IsWindowVisible(form_->Handle())) {
         AnimateButton(button, state);
         return;
     }
@@ -113,6 +115,13 @@ void TsSkinProvider::ReleasePressedButton() {
     const bool over = TitleButtonOfHit(HitTestScreen(cursor)) == button;
     hotButton_ = -1;
     SetButtonState(button, 0);
+    if (button >= tbCount) {
+        // Last: the handler may free the form, and this provider with it.
+        const int index = button - tbCount;
+        if (over && index < titleButtons_.Count() && titleButtons_.Items(index).OnMouseUp)
+            titleButtons_.Items(index).OnMouseUp(&titleButtons_.Items(index));
+        return;
+    }
     // Posted: the command may free the form, and this provider with it.
     if (over) PostMessageA(h, WM_SYSCOMMAND, CommandOf(button, h), MAKELPARAM(cursor.x, cursor.y));
 }
@@ -221,6 +230,9 @@ bool TsSkinProvider::HandleFrameMessage(TMessage& m, const TWndMethod& previous)
         SetButtonState(button, 2);
         SetCapture(h);
         m.Result = 0;
+        if (const int index = button - tbCount; index >= 0 && index < titleButtons_.Count() &&
+                                                  titleButtons_.Items(index).OnMouseDown)
+            titleButtons_.Items(index).OnMouseDown(&titleButtons_.Items(index));
         return true;
     }
     case WM_NCLBUTTONUP:

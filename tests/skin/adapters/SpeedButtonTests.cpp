@@ -3,6 +3,7 @@
 // normal, hot, pressed and disabled looks; the caption moves one pixel right
 // and down while pressed; the button keeps working and is given back whole.
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <functional>
 #include <utility>
@@ -10,7 +11,6 @@
 
 #include "skin/controls/provider/vlCtrlAdapter.h"
 #include "skin/manager/sThirdParty.h"
-#include "skin/render/Blend.h"
 #include "tests/skin/adapters/AdapterFixture.h"
 #include "ui/SpeedButton.h"
 
@@ -158,12 +158,33 @@ TEST_F(SpeedButtons, AFormFreedWithItsSkinnedSpeedButtonsLeavesTheirMemoryAlone)
     WipedOnFree::Kept().clear();
 }
 
-TEST_F(SpeedButtons, DisabledTheNormalLookFadesHalfwayTowardTheForm) {
+// The form tells its children the client part of its window image as what
+// lies behind them: the disabled look takes 60 percent of that picture and
+// 40 percent of the normal look, d' = round(p - (p - d) * 0.4).
+TEST_F(SpeedButtons, DisabledTheNormalLookFadesTowardTheFormsPicture) {
     plain->SetEnabled(false);
     PointerOn(plain);
     Settle();
-    TBitmap32 expected = Skin(plain, "SPEEDBUTTON", 0);
-    ColorOver(expected, TRect32{0, 0, expected.Width(), expected.Height()}, 50, FormColor());
+    const TBitmap32* image = provider->WindowImage();
+    ASSERT_NE(image, nullptr);
+    RECT window{};
+    GetWindowRect(form->Handle(), &window);
+    POINT origin{0, 0};
+    ClientToScreen(form->Handle(), &origin);
+    const int ox = origin.x - window.left + plain->Left(), oy = origin.y - window.top + plain->Top();
+    TBitmap32 expected = SectionPicture(*manager, "SPEEDBUTTON", plain->Width(), plain->Height(),
+                                        POINT{plain->Left(), plain->Top()}, 0,
+                                        BgSourceOfBitmap(image, origin.x - window.left, origin.y - window.top));
+    for (int y = 0; y < expected.Height(); ++y)
+        for (int x = 0; x < expected.Width(); ++x) {
+            const uint32_t p = image->Pixel(ox + x, oy + y), d = expected.Pixel(x, y);
+            uint32_t mixed = d & 0xFF000000u;
+            for (int shift = 0; shift < 24; shift += 8) {
+                const double pc = (p >> shift) & 0xFF, dc = (d >> shift) & 0xFF;
+                mixed |= static_cast<uint32_t>(std::nearbyint(pc - (pc - dc) * 0.4)) << shift;
+            }
+            expected.Pixel(x, y) = mixed;
+        }
     EXPECT_EQ(SettledDifferences(plain, expected), 0);
 }
 

@@ -164,6 +164,50 @@ TEST(CaptionLayout, ButtonRowsIconAndText) {
     }
 }
 
+// The form's own buttons: right to left after the system ones, the row
+// moved left by 6 once, each "TITLEBUTTON" wide (21 without the picture) and
+// as high as the close picture, big-button gaps between them; the caption's
+// right bound counts them too. A hidden one takes no place, a disabled one
+// answers as caption.
+TEST(CaptionLayout, UserButtonsFollowTheSystemButtons) {
+    TsFrameFacts f = Sizeable();
+    f.UserButtons = {{true, true}, {false, true}, {true, false}};
+    const auto withTitleButton = [](const std::string& name) {
+        return name == "TITLEBUTTON" ? TsTitleMaskInfo{true, 18, 15} : Emberline(name);
+    };
+    const struct {
+        const char* name;
+        TsTitleMaskLookup masks;
+        TRect32 first, third;
+        int32_t textRight;
+    } cases[] = {
+        // Minimize ends at 213: x = 211, less 6 = 205.
+        {"no picture", Emberline, TRect32{184, 3, 205, 20}, TRect32{161, 3, 182, 20}, 300 - (85 + 6 + 2 * 23) - 12},
+        {"skin's picture", withTitleButton, TRect32{187, 3, 205, 20}, TRect32{167, 3, 185, 20},
+         300 - (85 + 6 + 2 * 20) - 12},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TsTitleLayout l = LayoutCaption(f, kMetrics, c.masks);
+        ASSERT_EQ(l.UserButtons.size(), 3u);
+        EXPECT_EQ(l.UserButtons[0].MaskName, "TITLEBUTTON");
+        EXPECT_TRUE(l.UserButtons[0].Shown);
+        EXPECT_FALSE(l.UserButtons[1].Shown);
+        EXPECT_TRUE(l.UserButtons[2].Shown);
+        ExpectRect(l.UserButtons[0].Rect, c.first, "first");
+        ExpectRect(l.UserButtons[2].Rect, c.third, "third");
+        EXPECT_EQ(l.TextRect.Right, c.textRight);
+        EXPECT_EQ(FrameHitTest(l, f, c.first.Left + 2, 10), hcFirstUserButton);
+        EXPECT_EQ(FrameHitTest(l, f, c.third.Left + 2, 10), hcCaption);
+        TsFrameFacts enabled = f;
+        enabled.UserButtons[2].Enabled = true;
+        EXPECT_EQ(FrameHitTest(l, enabled, c.third.Left + 2, 10), hcFirstUserButton + 2);
+        EXPECT_EQ(TitleButtonOfHit(hcFirstUserButton + 2), tbCount + 2);
+    }
+    // Without user buttons nothing moves.
+    EXPECT_EQ(LayoutCaption(Sizeable(), kMetrics, Emberline).TextRect.Right, 203);
+}
+
 TEST(CaptionLayout, LoneCloseTakesItsOwnPictureWhenTheSkinHasOne) {
     TsFrameFacts f = MainWindow();
     f.Minimize = false;

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <functional>
 #include <memory>
@@ -513,6 +514,43 @@ TEST_F(PathDialogTest, RootButtonsWearTheSkinsToolButtonLook) {
                 if ((shot.Pixel(x, y) & 0xFFFFFF) == ink) ++inked;
         EXPECT_GT(inked, 15) << button->Caption();
     }
+}
+
+// The column is painted from "BAR", a vertical ramp from 0x303030 at its top
+// row to 0x292929 at its bottom row (the skin's GRADIENTDATA). A root button
+// at rest is see-through ("TOOLBUTTON" TRANSPARENCY=100, its frame hidden in
+// the normal state): along its left and right edges, away from icon and
+// name, the screen shows the ramp at that row of the column, not the skin's
+// main colour 0x2B2B2B.
+TEST_F(PathDialogTest, RootButtonsShowTheColumnsPictureBehindThem) {
+    form.reset(new TPathDialogForm(&app.App()));
+    form->SetCaptions();
+    form->ShowRootButtons(true);
+    form->SetAnchors();
+    form->SetPosition(TPosition::poDesigned);
+    form->SetBounds(60, 60, form->Width(), 420);
+    MovePointer(POINT{2, 2});
+    form->Show();
+    PumpFor(600);
+    const TBitmap32 shot = GrabWindow(form->Handle());
+    const TsGeneralData& bar = skin->Model().Sections.at(static_cast<std::size_t>(skin->FindSection("BAR")));
+    ASSERT_EQ(bar.Props[0].GradientData, "3158064;2697513;100;0;0") << "the test's ramp is not the skin's";
+    RECT window{};
+    GetWindowRect(form->Handle(), &window);
+    const int columnHeight = form->sScrollBox1->Height();
+    ASSERT_GT(columnHeight, 100);
+    TsSpeedButton* first = form->RootButtons().at(0);
+    for (int y = 2; y < 40; y += 3)
+        for (int x : {1, first->Width() - 2}) {
+            POINT at{first->Left() + x, first->Top() + y};
+            const int row = at.y;  // of the column
+            ClientToScreen(form->sScrollBox1->Handle(), &at);
+            const uint32_t seen = shot.Pixel(at.x - window.left, at.y - window.top) & 0xFFFFFF;
+            const int want = int(std::lround(0x30 + (0x29 - 0x30) * double(row) / (columnHeight - 1)));
+            for (int shift : {0, 8, 16})
+                EXPECT_NEAR(int((seen >> shift) & 0xFF), want, 1) << "row " << row << " x " << x << std::hex
+                                                                   << " seen " << seen;
+        }
 }
 
 TEST(ShellRootNames, NamesAndNumbers) {
