@@ -87,12 +87,22 @@ protected:
         ASSERT_TRUE(ForceDirectories(root + "\\gamma"));
         WriteWholeFile(root + "\\note.txt", "x");
     }
-    TPathDialogForm& NewForm() {
+    TPathDialogForm& NewForm(bool rootButtons = false) {
         form.reset(new TPathDialogForm(&app.App()));
         form->SetCaptions();
-        form->ShowRootButtons(false);
+        form->ShowRootButtons(rootButtons);
         form->SetAnchors();
         return *form;
+    }
+    // The form with its root buttons, shown at a known place with the
+    // pointer away from it, and painted.
+    void ShowWithRootButtons() {
+        NewForm(true);
+        form->SetPosition(TPosition::poDesigned);
+        form->SetBounds(60, 60, form->Width(), 420);
+        MovePointer(POINT{2, 2});
+        form->Show();
+        PumpFor(600);
     }
     std::vector<std::string> ChildTexts(TTreeNode node) {
         std::vector<std::string> texts;
@@ -483,14 +493,7 @@ TEST_F(PathDialogTest, SizeGripInTheBottomRightCorner) {
 }
 
 TEST_F(PathDialogTest, RootButtonsWearTheSkinsToolButtonLook) {
-    form.reset(new TPathDialogForm(&app.App()));
-    form->SetCaptions();
-    form->ShowRootButtons(true);
-    form->SetAnchors();
-    form->SetPosition(TPosition::poDesigned);
-    form->SetBounds(60, 60, form->Width(), 420);
-    form->Show();
-    PumpFor(600);
+    ShowWithRootButtons();
     const TBitmap32 shot = GrabWindow(form->Handle());
     SaveShot(shot, "path-dialog-roots");
     // The names are written in the "TOOLBUTTON" section's text colour of the
@@ -523,15 +526,7 @@ TEST_F(PathDialogTest, RootButtonsWearTheSkinsToolButtonLook) {
 // name, the screen shows the ramp at that row of the column, not the skin's
 // main colour 0x2B2B2B.
 TEST_F(PathDialogTest, RootButtonsShowTheColumnsPictureBehindThem) {
-    form.reset(new TPathDialogForm(&app.App()));
-    form->SetCaptions();
-    form->ShowRootButtons(true);
-    form->SetAnchors();
-    form->SetPosition(TPosition::poDesigned);
-    form->SetBounds(60, 60, form->Width(), 420);
-    MovePointer(POINT{2, 2});
-    form->Show();
-    PumpFor(600);
+    ShowWithRootButtons();
     const TBitmap32 shot = GrabWindow(form->Handle());
     const TsGeneralData& bar = skin->Model().Sections.at(static_cast<std::size_t>(skin->FindSection("BAR")));
     ASSERT_EQ(bar.Props[0].GradientData, "3158064;2697513;100;0;0") << "the test's ramp is not the skin's";
