@@ -1,5 +1,7 @@
 #include "skin/render/DesktopComposition_win.h"
 
+#include "skin/render/SystemFunction_win.h"
+
 #include <utility>
 
 namespace pakmole {
@@ -9,16 +11,10 @@ constexpr DWORD kTransitionsForceDisabled = 3;  // DWMWA_TRANSITIONS_FORCEDISABL
 
 using IsCompositionEnabledProc = HRESULT(WINAPI*)(BOOL*);
 
-// Looked up once: dwmapi.dll exists from Windows Vista on.
-HMODULE DwmApi() {
-    static const HMODULE library = LoadLibraryA("dwmapi.dll");
-    return library;
-}
-
+// dwmapi.dll exists from Windows Vista on.
 template <class Proc>
 Proc DwmFunction(const char* name) {
-    HMODULE library = DwmApi();
-    return library ? reinterpret_cast<Proc>(reinterpret_cast<void*>(GetProcAddress(library, name))) : nullptr;
+    return SystemFunction<Proc>("dwmapi.dll", name);
 }
 
 std::optional<bool> forced;

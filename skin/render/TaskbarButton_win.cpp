@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 
+#include "skin/render/SystemFunction_win.h"
 #include "skin/render/TaskbarButtonRecord.h"
 
 namespace pakmole {
@@ -63,12 +64,7 @@ using Wow64ReadMemoryProc = LONG(WINAPI*)(HANDLE, uint64_t, void*, uint64_t, uin
 // A 32-bit program reads a 64-bit shell's memory above 4 GB through the
 // WOW64 layer's own call; there is none outside WOW64.
 Wow64ReadMemoryProc Wow64ReadMemory() {
-    static const Wow64ReadMemoryProc proc = [] {
-        HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-        return ntdll ? reinterpret_cast<Wow64ReadMemoryProc>(
-                           reinterpret_cast<void*>(GetProcAddress(ntdll, "NtWow64ReadVirtualMemory64")))
-                     : nullptr;
-    }();
+    static const auto proc = SystemFunction<Wow64ReadMemoryProc>("ntdll.dll", "NtWow64ReadVirtualMemory64");
     return proc;
 }
 

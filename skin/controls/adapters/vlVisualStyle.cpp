@@ -1,16 +1,13 @@
 #include "skin/controls/adapters/vlVisualStyle.h"
 
+#include "skin/render/SystemFunction_win.h"
+
 namespace pakmole {
 namespace {
 
 // Looked up once: a system without visual styles has no uxtheme.dll.
 TSetWindowThemeFunction UxThemeSetWindowTheme() {
-    static const TSetWindowThemeFunction proc = [] {
-        HMODULE library = LoadLibraryA("uxtheme.dll");
-        return library ? reinterpret_cast<TSetWindowThemeFunction>(
-                             reinterpret_cast<void*>(GetProcAddress(library, "SetWindowTheme")))
-                       : nullptr;
-    }();
+    static const auto proc = SystemFunction<TSetWindowThemeFunction>("uxtheme.dll", "SetWindowTheme");
     return proc;
 }
 
