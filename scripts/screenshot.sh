@@ -70,8 +70,11 @@ if [ -z "$geometry" ]; then
   stop_program
   exit 1
 fi
-# Let the first paint and the 500 ms start-up timer pass.
+# Let the first paint and the 500 ms start-up timer pass, then take the
+# window's place again: it can first show up before it is moved to the
+# middle of the screen (seen under the emulated 32-bit Wine).
 sleep 1.5
+geometry="$(find_window "$title")"
 shoot "$out/main-window.png"
 convert "$out/main-window.png" -crop "$geometry" +repage "$out/main-window-crop.png"
 
