@@ -29,23 +29,33 @@ std::string CopyIn(const test::TempFolder& root, const std::string& file) {
     return path;
 }
 
-// The job on a copy of the pak is refused for want of the right key (kind):
-// the pak keeps its name, nothing is written (under written, the folder its
-// entries would go to) and nothing is shown.
-void ExpectRefusedForItsKey(const std::string& file, const PakJobOptions& options, EPakKeyError::Kind kind,
-                            const std::string& written, const std::string& what) {
-    test::TempFolder root;
-    test::RecordingHost host(false);
-    const std::string path = CopyIn(root, file);
-    try {
-        RunPakJob(path, host, options);
-        ADD_FAILURE() << what << ": no error";
-    } catch (const EPakKeyError& e) {
-        EXPECT_EQ(e.kind(), kind) << what;
+// The job on a copy of the pak, once without a key and once with a wrong
+// one, is refused for want of the right key, and says which it is: the pak
+// keeps its name, nothing is written (under written, the folder its entries
+// would go to) and nothing is shown.
+void ExpectRefusedWithoutTheRightKey(const std::string& file, const std::string& wrongKey, const std::string& written) {
+    PakJobOptions wrong;
+    wrong.key = ParseAesKey(wrongKey);
+    struct Case {
+        const char* what;
+        PakJobOptions options;
+        EPakKeyError::Kind kind;
+    } const cases[] = {{"no key", {}, EPakKeyError::Kind::Missing}, {"wrong key", wrong, EPakKeyError::Kind::Wrong}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.what) + " " + file);
+        test::TempFolder root;
+        test::RecordingHost host(false);
+        const std::string path = CopyIn(root, file);
+        try {
+            RunPakJob(path, host, c.options);
+            ADD_FAILURE() << "no error";
+        } catch (const EPakKeyError& e) {
+            EXPECT_EQ(e.kind(), c.kind);
+        }
+        EXPECT_TRUE(FileExists(path));
+        EXPECT_FALSE(DirectoryExists(HostSeparators(root / written)));
+        EXPECT_TRUE(host.messages.empty());
     }
-    EXPECT_TRUE(FileExists(path)) << what;
-    EXPECT_FALSE(DirectoryExists(HostSeparators(root / written))) << what;
-    EXPECT_TRUE(host.messages.empty()) << what;
 }
 
 // Through temporary files, in memory, and streamed on one and on three
@@ -122,15 +132,8 @@ TEST(RealPaks, Ue5CounterModePakGivesItsStoredEntriesByteForByte) {
 }
 
 TEST(RealPaks, Ue5CounterModeIndexNeedsTheRightKey) {
-    PakJobOptions wrong;
-    wrong.key = ParseAesKey(kKey);  // a real key, of other paks
-    struct Case {
-        const char* what;
-        PakJobOptions options;
-        EPakKeyError::Kind kind;
-    } const cases[] = {{"no key", {}, EPakKeyError::Kind::Missing}, {"wrong key", wrong, EPakKeyError::Kind::Wrong}};
-    for (const auto& c : cases)
-        ExpectRefusedForItsKey(test::Ue5CounterModePak().file, c.options, c.kind, "CUE4ParseFixtures", c.what);
+    // The wrong key is a real one, of other paks.
+    ExpectRefusedWithoutTheRightKey(test::Ue5CounterModePak().file, kKey, "CUE4ParseFixtures");
 }
 
 TEST(RealPaks, EncryptedAndPlainRepaksExtractByteForByteWithTheKey) {
@@ -163,16 +166,8 @@ TEST(RealPaks, FileListsHaveOneRowPerFile) {
 // Without the key nothing is written and the archive keeps its name; with a
 // wrong one the same, and the user is told which it is.
 TEST(RealPaks, AnEncryptedIndexNeedsTheRightKey) {
-    PakJobOptions wrong;
-    wrong.key = ParseAesKey("0x" + std::string(64, '7'));
-    struct Case {
-        const char* what;
-        PakJobOptions options;
-        EPakKeyError::Kind kind;
-    } const cases[] = {{"no key", {}, EPakKeyError::Kind::Missing}, {"wrong key", wrong, EPakKeyError::Kind::Wrong}};
-    for (const auto& c : cases)
-        for (const char* file : {"repak/pack_v5_encryptindex.pak", "repak/pack_v9_compress_encrypt_encryptindex.pak"})
-            ExpectRefusedForItsKey(file, c.options, c.kind, "a/b/mount", std::string(c.what) + " " + file);
+    for (const char* file : {"repak/pack_v5_encryptindex.pak", "repak/pack_v9_compress_encrypt_encryptindex.pak"})
+        ExpectRefusedWithoutTheRightKey(file, "0x" + std::string(64, '7'), "a/b/mount");
 }
 
 // Entries encrypted under a plain index, with a wrong but well-formed key:
