@@ -28,6 +28,8 @@ public:
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
 
+    // Reads from offset on; it may move the handle's position, so one
+    // thread at a time.
     std::size_t ReadAt(int64_t offset, void* buffer, std::size_t count);
     void Write(const void* buffer, std::size_t count);  // appends at the write position
     int64_t Size() const;

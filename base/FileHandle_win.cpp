@@ -30,18 +30,17 @@ FileHandle::~FileHandle() { CloseHandle(reinterpret_cast<HANDLE>(handle_)); }
 
 std::size_t FileHandle::ReadAt(int64_t offset, void* buffer, std::size_t count) {
     HANDLE h = reinterpret_cast<HANDLE>(handle_);
+    // The position is set and then read from, rather than named in an
+    // OVERLAPPED: Wine answers a read with an OVERLAPPED by posting its
+    // completion through its server, a round trip for every read of the job.
+    LARGE_INTEGER at{};
+    at.QuadPart = offset;
+    if (!SetFilePointerEx(h, at, nullptr, FILE_BEGIN)) throw StreamReadError();
     std::size_t done = 0;
     while (done < count) {
-        OVERLAPPED at{};
-        const uint64_t where = static_cast<uint64_t>(offset) + done;
-        at.Offset = static_cast<DWORD>(where);
-        at.OffsetHigh = static_cast<DWORD>(where >> 32);
         const DWORD want = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
         DWORD got = 0;
-        if (!ReadFile(h, static_cast<char*>(buffer) + done, want, &got, &at)) {
-            if (GetLastError() == ERROR_HANDLE_EOF) break;
-            throw StreamReadError();
-        }
+        if (!ReadFile(h, static_cast<char*>(buffer) + done, want, &got, nullptr)) throw StreamReadError();
         if (got == 0) break;
         done += got;
     }
