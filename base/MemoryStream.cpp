@@ -19,6 +19,8 @@ std::size_t TMemoryStream::Read(void* buffer, std::size_t count) {
 void TMemoryStream::Write(const void* buffer, std::size_t count) {
     if (count == 0) return;
     const auto end = static_cast<std::size_t>(position_) + count;
+    // A position past the end leaves zeros between the end and it.
+    if (static_cast<std::size_t>(position_) > bytes_.size()) bytes_.resize(static_cast<std::size_t>(position_), 0);
     if (end > bytes_.size()) bytes_.resize(end);
     std::memcpy(bytes_.data() + position_, buffer, count);
     position_ = static_cast<int64_t>(end);
@@ -39,8 +41,13 @@ void TMemoryStream::SaveToFile(const std::string& path) const {
 void TMemoryStream::LoadFromFile(const std::string& path) {
     TFileStream file(path, FileMode::OpenRead);
     bytes_.resize(static_cast<std::size_t>(file.Size()));
-    file.ReadBuffer(bytes_.data(), bytes_.size());
     position_ = 0;
+    try {
+        file.ReadBuffer(bytes_.data(), bytes_.size());
+    } catch (...) {
+        bytes_.clear();  // not what was grown and never read
+        throw;
+    }
 }
 
 }  // namespace pakmole

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ByteBuffer.h"
 #include "Stream.h"
 
 namespace pakmole {
@@ -10,7 +11,7 @@ namespace pakmole {
 class TMemoryStream : public TStream {
 public:
     TMemoryStream() = default;
-    explicit TMemoryStream(std::vector<unsigned char> bytes) : bytes_(std::move(bytes)) {}
+    explicit TMemoryStream(const std::vector<unsigned char>& bytes) : bytes_(bytes.begin(), bytes.end()) {}
 
     std::size_t Read(void* buffer, std::size_t count) override;
     void Write(const void* buffer, std::size_t count) override;
@@ -21,9 +22,10 @@ public:
     void Clear();
     void Reserve(std::size_t capacity) { bytes_.reserve(capacity); }
     const unsigned char* Memory() const { return bytes_.data(); }
-    const std::vector<unsigned char>& Bytes() const { return bytes_; }
-    // Direct access for writers that fill the buffer themselves (inflaters).
-    std::vector<unsigned char>& MutableBytes() { return bytes_; }
+    const ByteBuffer& Bytes() const { return bytes_; }
+    // Direct access for writers that fill the buffer themselves (inflaters);
+    // what they grow it by is theirs to fill.
+    ByteBuffer& MutableBytes() { return bytes_; }
 
     // Creates or truncates the file and writes the whole content.
     void SaveToFile(const std::string& path) const;
@@ -31,7 +33,7 @@ public:
     void LoadFromFile(const std::string& path);
 
 private:
-    std::vector<unsigned char> bytes_;
+    ByteBuffer bytes_;
     int64_t position_ = 0;
 };
 

@@ -161,7 +161,7 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
     return plan;
 }
 
-void ReadPieceOnto(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& onto) {
+void ReadPieceOnto(TStream& pak, const DataPiece& piece, ByteBuffer& onto) {
     const std::size_t start = onto.size();
     if (static_cast<uint64_t>(piece.readLength) > onto.max_size() - start) throw std::bad_alloc();
     if (piece.readLength == 0) return;
@@ -175,7 +175,7 @@ void ReadPieceOnto(TStream& pak, const DataPiece& piece, std::vector<unsigned ch
     }
 }
 
-void ReadPiece(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& into) {
+void ReadPiece(TStream& pak, const DataPiece& piece, ByteBuffer& into) {
     into.clear();
     ReadPieceOnto(pak, piece, into);
 }

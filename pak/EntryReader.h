@@ -75,8 +75,8 @@ EntryPlan PlanEntry(TStream& pak, const PakFooter& footer, const PakEntry& entry
 
 // Reads a piece's bytes from the file (exactly readLength of them), in
 // place of what into held, or after what onto holds.
-void ReadPiece(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& into);
-void ReadPieceOnto(TStream& pak, const DataPiece& piece, std::vector<unsigned char>& onto);
+void ReadPiece(TStream& pak, const DataPiece& piece, ByteBuffer& into);
+void ReadPieceOnto(TStream& pak, const DataPiece& piece, ByteBuffer& onto);
 
 // Turns a piece's bytes into file bytes, appended to output: decrypted,
 // trimmed and, for a compressed entry, inflated (at most room bytes). A block

@@ -77,7 +77,7 @@ OodleLibrary::OodleLibrary(const std::string& path) : path_(path) {
 OodleLibrary::~OodleLibrary() = default;
 
 void OodleLibrary::Decompress(const unsigned char* block, std::size_t size, std::size_t rawSize,
-                              std::vector<unsigned char>& out) const {
+                              ByteBuffer& out) const {
     const std::size_t start = out.size();
     out.resize(start + rawSize);
     const auto decompress = reinterpret_cast<DecompressFunction>(decompress_);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/ByteBuffer.h"
+
 namespace pakmole {
 
 class DynamicLibrary;
@@ -29,7 +31,7 @@ public:
     // when the library says the block does not decode to that many. Safe on
     // several threads at once.
     void Decompress(const unsigned char* block, std::size_t size, std::size_t rawSize,
-                    std::vector<unsigned char>& out) const;
+                    ByteBuffer& out) const;
 
 private:
     std::string path_;

@@ -32,7 +32,7 @@ std::vector<unsigned char>& PackageBytes() {
     static std::vector<unsigned char> bytes = [] {
         TMemoryStream file;
         if (pakmole::FileExists(kPackagePath)) file.LoadFromFile(kPackagePath);
-        return file.Bytes();
+        return std::vector<unsigned char>(file.Bytes().begin(), file.Bytes().end());
     }();
     return bytes;
 }

@@ -31,7 +31,7 @@ private:
 
 }  // namespace
 
-void TPackageInflater::InflateEntry(TStream& source, int64_t size, std::vector<unsigned char>& out) {
+void TPackageInflater::InflateEntry(TStream& source, int64_t size, ByteBuffer& out) {
     out.clear();
     const int64_t remaining = source.Remaining();
     if (size < 0 || remaining <= 0 || size / kMaxRatio > remaining) throw NotAPackageError();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/ByteBuffer.h"
 #include "base/Stream.h"
 
 namespace pakmole {
@@ -20,7 +21,7 @@ public:
     // Inflates the zlib stream at the source's position into `out`, which
     // receives exactly `size` bytes. Fails when the stream is damaged, ends
     // early, holds more than `size` bytes or the source ends inside it.
-    static void InflateEntry(TStream& source, int64_t size, std::vector<unsigned char>& out);
+    static void InflateEntry(TStream& source, int64_t size, ByteBuffer& out);
 };
 
 }  // namespace pakmole

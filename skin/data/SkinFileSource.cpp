@@ -43,13 +43,13 @@ bool StaysInsideFolder(const std::string& name) {
     return true;
 }
 
-const std::vector<unsigned char>* TSkinFileSource::FindPackaged(const std::string&) const { return nullptr; }
+const ByteBuffer* TSkinFileSource::FindPackaged(const std::string&) const { return nullptr; }
 
 bool TSkinFileSource::ReadFile(const std::string& path, std::vector<unsigned char>& bytes) const {
     if (path.empty() || !FileExists(path)) return false;
     TMemoryStream file;
     file.LoadFromFile(path);
-    bytes = file.Bytes();
+    bytes.assign(file.Bytes().begin(), file.Bytes().end());
     return true;
 }
 
@@ -66,7 +66,7 @@ TSkinPictureSource TSkinFileSource::Locate(const std::string& packageKey, const 
 
 bool TSkinFileSource::Read(const TSkinPictureSource& source, std::vector<unsigned char>& bytes) const {
     if (source.Packaged) {
-        bytes = *source.Packaged;
+        bytes.assign(source.Packaged->begin(), source.Packaged->end());
         return true;
     }
     return ReadFile(source.Path, bytes);
@@ -78,7 +78,7 @@ bool TSkinFileSource::FindImage(const std::string& packageKey, const std::string
     return Read(Locate(packageKey, fileName, imageFolder, allowFile), bytes);
 }
 
-const std::vector<unsigned char>* TPackageFileSource::FindPackaged(const std::string& key) const {
+const ByteBuffer* TPackageFileSource::FindPackaged(const std::string& key) const {
     for (const TvlImageItem& item : package_.ImageItems)
         if (item.Data && UpperCase(item.FileName) == key) return &item.Data->Bytes();
     return nullptr;

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "base/ByteBuffer.h"
+
 namespace pakmole {
 
 class TvlSkinConvertor;
@@ -18,7 +20,7 @@ class TvlSkinConvertor;
 // inside the skin's folder (which may not exist); neither when the reference
 // may not be read at all.
 struct TSkinPictureSource {
-    const std::vector<unsigned char>* Packaged = nullptr;
+    const ByteBuffer* Packaged = nullptr;
     std::string Path;
 };
 
@@ -30,7 +32,7 @@ public:
     virtual bool IsPackage() const { return false; }
     // The first packaged image whose upper-cased name equals key exactly
     // (so the key must itself be upper case to match); nullptr when none.
-    virtual const std::vector<unsigned char>* FindPackaged(const std::string& key) const;
+    virtual const ByteBuffer* FindPackaged(const std::string& key) const;
     // A loose file's whole content; false when there is no such file.
     virtual bool ReadFile(const std::string& path, std::vector<unsigned char>& bytes) const;
 
@@ -49,7 +51,7 @@ class TPackageFileSource : public TSkinFileSource {
 public:
     explicit TPackageFileSource(const TvlSkinConvertor& package) : package_(package) {}
     bool IsPackage() const override { return true; }
-    const std::vector<unsigned char>* FindPackaged(const std::string& key) const override;
+    const ByteBuffer* FindPackaged(const std::string& key) const override;
 
 private:
     const TvlSkinConvertor& package_;

@@ -23,7 +23,7 @@ public:
 
     // The stored binary property "Data": the whole package, always written.
     void ReadData(const std::vector<unsigned char>& bytes);
-    std::vector<unsigned char> WriteData() const { return PackedData.Bytes(); }
+    std::vector<unsigned char> WriteData() const { return {PackedData.Bytes().begin(), PackedData.Bytes().end()}; }
 
     // Tells the owning collection that the item changed.
     void Changed();

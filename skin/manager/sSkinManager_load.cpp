@@ -22,7 +22,7 @@
 namespace pakmole {
 namespace {
 
-std::string_view AsText(const std::vector<unsigned char>& bytes) {
+std::string_view AsText(const ByteBuffer& bytes) {
     return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 

@@ -54,6 +54,18 @@ TEST(MemoryStream, SaveAndLoadRoundTripAndTruncate) {
     EXPECT_EQ(std::string(back.Bytes().begin(), back.Bytes().end()), bytes);
 }
 
+// A memory stream grows without clearing its memory; a write past the end
+// must still leave zeros in the gap, not what the memory held before.
+TEST(MemoryStream, AWritePastTheEndLeavesZerosBehindIt) {
+    TMemoryStream s;
+    const std::string old(100, 'x');
+    s.WriteBuffer(old.data(), old.size());
+    s.Clear();  // keeps the memory, with its 'x's
+    s.SetPosition(50);
+    s.WriteBuffer("y", 1);
+    EXPECT_EQ(std::string(s.Bytes().begin(), s.Bytes().end()), std::string(50, '\0') + "y");
+}
+
 // The file stream buffers small reads; reads that straddle its buffer, seek
 // back into it, or run past the end must see the file's own bytes.
 TEST(FileStream, BufferedReadsMatchTheFile) {
