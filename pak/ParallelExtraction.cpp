@@ -1,6 +1,5 @@
 #include "ParallelExtraction.h"
 
-#include <condition_variable>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -9,6 +8,7 @@
 #include "EntryReader.h"
 #include "EntrySink.h"
 #include "WorkerPool.h"
+#include "base/ThreadSync.h"
 
 namespace pakmole {
 namespace {
@@ -80,15 +80,17 @@ public:
         used_ = pieces_ = bytes_ = 0;
         in.Clear();
         out.Clear();
-        done = {};
+        working = false;
     }
 
     // Every piece's bytes as read, and their file bytes, one after another;
     // one buffer each, so a batch used again needs no new memory.
     TMemoryStream in;
     TMemoryStream out;
-    TMemoryStream piece;     // the one piece a worker is turning
-    std::future<void> done;  // the workers' part; none when it holds no piece
+    TMemoryStream piece;  // the one piece a worker is turning
+    // Its pieces are with a worker (set before it is handed over, cleared
+    // through the queue).
+    bool working = false;
 
 private:
     static constexpr std::size_t kMostPieces = 16;
@@ -126,15 +128,26 @@ public:
         changed_.notify_all();
         return true;
     }
-    // Null when the reader is done and everything was taken.
+    // The oldest batch once its workers' part is done; null when the reader
+    // is done and everything was taken.
     std::unique_ptr<Batch> Pop() {
         std::unique_lock lock(mutex_);
-        changed_.wait(lock, [&] { return !items_.empty() || closed_; });
+        changed_.wait(lock, [&] { return items_.empty() ? closed_ : !items_.front()->working; });
         if (items_.empty()) return nullptr;
         auto batch = std::move(items_.front());
         items_.pop_front();
         changed_.notify_all();
         return batch;
+    }
+    // A worker has turned the batch's pieces.
+    void Worked(Batch& batch) {
+        std::lock_guard lock(mutex_);
+        batch.working = false;
+        changed_.notify_all();
+    }
+    void WaitUntilWorked(const Batch& batch) {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return !batch.working; });
     }
     void Close() {
         std::lock_guard lock(mutex_);
@@ -148,8 +161,8 @@ public:
     }
 
 private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
+    Mutex mutex_;
+    ConditionVariable changed_;
     std::deque<std::unique_ptr<Batch>> items_;
     std::vector<std::unique_ptr<Batch>> spare_;
     std::size_t capacity_;
@@ -160,6 +173,43 @@ private:
 void RefuseBeyondLimit(const Slot& slot, std::size_t bytes, int64_t writtenBefore) {
     if (static_cast<int64_t>(bytes) > slot.plan.limit - writtenBefore) throw InflatesPastRecordedSize();
 }
+
+// An entry's file bytes that lie one after the other in a batch go to its
+// file in one write: a system call per run of pieces rather than per piece.
+class WriteRun {
+public:
+    // Writes what was gathered first when these bytes do not follow on.
+    void Add(Slot& slot, const unsigned char* bytes, std::size_t size) {
+        if (slot_ != &slot || at_ + size_ != bytes) Flush();
+        if (!slot_) {
+            slot_ = &slot;
+            at_ = bytes;
+        }
+        size_ += size;
+    }
+    // Gathered for the entry and not yet written.
+    std::size_t Pending(const Slot& slot) const { return slot_ == &slot ? size_ : 0; }
+    // A failure to write goes to the entry.
+    void Flush() {
+        if (!slot_) return;
+        Slot& slot = *slot_;
+        const unsigned char* at = at_;
+        const std::size_t size = size_;
+        slot_ = nullptr;
+        at_ = nullptr;
+        size_ = 0;
+        try {
+            slot.sink->Write(at, size);
+        } catch (...) {
+            if (!slot.failure) slot.failure = std::current_exception();
+        }
+    }
+
+private:
+    Slot* slot_ = nullptr;
+    const unsigned char* at_ = nullptr;
+    std::size_t size_ = 0;
+};
 
 // A worker's part of one piece of a batch: decrypted, inflated onto the
 // batch's output, and an entry of one piece written to its temporary file.
@@ -217,16 +267,18 @@ void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor
             auto send = [&]() {
                 if (batch->HasPieces()) {
                     Batch* work = batch.get();
-                    batch->done = pool.Submit<void>([work, key, &inflater] {
+                    work->working = true;
+                    pool.Post([work, key, &inflater, &queue] {
                         for (std::size_t at = 0; at < work->Size(); ++at) {
                             Step& step = (*work)[at];
                             if (!step.end) FinishStep(step, *work, key, inflater);
                         }
+                        queue.Worked(*work);
                     });
                 }
                 if (!queue.Push(batch)) {
                     // Its workers' part may still be running on it.
-                    if (batch->done.valid()) batch->done.wait();
+                    queue.WaitUntilWorked(*batch);
                     return false;
                 }
                 batch = queue.Take();
@@ -283,8 +335,8 @@ void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor
 
     // The writing thread (the caller's): results in order, each entry put in
     // place and reported as it completes.
+    WriteRun run;
     while (std::unique_ptr<Batch> batch = queue.Pop()) {
-        if (batch->done.valid()) batch->done.get();
         for (std::size_t at = 0; at < batch->Size(); ++at) {
             Step& step = (*batch)[at];
             Slot& slot = *step.slot;
@@ -294,8 +346,8 @@ void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor
                     if (step.sink) {
                         slot.sink = std::move(step.sink);
                     } else if (!slot.failure) {
-                        RefuseBeyondLimit(slot, step.outSize, slot.sink->Written());
-                        slot.sink->Write(batch->FileBytes(step), step.outSize);
+                        RefuseBeyondLimit(slot, step.outSize, slot.sink->Written() + run.Pending(slot));
+                        run.Add(slot, batch->FileBytes(step), step.outSize);
                     }
                 } catch (...) {
                     if (!slot.failure) slot.failure = std::current_exception();
@@ -303,6 +355,7 @@ void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor
                 if (hooks.afterPiece) hooks.afterPiece();
                 continue;
             }
+            run.Flush();
             if (!slot.failure) slot.failure = step.readFailure;
             uint64_t written = 0;
             if (!slot.skipped && !slot.failure) {
@@ -316,6 +369,7 @@ void ExtractInParallel(TStream& pak, const PakFooter& footer, const PakDecryptor
             slot.sink.reset();  // a failed entry's temporary file goes with it
             hooks.finished(*slot.entry, slot.skipped, slot.failure, written);
         }
+        run.Flush();  // before the batch's memory is used again
         queue.Recycle(std::move(batch));
     }
     if (readerFault) std::rethrow_exception(readerFault);

@@ -8,32 +8,32 @@ WorkerPool::WorkerPool(unsigned threads) {
 
 WorkerPool::~WorkerPool() {
     {
-        std::lock_guard<std::mutex> lock(mutex_);
+        std::lock_guard<Mutex> lock(mutex_);
         stopping_ = true;
     }
     wake_.notify_all();
     for (auto& thread : threads_) thread.join();
 }
 
-void WorkerPool::Post(std::function<void()> job) {
+void WorkerPool::Post(std::function<void()> task) {
     {
-        std::lock_guard<std::mutex> lock(mutex_);
-        jobs_.push_back(std::move(job));
+        std::lock_guard<Mutex> lock(mutex_);
+        tasks_.push_back(std::move(task));
     }
     wake_.notify_one();
 }
 
 void WorkerPool::Run() {
     for (;;) {
-        std::function<void()> job;
+        std::function<void()> task;
         {
-            std::unique_lock<std::mutex> lock(mutex_);
-            wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-            if (jobs_.empty()) return;
-            job = std::move(jobs_.front());
-            jobs_.pop_front();
+            std::unique_lock<Mutex> lock(mutex_);
+            wake_.wait(lock, [this] { return stopping_ || !tasks_.empty(); });
+            if (tasks_.empty()) return;
+            task = std::move(tasks_.front());
+            tasks_.pop_front();
         }
-        job();
+        task();
     }
 }
 
