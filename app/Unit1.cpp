@@ -62,6 +62,7 @@ void TForm1::ApplicationException(TObject* sender, const std::exception& error) 
 }
 
 void TForm1::Tell(const std::string& text) {
+    ShowProgress();  // the bar stands where the job got to
     if (ToConsole())
         console_.WriteLine("pakmole: " + text);
     else
@@ -177,21 +178,41 @@ void TForm1::SetProgressMax(int32_t maximum) {
     PB->SetRange(0, maximum);
     PB->SetStep(1);
     PB->SetPosition(0);
+    stepsToShow_ = 0;
 }
 
-void TForm1::StepProgress() { PB->StepIt(); }
+void TForm1::StepProgress() {
+    // The bar's window repaints at once on every change, a dozen round trips
+    // through Wine's server for each entry: it is told what the count has
+    // reached at most every 15 ms, and at the last entry.
+    ++stepsToShow_;
+    const int32_t reached = PB->Position() + stepsToShow_ * PB->Step();
+    if (reached >= PB->Max() || TimeToShowAgain(lastProgress_)) ShowProgress();
+}
+
+void TForm1::ShowProgress() {
+    if (stepsToShow_ == 0) return;
+    const int32_t steps = stepsToShow_;
+    stepsToShow_ = 0;
+    PB->SetPosition(std::min(PB->Position() + steps * PB->Step(), PB->Max()));
+}
 
 unsigned TForm1::Workers() const { return std::max(1u, std::thread::hardware_concurrency()); }
 
-void TForm1::ProcessMessages() {
-    // The job asks after every block; a look at the queue costs more than a
-    // block does, and a window that answers every 15 ms moves and repaints
-    // as smoothly as one that answers every block.
+bool TForm1::TimeToShowAgain(std::optional<uint32_t>& last) {
+    // A window that answers every 15 ms moves and repaints as smoothly as one
+    // that answers every block, and a look at the queue or a repaint costs
+    // more than a block does.
     constexpr uint32_t kEveryMs = 15;
     const uint32_t now = GetTickCount();
-    if (messagesHandled_ && now - lastMessages_ < kEveryMs) return;
-    messagesHandled_ = true;
-    lastMessages_ = now;
+    if (last && now - *last < kEveryMs) return false;
+    last = now;
+    return true;
+}
+
+void TForm1::ProcessMessages() {
+    if (!TimeToShowAgain(lastMessages_)) return;
+    ShowProgress();
     if (TApplication* app = Application()) app->ProcessMessages();
 }
 

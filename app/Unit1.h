@@ -89,9 +89,16 @@ private:
     // The game's Oodle library given with --oodle; empty: looked for.
     std::string oodlePath_;
     bool listMode_ = false;
-    // When the job last let the window handle its messages (GetTickCount).
-    uint32_t lastMessages_ = 0;
-    bool messagesHandled_ = false;
+    // True at most every 15 ms, counted from last (a GetTickCount), which
+    // it moves on when it says true.
+    static bool TimeToShowAgain(std::optional<uint32_t>& last);
+    // Moves the bar on by the entries counted since it was last moved.
+    void ShowProgress();
+    // When the job last let the window handle its messages, and last moved
+    // the bar (GetTickCount).
+    std::optional<uint32_t> lastMessages_;
+    std::optional<uint32_t> lastProgress_;
+    int32_t stepsToShow_ = 0;
     LibdeflateBlockInflater inflater_;
     ParentConsole console_;
     TExceptionEvent previousOnException_;

@@ -1,5 +1,7 @@
 // The main window as its stored description builds it.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include "app/AppIcon.h"
 #include "app/Unit1.h"
@@ -79,6 +81,29 @@ TEST(Form1Test, StoredComponentsInOrderWithTheirProperties) {
     POINT origin = button->ClientToScreen(POINT{0, 0});
     test::PumpUntil([&] { return test::PixelsUnlikeTheFace(origin, button->Width(), button->Height()) > 40; }, 3000);
     EXPECT_GT(test::PixelsUnlikeTheFace(origin, button->Width(), button->Height()), 40);
+}
+
+// The job counts every entry on the bar; its window is told the count when
+// the job lets the window handle its messages, and at the last entry.
+TEST(Form1Test, TheProgressBarShowsTheEntriesCountedSoFar) {
+    test::RecordingApplication app;
+    auto* form = app.App().CreateForm<TForm1>();
+    form->tmr1->SetEnabled(false);
+    form->Show();
+    const HWND bar = form->PB->Handle();
+    auto shown = [&] { return static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0)); };
+    form->SetProgressMax(3);
+    for (int i = 0; i < 3; ++i) form->StepProgress();
+    EXPECT_EQ(shown(), 3);
+    form->SetProgressMax(1000);
+    EXPECT_EQ(shown(), 0);
+    for (int i = 0; i < 400; ++i) form->StepProgress();
+    Sleep(20);
+    form->ProcessMessages();
+    EXPECT_EQ(shown(), 400);
+    for (int i = 0; i < 600; ++i) form->StepProgress();
+    EXPECT_EQ(shown(), 1000);
+    EXPECT_EQ(form->PB->Position(), 1000);
 }
 
 TEST(Form1Test, IconIsASixtyFourPixelTileWithClearCorners) {
