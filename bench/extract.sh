@@ -8,7 +8,8 @@
 #   - pakmole.exe in batch mode under Wine, the 32-bit and the 64-bit one,
 #     when they have been built (on every core, like the native one per core).
 # Prints the best of N runs of each, the ratio to the reference and the peak
-# memory (maximum resident set size).
+# memory (maximum resident set size), then each exe's ratio to the native
+# command line on every core.
 # The native command line runs on one worker and on one per core.
 # Usage: bench/extract.sh [megabytes] [runs] [mixed|small|huge]
 # (BENCH_EXE=0 leaves out the exes under Wine, BENCH_EXE=win32 or win64 runs
@@ -82,4 +83,16 @@ while IFS=$'\t' read -r label seconds kb; do
   printf '%-22s %9.2f %9.2f %12.1f\n' "$label" "$seconds" "$(awk "BEGIN{print $seconds / $reference_s}")" \
     "$(awk "BEGIN{print $kb / 1024}")"
 done < "$results"
+
+# The exe against the native command line on the same number of workers, as
+# a whole and for its extraction alone (its run less its file-list run: Wine's
+# start and the window's run-mode timer are in both).
+native_s=$(awk -F'\t' -v l="native -j $cores" '$1 == l { print $2 }' "$results")
+for arch in win32 win64; do
+  exe_s=$(awk -F'\t' -v l="$arch exe (Wine)" '$1 == l { print $2 }' "$results")
+  list_s=$(awk -F'\t' -v l="$arch exe -filelist" '$1 == l { print $2 }' "$results")
+  [ -n "$native_s" ] && [ -n "$exe_s" ] && [ -n "$list_s" ] || continue
+  printf '%s exe against native -j %s: %.2fx; its extraction alone: %.2fx\n' "$arch" "$cores" \
+    "$(awk "BEGIN{print $exe_s / $native_s}")" "$(awk "BEGIN{print ($exe_s - $list_s) / $native_s}")"
+done
 rm -rf "$work/out"
